@@ -1,0 +1,58 @@
+# Veskaro CR: set-up, build, run and test on a fresh Debian machine.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+DEBS       := cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+              fonts-liberation fonts-dejavu-core
+CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build run test test-asan bench screenshots clean format
+
+all: build
+
+# Installs the Debian packages that are missing; as root or with sudo, else prints the line to run.
+deps:
+	@missing=""; for p in $(DEBS); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then SUDO=""; \
+	  elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then SUDO="sudo"; \
+	  else echo "Missing packages. Run:"; echo "  sudo apt-get update && sudo apt-get install -y$$missing"; exit 1; fi; \
+	  echo "Installing:$$missing"; \
+	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/veskaro-cr
+
+test: build test-asan
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The core and the headless command line under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVESKARO_GUI=OFF -DVESKARO_BENCH=OFF -DVESKARO_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: CMAKE_ARGS = -DCMAKE_BUILD_TYPE=Release
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+
+screenshots: build
+	mkdir -p $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/veskaro-cr screenshots $(BUILD)/screenshots
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

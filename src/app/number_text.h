@@ -1,0 +1,31 @@
+#pragma once
+// Number text: every number a user types or a file holds is text until used.
+
+#include <string>
+#include <string_view>
+
+namespace veskaro {
+
+// Converts number text to a number. A lone comma (no period) counts as the decimal separator and the
+// caller's text is rewritten with a period ("12,5" becomes "12.5"). Blanks are ignored, reading stops at
+// the first character that cannot continue a number; empty or blank text gives 0.
+double NumFromText(std::string& text);
+// The same without rewriting the caller's text.
+double NumFromText(std::string_view text);
+
+// Display form of a number: shortest decimal text with at most 15 significant digits, trailing zeros
+// dropped, a leading blank for non-negative values and no leading zero below 1 (" .23", "-.5", " 5").
+std::string DisplayText(double value);
+
+// Item form of a real in a record file: like DisplayText but without the leading blank, at most
+// `significantDigits` (7 for single, 15 for double precision), exponent form for extreme magnitudes.
+std::string RealItemText(double value, int significantDigits = 15);
+
+// Int(value * 10^decimals) / 10^decimals: the truncating rounding (towards minus infinity) used for every
+// displayed value.
+double TruncateDecimals(double value, int decimals);
+
+// Int() of the handbook: the largest whole number not above value, safe for NaN and huge values.
+double IntFloor(double value);
+
+} // namespace veskaro

@@ -1,0 +1,91 @@
+#pragma once
+// Record files: comma-separated items, strings in double quotes, one write statement per CR LF line,
+// read back item by item regardless of line breaks. CP1252 on disk, UTF-8 in memory.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace veskaro {
+
+struct AppContext;
+
+// Builds the text of a record file in memory; nothing touches the disk until save.
+class RecordWriter {
+  public:
+    RecordWriter& str(std::string_view text);  // "text", unchanged, no escaping
+    RecordWriter& integer(long long value);    // -12
+    RecordWriter& real(double value);          // shortest form, 15 significant digits
+    RecordWriter& single(double value);        // shortest form, 7 significant digits
+    RecordWriter& boolean(bool value);         // #TRUE# / #FALSE#
+    RecordWriter& empty();                     // nothing between the commas
+    RecordWriter& endLine();                   // CR LF: ends the write statement
+    // One quoted string on a line of its own: the most common record of all.
+    RecordWriter& line(std::string_view text) { return str(text).endLine(); }
+
+    const std::string& text() const { return m_text; } // UTF-8, CR LF line ends
+    bool isEmpty() const { return m_text.empty(); }
+
+  private:
+    void separate();
+    std::string m_text;
+    bool m_lineOpen = false;
+};
+
+// Reads the items of a record file one at a time. Reads past the end leave the target unchanged.
+class RecordReader {
+  public:
+    RecordReader() = default;
+    explicit RecordReader(std::string utf8Text);
+
+    // Reads a whole file (CP1252 to UTF-8). A missing or unreadable file gives an empty reader.
+    static RecordReader fromFile(const std::string& fullPath);
+
+    bool exists() const { return m_exists; }  // the file was found and read
+    std::size_t length() const { return m_text.size(); }
+    bool atEnd() const;                        // no further item (only blanks and line ends remain)
+
+    bool next(std::string& item);              // false at end; item untouched then
+    bool read(std::string& target) { return next(target); }
+    bool read(double& target);                 // numeric target: period decimal separator, "" gives 0
+    bool read(int& target);                    // numeric target rounded like VB's CInt for 16/32-bit integers
+    bool readBool(bool& target);               // #TRUE# / #FALSE#
+    void skip(int count);
+
+  private:
+    std::string m_text;
+    std::size_t m_pos = 0;
+    bool m_exists = false;
+};
+
+// --- Files of the data directory ------------------------------------------------------------------
+
+// The path rule: a name without "/" or "\" lives in the data directory; otherwise it is a full path.
+std::string ResolveDataPath(const AppContext& ctx, std::string_view name);
+// Finds an existing file whatever the letter case of its name (case-sensitive file systems); returns
+// the path unchanged when nothing matches.
+std::string FindFileNoCase(const std::string& path);
+// Writes bytes to a temporary file in the same folder and renames it over the target.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+// Reads a whole file as bytes; false when it cannot be read.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// OpenInput: the record file `name` (path rule above) for reading.
+RecordReader OpenInput(const AppContext& ctx, std::string_view name);
+// OpenOutput: writes the record file `name`, replacing it atomically. False when it could not be written.
+bool SaveOutput(const AppContext& ctx, std::string_view name, const RecordWriter& content);
+// OpenAppend: adds to the end of the record file `name`.
+bool SaveAppend(const AppContext& ctx, std::string_view name, const RecordWriter& content);
+// True when `name` exists (path rule, any letter case).
+bool DataFileExists(const AppContext& ctx, std::string_view name);
+
+// DeleteDataFile: deletes data directory / name. When the file is still there with a length other than 0,
+// the first time in this run, returns the text of the critical "System blocked." message; else "".
+std::string DeleteDataFile(AppContext& ctx, std::string_view name);
+
+// CP1252 <-> UTF-8. Bytes CP1252 leaves undefined map to the C1 control of the same value.
+std::string Cp1252ToUtf8(std::string_view bytes);
+std::string Utf8ToCp1252(std::string_view text); // characters outside CP1252 become "?"
+
+} // namespace veskaro
