@@ -1,0 +1,184 @@
+#include "room/air_change.h"
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/app_context.h"
+#include "room/room_record.h"
+
+namespace veskaro {
+namespace {
+
+TEST(AirCurtainFactor, LowerWholeMetreOfTheDoorHeight) {
+    struct Row {
+        double h_m, factor;
+    };
+    const std::vector<Row> rows = {
+        {0.8, 0},     {0.999, 0},
+        {1, 0.15},    {2.5, 0.15},
+        {3.99, 0.15}, {4, 0.2},
+        {5.5, 0.35},  {6, 0.55},
+        {7.2, 0.7},   {8.9, 0.75},
+        {9, 0.8},     {30, 0.8},
+        {-1, 0},      {std::numeric_limits<double>::quiet_NaN(), 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.h_m);
+        EXPECT_DOUBLE_EQ(AirCurtainFactor(r.h_m), r.factor);
+    }
+}
+
+TEST(RoomAirChange, RateFromVolumeAndOpenings) {
+    struct Row {
+        const char* L;
+        const char* B;
+        const char* H;
+        const char* openings;
+        int D_h;
+        std::string RaumLW; // Int((n0 + nd)·100)/100
+        double flow_m3h;    // Int(V·(n0 + nd)·10)/10
+        int scroll;         // Int(10·RaumLW)
+    };
+    const std::vector<Row> rows = {
+        // 100 m³, closed: n0 = 70/(24·10) = 0.2917
+        {"10", "5", "2", "0", 24, " .29", 29.1, 2},
+        // 16 m³, 12 openings: n0 = 0.7292, nd = 2·12/24 = 1
+        {"4", "2", "2", "12", 24, " 1.72", 27.6, 17},
+        // the same in shock operation over 12 h: nd = 2
+        {"4", "2", "2", "12", 12, " 2.72", 43.6, 27},
+        // 100 m³ counts its openings as 25 m³ each: nd = 2·12·0.25/24 = 0.25
+        {"10", "5", "2", "12", 24, " .54", 54.1, 5},
+        // a day basis below 1 h counts as 1 h
+        {"4", "2", "2", "1", 0, " 2.72", 43.6, 27},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.L << "x" << r.B << "x" << r.H << " openings " << r.openings);
+        RoomRecord room;
+        room.RaumL = r.L;
+        room.RaumB = r.B;
+        room.RaumH = r.H;
+        room.NBegeh = r.openings;
+        const RoomAirChange ac = UpdateRoomAirChange(room, r.D_h);
+        EXPECT_TRUE(ac.computed);
+        EXPECT_EQ(room.RaumLW, r.RaumLW);
+        EXPECT_DOUBLE_EQ(ac.flow_m3h, r.flow_m3h);
+        EXPECT_EQ(ac.scrollPosition, r.scroll);
+        EXPECT_EQ(room.NBegeh, r.openings);
+    }
+}
+
+TEST(RoomAirChange, OpeningsCappedAndZeroVolumeKeepsTheRate) {
+    RoomRecord room;
+    room.RaumL = "4";
+    room.RaumB = "2";
+    room.RaumH = "0";
+    room.NBegeh = "200";
+    room.RaumLW = "3.5";
+    const RoomAirChange ac = UpdateRoomAirChange(room, 24);
+    EXPECT_EQ(room.NBegeh, "150");
+    EXPECT_FALSE(ac.computed);
+    EXPECT_EQ(room.RaumLW, "3.5");
+
+    room.RaumH = "2"; // 16 m³: nd = 2·150/24 = 12.5
+    EXPECT_TRUE(UpdateRoomAirChange(room, 24).computed);
+    EXPECT_EQ(room.RaumLW, " 13.22");
+}
+
+RoomRecord DoorRoom() {
+    RoomRecord room;
+    room.RaumTemp = "2";
+    room.RaumFeuchte = "85";
+    room.AussenTemp = "25";
+    room.AussenFeuchte = "50";
+    room.oeffungsZ = "1";
+    room.bTuer = "1";
+    room.hTuer = "2";
+    room.LWergeb = "keep";
+    return room;
+}
+
+AppContext DoorContext() {
+    AppContext ctx;
+    ctx.captions[Cap::RoomWord] = "Room";
+    ctx.captions[Cap::OutsideWord] = "Outside";
+    ctx.captions[Cap::HumidityWord] = "humidity";
+    ctx.captions[Cap::DoorOpeningTimeWord] = "Door opening time";
+    ctx.captions[Cap::PerHourWord] = "/h ";
+    return ctx;
+}
+
+// Door 1 m x 2 m, room 2 °C / 85 %, outside 25 °C / 50 %, 1.013 bar: ρ_i = 1.27975, ρ_a = 1.17667 kg/m³,
+// V̇ = 0.9·(1/3)·2^1.5·√(9.81·0.10308/1.22821)·3600 = 2771.6 m³/h; open 1 h of 24 into 100 m³:
+// n = 1.1548 /h.
+TEST(DoorInfiltration, WorkedExample) {
+    AppContext ctx = DoorContext();
+    RoomRecord room = DoorRoom();
+    const DoorInfiltration d = ComputeDoorInfiltration(room, 100.0, 24, false, ctx);
+    ASSERT_FALSE(d.message.has_value());
+    EXPECT_TRUE(d.computed);
+    EXPECT_NEAR(d.openFlow_m3h, 2771.64, 0.002 * 2771.64);
+    EXPECT_NEAR(d.nDoor_perh, 1.15485, 0.002 * 1.15485);
+    EXPECT_EQ(room.LWergeb, " 1.15");
+    EXPECT_EQ(d.LWergeb, " 1.15");
+    EXPECT_EQ(d.Label53, "/h ( 2771.6m³/h)");
+
+    // An air curtain keeps 15 % of a 2 m door's infiltration.
+    RoomRecord curtained = DoorRoom();
+    const DoorInfiltration c = ComputeDoorInfiltration(curtained, 100.0, 24, true, ctx);
+    EXPECT_NEAR(c.nDoor_perh, 0.15 * d.nDoor_perh, 1e-12);
+    EXPECT_EQ(curtained.LWergeb, " .17");
+}
+
+TEST(DoorInfiltration, EqualDensitiesNoInfiltration) {
+    AppContext ctx = DoorContext();
+    RoomRecord room = DoorRoom();
+    room.AussenTemp = room.RaumTemp;
+    room.AussenFeuchte = room.RaumFeuchte;
+    const DoorInfiltration d = ComputeDoorInfiltration(room, 50.0, 24, false, ctx);
+    EXPECT_TRUE(d.computed);
+    EXPECT_DOUBLE_EQ(d.openFlow_m3h, 0.0);
+    EXPECT_EQ(room.LWergeb, " 0");
+    EXPECT_EQ(d.Label53, "/h ( 0m³/h)");
+    EXPECT_EQ(d.Label67, "/h ( 0m³/h)");
+}
+
+TEST(DoorInfiltration, ZeroVolumeLeavesTheRate) {
+    AppContext ctx = DoorContext();
+    RoomRecord room = DoorRoom();
+    const DoorInfiltration d = ComputeDoorInfiltration(room, 0.0, 24, false, ctx);
+    EXPECT_FALSE(d.computed);
+    EXPECT_GT(d.openFlow_m3h, 0.0);
+    EXPECT_EQ(room.LWergeb, "keep");
+    EXPECT_TRUE(d.Label67.empty());
+}
+
+TEST(DoorInfiltration, ZeroFieldsStopWithAMessage) {
+    struct Row {
+        std::string RaumFeuchte, AussenFeuchte, oeffungsZ, text;
+    };
+    const std::vector<Row> rows = {
+        {"0", "50", "1", "Room humidity = 0 !!"},
+        {"85", "", "1", "Outside humidity = 0 !!"},
+        {"85", "50", "0", "Door opening time = 0 !!"},
+    };
+    AppContext ctx = DoorContext();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text);
+        RoomRecord room = DoorRoom();
+        room.RaumFeuchte = r.RaumFeuchte;
+        room.AussenFeuchte = r.AussenFeuchte;
+        room.oeffungsZ = r.oeffungsZ;
+        const DoorInfiltration d = ComputeDoorInfiltration(room, 100.0, 24, false, ctx);
+        ASSERT_TRUE(d.message.has_value());
+        EXPECT_EQ(d.message->kind, MessageKind::Critical);
+        EXPECT_EQ(d.message->text, r.text);
+        EXPECT_FALSE(d.computed);
+        EXPECT_EQ(room.LWergeb, "keep");
+    }
+}
+
+} // namespace
+} // namespace veskaro
