@@ -13,7 +13,8 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args.front() == "calc") {
-        return veskaro::RunCalcCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
+        return veskaro::RunCalcCommand({args.begin() + 1, args.end()}, VESKARO_SEED_DIR, std::cout,
+                                       std::cerr);
     }
 #ifdef VESKARO_WITH_GUI
     return veskaro::RunGuiCommand(argc, argv);

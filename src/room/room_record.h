@@ -4,30 +4,33 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace veskaro {
 
 struct AppContext;
+class RecordReader;
+class RecordWriter;
 
-inline constexpr int kGoodsGridRows = 50;     // rows 1..50 of the goods grid
-inline constexpr int kGoodsGridColumns = 14;  // columns 0..13; 1..12 are the goods entry fields
-inline constexpr int kGoodsRowsCounted = 20;  // only rows 1..20 enter the calculation and the record
+inline constexpr int kGoodsGridRows = 50;    // rows 1..50 of the goods grid
+inline constexpr int kGoodsGridColumns = 14; // columns 0..13; 1..12 are the goods entry fields
+inline constexpr int kGoodsRowsCounted = 20; // only rows 1..20 enter the calculation and the record
 
 // Columns of a goods entry (goods grid column = field number).
 enum GoodsColumn : int {
     kGoodsName = 1,
-    kGoodsAmount = 2,          // kg/day
-    kGoodsEntryTemp = 3,       // °C
-    kGoodsEndTemp = 4,         // °C
+    kGoodsAmount = 2,    // kg/day
+    kGoodsEntryTemp = 3, // °C
+    kGoodsEndTemp = 4,   // °C
     kGoodsStorageTemp = 5,
     kGoodsStorageHumidity = 6,
     kGoodsStorageLife = 7,
-    kGoodsFreezingTemp = 8,    // °C
-    kGoodsCpAbove = 9,         // kJ/(kg K)
-    kGoodsCpBelow = 10,        // kJ/(kg K)
-    kGoodsLatentHeat = 11,     // kJ/kg
-    kGoodsRespiration = 12,    // kJ/(kg day)
+    kGoodsFreezingTemp = 8, // °C
+    kGoodsCpAbove = 9,      // kJ/(kg K)
+    kGoodsCpBelow = 10,     // kJ/(kg K)
+    kGoodsLatentHeat = 11,  // kJ/kg
+    kGoodsRespiration = 12, // kJ/(kg day)
 };
 
 using GoodsRow = std::array<std::string, kGoodsGridColumns>;
@@ -39,32 +42,32 @@ struct EnvelopeFileBlock {
 };
 
 struct RoomRecord {
-    std::string RaumL, RaumB, RaumH;          // m
-    std::string RaumTemp, RaumFeuchte;        // °C, %
-    std::string AussenTemp, AussenFeuchte;    // °C, %
-    std::string RaumLW;                       // 1/h
-    std::string Laufzeit;                     // h/day
-    std::string PersZahl;                     // person-hours per day
-    std::string NBegeh;                       // door openings per day
-    std::string ELLeist;                      // lighting, W/m²
-    std::string tempdiff;                     // K
-    std::string verdTemp;                     // °C
-    std::string VerdNam;                      // chosen evaporator
-    std::string PlueftPN;                     // fan power per evaporator, W
-    std::string Abtau;                        // defrost heater power per evaporator, W
-    std::string AbtauAnt;                     // defrost time share, %
-    std::string AnzVerd;                      // number of evaporators
-    std::string proj, projbeschr;             // project name and description
-    std::string LWTuer;                       // door air change, 1/h
-    std::string bTuer, hTuer;                 // door width and height, m
-    std::string oeffungsZ;                    // door opening time, h/day
-    std::string Eltotal;                      // other electrical power, W
-    std::string tempDiffdt1;                  // air cooler inlet temperature difference, K (not stored)
-    std::string LWergeb;                      // computed door air change, 1/h (door panel, not stored)
+    std::string RaumL, RaumB, RaumH;       // m
+    std::string RaumTemp, RaumFeuchte;     // °C, %
+    std::string AussenTemp, AussenFeuchte; // °C, %
+    std::string RaumLW;                    // 1/h
+    std::string Laufzeit;                  // h/day
+    std::string PersZahl;                  // person-hours per day
+    std::string NBegeh;                    // door openings per day
+    std::string ELLeist;                   // lighting, W/m²
+    std::string tempdiff;                  // K
+    std::string verdTemp;                  // °C
+    std::string VerdNam;                   // chosen evaporator
+    std::string PlueftPN;                  // fan power per evaporator, W
+    std::string Abtau;                     // defrost heater power per evaporator, W
+    std::string AbtauAnt;                  // defrost time share, %
+    std::string AnzVerd;                   // number of evaporators
+    std::string proj, projbeschr;          // project name and description
+    std::string LWTuer;                    // door air change, 1/h
+    std::string bTuer, hTuer;              // door width and height, m
+    std::string oeffungsZ;                 // door opening time, h/day
+    std::string Eltotal;                   // other electrical power, W
+    std::string tempDiffdt1;               // air cooler inlet temperature difference, K (not stored)
+    std::string LWergeb;                   // computed door air change, 1/h (door panel, not stored)
 
-    int defrostFlag = 0;                      // 1 when the engineer gave a heater power
-    int roomShape = 0;                        // 0 rectangular, other floor plan
-    int operatingBasis = 0;                   // 0 daily operation over 24 h, 1 shock operation
+    int defrostFlag = 0;    // 1 when the engineer gave a heater power
+    int roomShape = 0;      // 0 rectangular, other floor plan
+    int operatingBasis = 0; // 0 daily operation over 24 h, 1 shock operation
 
     std::array<GoodsRow, kGoodsGridRows + 1> goods{}; // index 1..50; index 0 unused
 
@@ -75,5 +78,25 @@ struct RoomRecord {
 // The envelope files a saved record carries, in order.
 inline const std::array<const char*, 8> kEnvelopeFileNames = {
     "CR_GP.dat", "CR_WALL.dat", "w1.dat", "w2.dat", "w3.dat", "w4.dat", "floor_CR.dat", "ceiling.dat"};
+
+inline constexpr int kRoomRecordItems = 279; // items before the envelope block
+
+// The items of every envelope file of the data directory, as text (a missing file gives no items).
+std::vector<EnvelopeFileBlock> ReadEnvelopeFiles(const AppContext& ctx);
+
+// Appends the 279 room items, then one block per envelope file: name, item count, items.
+void WriteRoomRecord(RecordWriter& out, const RoomRecord& room,
+                     const std::vector<EnvelopeFileBlock>& envelope);
+// Reads the room items (a short record leaves the remaining fields as they were) and the envelope blocks
+// behind them into room.envelope (left empty when the record ends at item 279).
+void ReadRoomRecord(RecordReader& in, RoomRecord& room);
+// Writes each envelope block into the data directory, one quoted item per line. False when one failed.
+bool WriteEnvelopeFiles(const AppContext& ctx, const std::vector<EnvelopeFileBlock>& envelope);
+
+// Saves the room record with the data directory's envelope files as `name` (normally "KelvoL.dat").
+bool SaveRoomFile(const AppContext& ctx, std::string_view name, const RoomRecord& room);
+// Loads `name` into room with the activation state 5 meanwhile; the envelope blocks it carries are written
+// back into the data directory. False when the file does not exist.
+bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room);
 
 } // namespace veskaro

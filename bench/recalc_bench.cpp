@@ -1,0 +1,135 @@
+// Load calculation speed: one Recalc of a full room, and the whole `veskaro-cr calc` process.
+// Targets: Recalc median <= 20 µs; the process <= 30 ms.
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "app/app_context.h"
+#include "room/air_change.h"
+#include "room/envelope_data.h"
+#include "room/load_calc.h"
+#include "room/room_record.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace veskaro;
+
+// A freezer store with 20 goods rows, a door with infiltration, defrost and a full envelope.
+RoomRecord FullRoom(const AppContext& ctx) {
+    RoomRecord room;
+    room.RaumL = "20";
+    room.RaumB = "12,5";
+    room.RaumH = "6";
+    room.RaumTemp = "-24";
+    room.RaumFeuchte = "90";
+    room.AussenTemp = "30";
+    room.AussenFeuchte = "50";
+    room.RaumLW = ".35";
+    room.Laufzeit = "20";
+    room.PersZahl = "16";
+    room.NBegeh = "60";
+    room.ELLeist = "5";
+    room.tempdiff = "6";
+    room.verdTemp = "-30";
+    room.PlueftPN = "900";
+    room.Abtau = "12000";
+    room.AbtauAnt = "5";
+    room.defrostFlag = 1;
+    room.AnzVerd = "3";
+    room.bTuer = "2";
+    room.hTuer = "3";
+    room.oeffungsZ = "1.5";
+    room.Eltotal = "800";
+    for (int r = 1; r <= kGoodsRowsCounted; ++r) {
+        GoodsRow& g = room.goods[r];
+        g[kGoodsName] = "Product " + std::to_string(r);
+        g[kGoodsAmount] = std::to_string(500 + 37 * r);
+        g[kGoodsEntryTemp] = std::to_string(r % 3 == 0 ? -15 : 5 + r % 7);
+        g[kGoodsEndTemp] = "-22";
+        g[kGoodsFreezingTemp] = "-1,8";
+        g[kGoodsCpAbove] = "3.4";
+        g[kGoodsCpBelow] = "1.8";
+        g[kGoodsLatentHeat] = "245";
+        g[kGoodsRespiration] = r % 2 ? "1.5" : "0";
+    }
+    const DoorInfiltration door = ComputeDoorInfiltration(room, 20 * 12.5 * 6, 24, true, ctx);
+    room.LWTuer = door.LWergeb;
+    return room;
+}
+
+Envelope FullEnvelope() {
+    Envelope env;
+    for (int k = 0; k < 4; ++k)
+        env.walls[k] = {"", 0, 0.16, k < 2 ? 30.0 : 20.0};
+    env.floorU_Wm2K = 0.2;
+    env.floorT_C = 10;
+    env.ceilingU_Wm2K = 0.15;
+    env.ceilingT_C = 35;
+    return env;
+}
+
+void BM_RecalcMode0(benchmark::State& state) {
+    AppContext ctx;
+    RoomRecord room = FullRoom(ctx);
+    const Envelope env = FullEnvelope();
+    for (auto _ : state) {
+        RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+        benchmark::DoNotOptimize(r.Q0_kW);
+    }
+}
+BENCHMARK(BM_RecalcMode0)->Unit(benchmark::kMicrosecond);
+
+// The door infiltration and the load together, as the window runs them after a door field changes.
+void BM_DoorAndRecalc(benchmark::State& state) {
+    AppContext ctx;
+    RoomRecord room = FullRoom(ctx);
+    const Envelope env = FullEnvelope();
+    for (auto _ : state) {
+        const DoorInfiltration door = ComputeDoorInfiltration(room, 1500, 24, true, ctx);
+        room.LWTuer = door.LWergeb;
+        RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+        benchmark::DoNotOptimize(r.Q0_kW);
+    }
+}
+BENCHMARK(BM_DoorAndRecalc)->Unit(benchmark::kMicrosecond);
+
+int RunCalc(const std::string& dataDir) {
+    const std::string binary = VESKARO_BINARY;
+    std::string calc = "calc", option = "--data-dir", dir = dataDir;
+    std::string program = binary;
+    char* argv[] = {program.data(), calc.data(), option.data(), dir.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    int status = -1;
+    if (posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv, environ) == 0) waitpid(pid, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return status;
+}
+
+// The whole process on the seeded default room (the data directory is seeded before timing).
+void BM_CalcProcess(benchmark::State& state) {
+    std::random_device rd;
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("veskaro-bench-" + std::to_string(rd()));
+    if (RunCalc(dir.string()) != 0) state.SkipWithError("veskaro-cr calc failed");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunCalc(dir.string()));
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_CalcProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,364 @@
+// The headless command line: the load of a room record or project file, as text or JSON.
+
+#include "app/cli.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "app/json_writer.h"
+#include "app/number_text.h"
+#include "app/record_file.h"
+#include "app/startup.h"
+#include "room/envelope_data.h"
+#include "room/humidity.h"
+#include "room/load_calc.h"
+#include "room/room_record.h"
+
+namespace veskaro {
+
+namespace {
+
+constexpr int kProjectHeaderItems = 4; // project name, description, "", program code
+
+struct CalcOptions {
+    std::string file;
+    std::string dataDir;
+    bool json = false;
+    bool writeResults = false;
+};
+
+bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
+    if (text.size() < suffix.size()) return false;
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        const char a = text[text.size() - suffix.size() + i];
+        const char b = suffix[i];
+        if ((a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) != (b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b))
+            return false;
+    }
+    return true;
+}
+
+// Parses the arguments after "calc"; "" when they are fine, else the complaint.
+std::string ParseCalcArgs(const std::vector<std::string>& args, CalcOptions& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--json") {
+            options.json = true;
+        } else if (a == "--write-results") {
+            options.writeResults = true;
+        } else if (a == "--data-dir") {
+            if (i + 1 >= args.size()) return "--data-dir needs a folder";
+            options.dataDir = args[++i];
+        } else if (a.rfind("--data-dir=", 0) == 0) {
+            options.dataDir = a.substr(std::string_view("--data-dir=").size());
+        } else if (a.empty()) {
+            return "empty FILE name";
+        } else if (a.size() > 1 && a[0] == '-') {
+            return "unknown option " + a;
+        } else if (options.file.empty()) {
+            options.file = a;
+        } else {
+            return "more than one FILE: " + a;
+        }
+    }
+    return "";
+}
+
+// The room fields in record order, with the names the code and the window use.
+struct NamedField {
+    const char* name;
+    std::string RoomRecord::*field;
+};
+constexpr NamedField kRoomFields[] = {
+    {"RaumL", &RoomRecord::RaumL},
+    {"RaumB", &RoomRecord::RaumB},
+    {"RaumH", &RoomRecord::RaumH},
+    {"RaumTemp", &RoomRecord::RaumTemp},
+    {"RaumFeuchte", &RoomRecord::RaumFeuchte},
+    {"AussenTemp", &RoomRecord::AussenTemp},
+    {"AussenFeuchte", &RoomRecord::AussenFeuchte},
+    {"RaumLW", &RoomRecord::RaumLW},
+    {"Laufzeit", &RoomRecord::Laufzeit},
+    {"PersZahl", &RoomRecord::PersZahl},
+    {"NBegeh", &RoomRecord::NBegeh},
+    {"ELLeist", &RoomRecord::ELLeist},
+    {"tempdiff", &RoomRecord::tempdiff},
+    {"verdTemp", &RoomRecord::verdTemp},
+    {"VerdNam", &RoomRecord::VerdNam},
+    {"PlueftPN", &RoomRecord::PlueftPN},
+    {"Abtau", &RoomRecord::Abtau},
+    {"AbtauAnt", &RoomRecord::AbtauAnt},
+    {"AnzVerd", &RoomRecord::AnzVerd},
+    {"proj", &RoomRecord::proj},
+    {"projbeschr", &RoomRecord::projbeschr},
+    {"LWTuer", &RoomRecord::LWTuer},
+    {"bTuer", &RoomRecord::bTuer},
+    {"hTuer", &RoomRecord::hTuer},
+    {"oeffungsZ", &RoomRecord::oeffungsZ},
+    {"Eltotal", &RoomRecord::Eltotal},
+};
+
+const char* KindName(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Information:
+        return "information";
+    case MessageKind::Exclamation:
+        return "exclamation";
+    case MessageKind::Critical:
+        return "critical";
+    case MessageKind::Question:
+        return "question";
+    case MessageKind::Plain:
+        return "plain";
+    }
+    return "plain";
+}
+
+void WriteSurface(JsonWriter& j, const SurfaceFlow& s) {
+    j.beginObject()
+        .member("designation", s.designation)
+        .member("length", s.length_m)
+        .member("area", s.area_m2)
+        .member("U", s.U_Wm2K)
+        .member("t_beyond", s.tBeyond_C)
+        .member("Q_W", s.Q_W)
+        .endObject();
+}
+
+void WriteLine(JsonWriter& j, const char* name, const LoadLine& line) {
+    j.key(name).beginObject().member("kW", line.capacity_kW).member("share", line.share_pct).endObject();
+}
+
+std::string RoomJson(const std::string& source, const RoomRecord& asRead, const RoomRecord& room,
+                     const RecalcResult& r, bool resultFilesWritten) {
+    JsonWriter j;
+    j.beginObject();
+    j.member("source", source);
+
+    j.key("room").beginObject();
+    for (const NamedField& f : kRoomFields)
+        j.member(f.name, asRead.*(f.field));
+    j.member("defrostFlag", asRead.defrostFlag);
+    j.member("roomShape", asRead.roomShape);
+    j.member("operatingBasis", asRead.operatingBasis);
+    j.key("goods").beginArray();
+    for (int row = 1; row <= kGoodsRowsCounted; ++row) {
+        const GoodsRow& cells = asRead.goods[row];
+        bool any = false;
+        for (int c = 1; c < kGoodsGridColumns; ++c)
+            any = any || !cells[c].empty();
+        if (!any) continue;
+        j.beginObject().member("row", row).key("cells").beginArray();
+        for (int c = 1; c < kGoodsGridColumns; ++c)
+            j.value(cells[c]);
+        j.endArray().endObject();
+    }
+    j.endArray();
+    j.endObject();
+
+    j.member("stopped", r.stopped);
+    j.member("D", r.D_h).member("t_run", r.tRun_h);
+    j.member("V", r.V_m3).member("A", r.A_m2).member("P", r.P_m).member("n_evap", r.nEvap);
+    j.member("Vol", r.Vol).member("Area", r.Area).member("Umfang", r.Umfang);
+    j.member("Label51", r.Label51).member("Label68", r.Label68);
+    j.member("Laufzeit", room.Laufzeit);
+
+    if (!r.stopped) {
+        j.key("walls").beginArray();
+        for (const SurfaceFlow& w : r.walls)
+            WriteSurface(j, w);
+        j.endArray();
+        j.key("floor");
+        WriteSurface(j, r.floor);
+        j.key("ceiling");
+        WriteSurface(j, r.ceiling);
+
+        j.member("Q_T", r.QT_kW).member("Q_L", r.QL_kW).member("latent", r.latent_kW);
+        j.member("sensible", r.sensible_kW).member("Q_P", r.QP_kW).member("Q_B", r.QB_kW);
+        j.member("Q_E", r.QE_kW).member("Q_G", r.QG_kWhday).member("fan", r.fan_kW);
+        j.member("defrost_heat", r.defrostHeat_kW);
+        j.member("m_w", r.moisture_gh).member("defrost_power", r.defrostPower_kW);
+        j.member("Abtau", room.Abtau).member("AbtauAnt", room.AbtauAnt);
+        j.member("Q_0", r.Q0_kW).member("RaumLeist", r.RaumLeist);
+
+        j.key("components").beginObject();
+        WriteLine(j, "goods", r.goods);
+        WriteLine(j, "lighting_electrical", r.electrical);
+        WriteLine(j, "air_change", r.airChange);
+        WriteLine(j, "latent", r.latent);
+        WriteLine(j, "sensible", r.sensible);
+        WriteLine(j, "transmission", r.transmission);
+        WriteLine(j, "persons", r.persons);
+        WriteLine(j, "fans", r.fans);
+        WriteLine(j, "defrost", r.defrost);
+        j.endObject();
+
+        j.key("goods").beginArray();
+        for (const GoodsHeat& g : r.goodsRows) {
+            j.beginObject()
+                .member("row", g.row)
+                .member("name", g.name)
+                .member("m", g.m_kgday)
+                .member("Q_1", g.Q1_kWhday)
+                .member("Q_2", g.Q2_kWhday)
+                .member("Q_3", g.Q3_kWhday)
+                .member("Q_4", g.Q4_kWhday)
+                .member("total", g.total_kWhday())
+                .endObject();
+        }
+        j.endArray();
+    }
+
+    j.key("messages").beginArray();
+    for (const Message& m : r.messages) {
+        j.beginObject()
+            .member("kind", KindName(m.kind))
+            .member("title", m.title)
+            .member("text", m.text)
+            .endObject();
+    }
+    j.endArray();
+    j.member("result_files_written", resultFilesWritten);
+    j.endObject();
+    return j.text() + "\n";
+}
+
+// Display form without its leading blank.
+std::string Shown(double value) {
+    std::string text = DisplayText(value);
+    return text.front() == ' ' ? text.substr(1) : text;
+}
+
+std::string Fixed(double value, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%*.*f", decimals + 8, decimals, value);
+    return buf;
+}
+
+// Message text for a terminal: CR line breaks become new lines.
+std::string TerminalText(std::string text) {
+    for (char& c : text) {
+        if (c == '\r') c = '\n';
+    }
+    return text;
+}
+
+std::string RoomText(const std::string& source, const RoomRecord& room, const RecalcResult& r,
+                     bool resultFilesWritten) {
+    std::string t;
+    t += "Cooling load of " + source + "\n";
+    if (!room.proj.empty() || !room.projbeschr.empty())
+        t += "Project: " + room.proj + "  " + room.projbeschr + "\n";
+    t += "Room: " +
+         (r.roomShape == kRectangularRoom ? std::string("rectangular") : std::string("floor plan")) +
+         ", V =" + r.Vol + " m³, A =" + r.Area + " m², P =" + r.Umfang + " m, H =" + DisplayText(r.H_m) +
+         " m\n";
+    const auto value = [](const std::string& text) { return Shown(NumFromText(text)); };
+    t += "Air: room " + value(room.RaumTemp) + " °C / " + value(room.RaumFeuchte) + " %, outside " +
+         value(room.AussenTemp) + " °C / " + value(room.AussenFeuchte) + " %\n";
+    t += "Operating time " + Shown(r.tRun_h) + " h per day basis of " + std::to_string(r.D_h) + " h, " +
+         std::to_string(r.nEvap) + " evaporator(s), evaporating temperature " + value(room.verdTemp) +
+         " °C\n";
+    if (!r.stopped) {
+        t += "\n  Component                          kW     share %\n";
+        const auto line = [&](const char* name, const LoadLine& l) {
+            std::string label = name;
+            label.resize(28, ' ');
+            t += "  " + label + Fixed(l.capacity_kW, 3) + Fixed(l.share_pct, 2) + "\n";
+        };
+        line("Goods", r.goods);
+        line("Lighting and electrical", r.electrical);
+        line("Air change", r.airChange);
+        line("  - latent part", r.latent);
+        line("  - sensible part", r.sensible);
+        line("Transmission", r.transmission);
+        line("Persons", r.persons);
+        line("Fans", r.fans);
+        line("Defrost heat", r.defrost);
+        t += "\n  Required refrigeration capacity Q0 =" + r.RaumLeist + " kW\n";
+        t += "  Moisture entry " + Shown(IntFloor(r.moisture_gh) / 1000.0) + " kg/h\n";
+        if (r.defrostComputed) {
+            t += "  Defrost heater " + value(room.Abtau) + " W per evaporator, time share " +
+                 value(room.AbtauAnt) + " %, defrost power " +
+                 Shown(IntFloor(r.defrostPower_kW * 1000.0) / 1000.0) + " kW\n";
+        } else {
+            t += "  No defrost (evaporating temperature at or above 0 °C)\n";
+        }
+    }
+    for (const Message& m : r.messages)
+        t += "\nWarning: " + TerminalText(m.text) + "\n";
+    if (r.stopped) t += "\nCalculation stopped.\n";
+    if (resultFilesWritten) t += "\nResult files written: ergCR.DAT, ergCR2.DAT\n";
+    return t;
+}
+
+} // namespace
+
+std::string DataDirOption(const std::vector<std::string>& args) {
+    std::string dir;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data-dir" && i + 1 < args.size()) {
+            dir = args[i + 1];
+            ++i;
+        } else if (args[i].rfind("--data-dir=", 0) == 0) {
+            dir = args[i].substr(std::string_view("--data-dir=").size());
+        }
+    }
+    return dir;
+}
+
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunCalcCommand(args, "", out, err);
+}
+
+int RunCalcCommand(const std::vector<std::string>& args, const std::string& seedDir, std::ostream& out,
+                   std::ostream& err) {
+    CalcOptions options;
+    if (const std::string complaint = ParseCalcArgs(args, options); !complaint.empty()) {
+        err << "veskaro-cr calc: " << complaint
+            << "\nusage: veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]\n";
+        return kCalcUsageError;
+    }
+
+    // Read FILE before anything touches the data directory: an unreadable FILE changes nothing.
+    RecordReader in;
+    std::string source;
+    if (!options.file.empty()) {
+        in = RecordReader::fromFile(options.file);
+        if (!in.exists()) {
+            err << "veskaro-cr calc: cannot read " << options.file << "\n";
+            return kCalcUsageError;
+        }
+        source = options.file;
+    }
+
+    AppContext ctx = StartUp({options.dataDir, seedDir});
+    if (options.file.empty()) {
+        in = OpenInput(ctx, ctx.roomFileName);
+        if (!in.exists()) {
+            err << "veskaro-cr calc: no room record " << ctx.roomFileName << " in " << ctx.dataDir << "\n";
+            return kCalcUsageError;
+        }
+        source = ResolveDataPath(ctx, ctx.roomFileName);
+    } else if (EndsWithNoCase(options.file, ".prj")) {
+        in.skip(kProjectHeaderItems);
+    }
+
+    // The record is read in memory only: its envelope blocks are used, never written to the data directory.
+    RoomRecord room;
+    ReadRoomRecord(in, room);
+    const RoomRecord asRead = room;
+    const Envelope env = ReadEnvelope(ctx, room.roomShape, room.envelope);
+
+    // The calculate command: humidity to temperature difference first, then the load.
+    SyncBeforeCalculation(room, ctx);
+    const RecalcResult r =
+        Recalc(room, env, ctx, options.writeResults ? kRecalcWriteResultFiles : kRecalcShow);
+    const bool written = r.resultFilesWritten;
+
+    out << (options.json ? RoomJson(source, asRead, room, r, written) : RoomText(source, room, r, written));
+    out.flush();
+    return r.stopped ? kCalcStopped : kCalcOk;
+}
+
+} // namespace veskaro

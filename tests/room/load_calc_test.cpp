@@ -1,0 +1,412 @@
+// Load calculation: worked examples, the rules of each step and their edge cases.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/app_context.h"
+#include "room/envelope_data.h"
+#include "room/load_calc.h"
+#include "room/room_record.h"
+
+namespace veskaro {
+namespace {
+
+// A room whose only load is what the test puts in: no dimensions (no transmission, no lighting), dry
+// air (no air change), evaporator above 0 °C (no defrost), operation over the whole day.
+RoomRecord QuietRoom(const char* roomTemp) {
+    RoomRecord room;
+    room.RaumTemp = roomTemp;
+    room.Laufzeit = "24";
+    room.verdTemp = "5";
+    room.AnzVerd = "1";
+    return room;
+}
+
+void SetGoods(RoomRecord& room, int row, const char* m, const char* tIn, const char* tEnd, const char* tFr,
+              const char* c1, const char* c2, const char* hFr, const char* qResp) {
+    GoodsRow& g = room.goods[row];
+    g[kGoodsName] = "Product";
+    g[kGoodsAmount] = m;
+    g[kGoodsEntryTemp] = tIn;
+    g[kGoodsEndTemp] = tEnd;
+    g[kGoodsFreezingTemp] = tFr;
+    g[kGoodsCpAbove] = c1;
+    g[kGoodsCpBelow] = c2;
+    g[kGoodsLatentHeat] = hFr;
+    g[kGoodsRespiration] = qResp;
+}
+
+AppContext Context() {
+    AppContext ctx;
+    ctx.captions[Cap::RoomWord] = "Room";
+    ctx.captions[Cap::TemperatureWord] = "temperature";
+    ctx.captions[Cap::GoodsWord] = "Goods";
+    ctx.captions[Cap::EndTemperatureWord] = "end temperature";
+    return ctx;
+}
+
+struct GoodsCase {
+    const char* name;
+    const char* tRoom;
+    const char* m;
+    const char* tIn;
+    const char* tEnd;
+    const char* tFr;
+    const char* qResp;
+    double Q1, Q2, Q3, Q4; // kWh/day, from the worked examples worked by hand
+};
+
+TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
+    // c_1 = 3.0, c_2 = 1.6, h_fr = 210 kJ/kg throughout.
+    const GoodsCase cases[] = {
+        {"chilled: 1000 kg 20 -> 2 °C", "2", "1000", "20", "2", "-2", "0", 15.0, 0.0, 0.0, 0.0},
+        {"freezer: 1000 kg 20 -> -18 °C", "-20", "1000", "20", "-18", "-2", "0", 1000 * 22 * 3.0 / 3600,
+         1000 * 16 * 1.6 / 3600, 1000 * 210.0 / 3600, 0.0},
+        {"freezer, entry at freezing point", "-20", "1000", "-2", "-18", "-2", "0", 0.0,
+         1000 * 16 * 1.6 / 3600, 1000 * 210.0 / 3600, 0.0},
+        {"chilled, entry at freezing point thaws", "2", "1000", "-2", "2", "-2", "0", 1000 * -4 * 3.0 / 3600,
+         0.0, -1000 * 210.0 / 3600, 0.0},
+        {"frozen product into chilled room", "2", "1000", "-18", "2", "-2", "0", 1000 * -20 * 3.0 / 3600, 0.0,
+         -1000 * 210.0 / 3600, 0.0},
+        {"entry below freezing into freezer room", "-20", "1000", "-10", "-18", "-2", "0", 0.0,
+         1000 * 8 * 1.6 / 3600, 0.0, 0.0},
+        {"respiration in chilled room", "2", "360", "2", "2", "-2", "10", 0.0, 0.0, 0.0, 1.0},
+        {"no respiration in freezer room", "-20", "360", "-18", "-18", "-2", "10", 0.0, 0.0, 0.0, 0.0},
+        {"room at the freezing point: neither freezing nor thawing", "-2", "360", "10", "-2", "-2", "0",
+         360 * 12 * 3.0 / 3600, 0.0, 0.0, 0.0},
+    };
+    for (const GoodsCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        RoomRecord room = QuietRoom(c.tRoom);
+        SetGoods(room, 1, c.m, c.tIn, c.tEnd, c.tFr, "3.0", "1.6", "210", c.qResp);
+        AppContext ctx = Context();
+        const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+        ASSERT_EQ(r.goodsRows.size(), 1u);
+        const GoodsHeat& g = r.goodsRows[0];
+        EXPECT_NEAR(g.Q1_kWhday, c.Q1, 1e-9);
+        EXPECT_NEAR(g.Q2_kWhday, c.Q2, 1e-9);
+        EXPECT_NEAR(g.Q3_kWhday, c.Q3, 1e-9);
+        EXPECT_NEAR(g.Q4_kWhday, c.Q4, 1e-9);
+        EXPECT_NEAR(r.QG_kWhday, c.Q1 + c.Q2 + c.Q3 + c.Q4, 1e-9);
+    }
+}
+
+TEST(LoadCalcGoods, FreezerWorkedExampleTotal) {
+    RoomRecord room = QuietRoom("-20");
+    SetGoods(room, 1, "1000", "20", "-18", "-2", "3.0", "1.6", "210", "0");
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    EXPECT_NEAR(r.QG_kWhday, 83.78, 0.005);
+    // Over 24 h of 24 h the goods line is the daily heat as average power: 83.78/24 kW cut to 3 decimals.
+    EXPECT_DOUBLE_EQ(r.goods.capacity_kW, 3.49);
+}
+
+TEST(LoadCalcGoods, OnlyTheFirstTwentyRowsCountAndEmptyRowsAreSkipped) {
+    RoomRecord room = QuietRoom("2");
+    // 25 rows of 1 kWh/day each (360 kg cooled 10 K at 1 kJ/kg K), row 3 left empty.
+    for (int row = 1; row <= 25; ++row)
+        SetGoods(room, row, "360", "12", "2", "-2", "1", "1", "0", "0");
+    room.goods[3] = GoodsRow{};
+    room.goods[7][kGoodsAmount] = " -"; // " -" converts to 0: skipped
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    EXPECT_EQ(r.goodsRows.size(), 18u);
+    EXPECT_NEAR(r.QG_kWhday, 18.0, 1e-9);
+    EXPECT_EQ(r.goodsRows.back().row, 20);
+}
+
+TEST(LoadCalcGoods, RespirationInShockOperationCountsTheOperatingTimeOnly) {
+    RoomRecord room = QuietRoom("2");
+    room.Laufzeit = "12";
+    room.operatingBasis = 1;
+    SetGoods(room, 1, "360", "2", "2", "-2", "3", "1.6", "210", "10");
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    EXPECT_EQ(r.D_h, 12);
+    EXPECT_EQ(ctx.dayBasis_h, 12);
+    EXPECT_NEAR(r.goodsRows[0].Q4_kWhday, 0.5, 1e-12);
+}
+
+TEST(LoadCalcGoods, EndTemperatureBelowRoomIsReportedOncePerCalculation) {
+    RoomRecord room = QuietRoom("2");
+    SetGoods(room, 1, "100", "20", "-1.5", "-2", "3", "1.6", "210", "0");
+    SetGoods(room, 2, "100", "20", "0", "-2", "3", "1.6", "210", "0");
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].kind, MessageKind::Plain);
+    EXPECT_EQ(r.messages[0].text, "Goods end temperature = -1.5°C\rRoom temperature =  2°C\r\r"
+                                  "Goods end temperature < Room temperature!");
+    EXPECT_FALSE(r.stopped);
+    EXPECT_EQ(r.goodsRows.size(), 2u); // the calculation goes on
+}
+
+TEST(LoadCalcTransmission, EmptyEnvelopeTakesTheDefaults) {
+    RoomRecord room = QuietRoom("0");
+    room.RaumL = "10";
+    room.RaumB = "5";
+    room.RaumH = "3";
+    room.AussenTemp = "30";
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    ASSERT_EQ(r.walls.size(), 4u);
+    const double lengths[] = {5, 10, 10, 5};
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k + 1);
+        EXPECT_DOUBLE_EQ(r.walls[k].length_m, lengths[k]);
+        EXPECT_DOUBLE_EQ(r.walls[k].U_Wm2K, 0.4);
+        EXPECT_DOUBLE_EQ(r.walls[k].tBeyond_C, 30.0);
+        EXPECT_NEAR(r.walls[k].Q_W, lengths[k] * 3 * 0.4 * 30, 1e-9);
+    }
+    EXPECT_NEAR(r.floor.Q_W, 50 * 0.85 * 15, 1e-9);
+    EXPECT_DOUBLE_EQ(r.floor.tBeyond_C, 15.0);
+    EXPECT_NEAR(r.ceiling.Q_W, 50 * 0.44 * 30, 1e-9);
+    EXPECT_NEAR(r.QT_kW, (90 * 0.4 * 30 + 637.5 + 660) / 1000, 1e-12);
+}
+
+TEST(LoadCalcTransmission, GivenValuesZeroUAndMissingDimension) {
+    Envelope env;
+    env.walls[0] = {"", 0, 0.22, 25};
+    env.walls[1] = {"", 0, 0.0, 25}; // U 0 against a given temperature: no heat flow, no default
+    env.walls[2] = {"", 0, 0.22, -20};
+    env.walls[3] = {"", 0, 0.22, 25};
+    env.floorU_Wm2K = 0.3;
+    env.floorT_C = 10;
+    env.ceilingU_Wm2K = 0.2;
+    env.ceilingT_C = 30;
+    RoomRecord room = QuietRoom("0");
+    room.RaumL = "10";
+    room.RaumB = "5";
+    room.RaumH = "3";
+    room.AussenTemp = "30";
+    AppContext ctx = Context();
+    RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    EXPECT_NEAR(r.walls[0].Q_W, 15 * 0.22 * 25, 1e-9);
+    EXPECT_EQ(r.walls[1].Q_W, 0.0);
+    EXPECT_NEAR(r.walls[2].Q_W, 30 * 0.22 * -20, 1e-9);
+    EXPECT_NEAR(r.floor.Q_W, 50 * 0.3 * 10, 1e-9);
+    EXPECT_NEAR(r.ceiling.Q_W, 50 * 0.2 * 30, 1e-9);
+
+    room.RaumH = "0";
+    r = Recalc(room, env, ctx, kRecalcShow);
+    EXPECT_EQ(r.QT_kW, 0.0);
+}
+
+TEST(LoadCalcTransmission, FloorPlanRoomTakesAreaAndWallsFromTheWallTable) {
+    Envelope env;
+    env.wallCount = 3;
+    env.walls[0] = {"North", 12.5, 0.25, 30};
+    env.walls[1] = {"East", 7.0, 0.25, 20};
+    env.walls[2] = {"South-west", 14.4, 0.0, 0.0};
+    env.floorArea_m2 = 43.456;
+    env.perimeter_m = 33.9;
+    env.floorU_Wm2K = 0.3;
+    env.floorT_C = 10;
+    RoomRecord room = QuietRoom("0");
+    room.roomShape = kFloorPlanRoom;
+    room.RaumL = "12.5";
+    room.RaumB = "7";
+    room.RaumH = "3";
+    room.AussenTemp = "30";
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    // f from the perimeter (33.9 > 10): 10
+    EXPECT_EQ(r.Umfang, " 33.9");
+    EXPECT_EQ(r.Area, " 43.4");
+    EXPECT_EQ(r.Vol, " 130.3");
+    EXPECT_DOUBLE_EQ(r.V_m3, 130.3);
+    ASSERT_EQ(r.walls.size(), 3u);
+    EXPECT_EQ(r.walls[2].designation, "South-west");
+    EXPECT_NEAR(r.walls[2].Q_W, 14.4 * 3 * 0.4 * 30, 1e-9);
+    EXPECT_NEAR(r.floor.Q_W, 43.456 * 0.3 * 10, 1e-9);
+}
+
+TEST(LoadCalcDimensions, RoundingFactorFollowsTheMagnitude) {
+    struct Case {
+        const char *L, *B, *H, *vol, *area, *perimeter;
+    } cases[] = {
+        {"2.111", "1.777", "2.05", " 7.69", " 3.751", " 7.776"}, // V < 10: f = 100
+        {"4.111", "3.777", "2.5", " 38.8", " 15.52", " 15.77"},  // V > 10: f = 10
+        {"10.111", "8.777", "3.5", " 310", " 88.7", " 37.7"},    // V > 100: f = 1
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.L);
+        RoomRecord room = QuietRoom("2");
+        room.RaumL = c.L;
+        room.RaumB = c.B;
+        room.RaumH = c.H;
+        AppContext ctx = Context();
+        const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+        EXPECT_EQ(r.Vol, c.vol);
+        EXPECT_EQ(r.Area, c.area);
+        EXPECT_EQ(r.Umfang, c.perimeter);
+        EXPECT_DOUBLE_EQ(ctx.roomHeight_m, std::stod(c.H));
+    }
+}
+
+TEST(LoadCalcOperation, OperatingTimeAndEvaporatorCountRules) {
+    struct Case {
+        const char* laufzeit;
+        const char* anzVerd;
+        const char* laufzeitAfter;
+        double tRun;
+        int nEvap;
+    } cases[] = {
+        {"0", "0", "18", 18, 1},
+        {"", "2", "18", 18, 2},
+        {"-3", "0.5", "18", 18, 1},
+        {"20", "3", "20", 20, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.laufzeit) + " / " + c.anzVerd);
+        RoomRecord room = QuietRoom("2");
+        room.Laufzeit = c.laufzeit;
+        room.AnzVerd = c.anzVerd;
+        AppContext ctx = Context();
+        const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+        EXPECT_EQ(room.Laufzeit, c.laufzeitAfter);
+        EXPECT_DOUBLE_EQ(r.tRun_h, c.tRun);
+        EXPECT_EQ(r.nEvap, c.nEvap);
+        EXPECT_EQ(r.Label51, " " + std::to_string(c.nEvap) + " x");
+        EXPECT_EQ(r.D_h, 24);
+    }
+}
+
+TEST(LoadCalcTotal, DailyOperationOver24HoursIsThePlainSum) {
+    RoomRecord room = QuietRoom("2");
+    room.RaumL = "6";
+    room.RaumB = "4";
+    room.RaumH = "3";
+    room.AussenTemp = "30";
+    room.RaumFeuchte = "85";
+    room.AussenFeuchte = "40";
+    room.RaumLW = "1.5";
+    room.PersZahl = "8";
+    room.ELLeist = "5";
+    room.Eltotal = "250";
+    SetGoods(room, 1, "500", "15", "2", "-1", "3.7", "1.9", "270", "2");
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    const double sum = r.QG_kWhday / 24 + r.QB_kW + r.QE_kW + r.QL_kW + r.QT_kW + r.QP_kW;
+    EXPECT_NEAR(r.Q0_kW, sum, 1e-12);
+    EXPECT_NEAR(r.QL_kW, r.latent_kW + r.sensible_kW, 1e-12);
+    EXPECT_GT(r.latent_kW, 0.0);
+    EXPECT_NEAR(r.QP_kW, 8 * 175 * (1 + 20.0 / 33) / 24000, 1e-12);
+    EXPECT_NEAR(r.QB_kW, 24 * 5 / 1000.0, 1e-12);
+    EXPECT_NEAR(r.QE_kW, 0.25, 1e-12);
+}
+
+TEST(LoadCalcTotal, CapacityAndSharesAreCutNotRounded) {
+    // Only the electrical load: Q_0 = 1.23456 kW over 18 h of 24 h.
+    RoomRecord room = QuietRoom("2");
+    room.Laufzeit = "18";
+    room.Eltotal = "925.92";
+    room.PlueftPN = "100";
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    const double q0 = 0.92592 * 24 / 18 + 0.1;
+    EXPECT_NEAR(r.Q0_kW, q0, 1e-12);
+    EXPECT_EQ(r.RaumLeist, " 1.334");                  // 1.33456 cut to 3 decimals
+    EXPECT_DOUBLE_EQ(r.electrical.capacity_kW, 1.234); // 1.23456
+    EXPECT_DOUBLE_EQ(r.electrical.share_pct, 92.5);    // 92.5069..
+    EXPECT_DOUBLE_EQ(r.fans.capacity_kW, 0.1);
+    EXPECT_DOUBLE_EQ(r.fans.share_pct, 7.49); // 7.4930..
+
+    // Above 10 and 100 kW the display keeps two and one decimals.
+    room.Eltotal = "12345.678";
+    room.PlueftPN = "";
+    room.Laufzeit = "24";
+    EXPECT_EQ(Recalc(room, Envelope{}, ctx, kRecalcShow).RaumLeist, " 12.34");
+    room.Eltotal = "123456.78";
+    EXPECT_EQ(Recalc(room, Envelope{}, ctx, kRecalcShow).RaumLeist, " 123.4");
+}
+
+TEST(LoadCalcTotal, EmptyRoomHasZeroSharesNotNaN) {
+    RoomRecord room;
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    EXPECT_EQ(r.Q0_kW, 0.0);
+    EXPECT_EQ(r.goods.share_pct, 0.0);
+    EXPECT_EQ(r.transmission.share_pct, 0.0);
+    EXPECT_EQ(r.RaumLeist, " 0");
+}
+
+TEST(LoadCalcDefrost, HeaterPowerFromTheMoistureCarriedIn) {
+    RoomRecord room = QuietRoom("2");
+    room.RaumL = "8";
+    room.RaumB = "6";
+    room.RaumH = "3.5";
+    room.RaumFeuchte = "85";
+    room.AussenTemp = "32";
+    room.AussenFeuchte = "40";
+    room.RaumLW = "1";
+    room.Laufzeit = "18";
+    room.AnzVerd = "2";
+    room.verdTemp = "-4";
+    AppContext ctx = Context();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    ASSERT_GT(r.moisture_gh, 0.0);
+    // Heater melting the frost within 3 % of the time at 67 % efficiency.
+    const double Pd = r.moisture_gh / 1000 * 335 / (3600 * 0.67 * 0.03);
+    EXPECT_NEAR(r.defrostPower_kW, Pd, 1e-12);
+    EXPECT_DOUBLE_EQ(ctx.defrostPower_kW, r.defrostPower_kW);
+    EXPECT_EQ(room.AbtauAnt, " 3");
+    const double perEvaporator_W = std::floor(1000 * Pd * 24 / (18 * 2));
+    EXPECT_EQ(room.Abtau, " " + std::to_string(static_cast<long>(perEvaporator_W)));
+    EXPECT_NEAR(r.defrostHeat_kW, 0.33 * perEvaporator_W * 2 * 0.03 / 1000, 1e-12);
+
+    // The engineer gives 4 kW per evaporator: the time share needed follows.
+    room.Abtau = "4000";
+    room.AbtauAnt = "3";
+    room.defrostFlag = 1;
+    const RecalcResult given = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    const double share = 3 * 1000 * Pd / (4000 * 18 * 2 / 24.0);
+    EXPECT_EQ(room.Abtau, "4000");
+    EXPECT_DOUBLE_EQ(std::stod(room.AbtauAnt), std::floor(100 * share) / 100);
+    EXPECT_NEAR(given.defrostHeat_kW, 0.33 * 4000 * 2 * (std::floor(100 * share) / 100 / 100) / 1000, 1e-12);
+}
+
+TEST(LoadCalcDefrost, EvaporatorAtOrAboveZeroNeedsNoDefrost) {
+    for (const char* t0 : {"0", "1.5"}) {
+        SCOPED_TRACE(t0);
+        RoomRecord room = QuietRoom("4");
+        room.verdTemp = t0;
+        room.Abtau = "2000";
+        room.AbtauAnt = "4";
+        room.defrostFlag = 1;
+        AppContext ctx = Context();
+        ctx.defrostPower_kW = 9.0;
+        const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+        EXPECT_EQ(room.Abtau, " --");
+        EXPECT_EQ(room.AbtauAnt, " --");
+        EXPECT_EQ(r.defrostHeat_kW, 0.0);
+        EXPECT_EQ(ctx.defrostPower_kW, 0.0);
+    }
+}
+
+TEST(LoadCalcStop, RoomBelowMinus50StopsWithAWarning) {
+    RoomRecord room = QuietRoom("-50.5");
+    room.Laufzeit = "0";
+    room.Abtau = "1500";
+    room.verdTemp = "-60";
+    SetGoods(room, 1, "100", "20", "-55", "-2", "3", "1.6", "210", "0");
+    AppContext ctx = Context();
+    ctx.defrostPower_kW = 7.0;
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    EXPECT_TRUE(r.stopped);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].kind, MessageKind::Exclamation);
+    EXPECT_EQ(r.messages[0].text, "Room temperature < -50°C!");
+    EXPECT_EQ(room.Abtau, "1500");       // untouched
+    EXPECT_EQ(ctx.defrostPower_kW, 7.0); // untouched
+    EXPECT_TRUE(r.RaumLeist.empty());
+    EXPECT_TRUE(r.goodsRows.empty());
+    EXPECT_EQ(room.Laufzeit, "18"); // step 1 ran before the check
+
+    room.RaumTemp = "-50";
+    EXPECT_FALSE(Recalc(room, Envelope{}, ctx, kRecalcShow).stopped);
+}
+
+} // namespace
+} // namespace veskaro

@@ -1,0 +1,185 @@
+// Result files: markup, order and number forms of "ergCR.DAT" and "ergCR2.DAT".
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <random>
+
+#include "app/app_context.h"
+#include "app/number_text.h"
+#include "app/record_file.h"
+#include "room/envelope_data.h"
+#include "room/load_calc.h"
+#include "room/result_files.h"
+#include "room/room_record.h"
+
+namespace veskaro {
+namespace {
+
+const std::string M(8, ' ');
+
+AppContext Context() {
+    AppContext ctx;
+    const std::pair<Cap, const char*> captions[] = {
+        {Cap::ReportRoomTitle, "Cold room"},
+        {Cap::LengthWord, "Length"},
+        {Cap::WidthWord, "Width"},
+        {Cap::GoodsLoadLabel, "Goods"},
+        {Cap::LatentPartLabel, "latent part"},
+        {Cap::FanPowerLabel, "Fan power"},
+        {Cap::WallWord, "Wall"},
+        {Cap::FloorWord, "Floor"},
+        {Cap::DayWord, "day"},
+        {Cap::RequiredCapacityLabel, "Required capacity"},
+        {Cap::EvaporatorCountLabel, "Evaporators"},
+        {Cap::TemperatureDifferenceLabel, "Temperature difference"},
+    };
+    for (const auto& [slot, text] : captions)
+        ctx.captions[slot] = text;
+    ctx.labelSeparator = ":"; // the writer resets it
+    return ctx;
+}
+
+RoomRecord Room() {
+    RoomRecord room;
+    room.RaumL = "8";
+    room.RaumB = "6";
+    room.RaumH = "3.5";
+    room.RaumTemp = "2";
+    room.RaumFeuchte = "85";
+    room.AussenTemp = "32";
+    room.AussenFeuchte = "40";
+    room.RaumLW = ".72";
+    room.Laufzeit = "18";
+    room.tempdiff = "5.8";
+    room.tempDiffdt1 = "7.2";
+    room.verdTemp = "-3.8";
+    room.PlueftPN = "300";
+    room.AnzVerd = "2";
+    GoodsRow& g = room.goods[1];
+    g[kGoodsName] = "Apples";
+    g[kGoodsAmount] = "2000";
+    g[kGoodsEntryTemp] = "18";
+    g[kGoodsEndTemp] = "2";
+    g[kGoodsFreezingTemp] = "-1.5";
+    g[kGoodsCpAbove] = "3.6";
+    g[kGoodsCpBelow] = "1.9";
+    g[kGoodsLatentHeat] = "280";
+    g[kGoodsRespiration] = "2.2";
+    return room;
+}
+
+bool Has(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(ResultRecord, ValueAndComponentLines) {
+    AppContext ctx = Context();
+    RoomRecord room = Room();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
+    EXPECT_EQ(ctx.labelSeparator, " :");
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0], M + "RaumBild\r");
+    EXPECT_EQ(lines[1], "\r");
+    EXPECT_EQ(lines[2], M + "Length :§$& 8 m\r");
+    EXPECT_TRUE(Has(lines, M + "Width :§$& 6 m\r"));
+    EXPECT_TRUE(Has(lines, M + "RaumBEnde\r"));
+    EXPECT_TRUE(Has(lines, M + "VDBild\r"));
+    EXPECT_TRUE(Has(lines, M + "Evaporators :§$& 2 x \r"));
+    EXPECT_TRUE(Has(lines, M + "Temperature difference :§$& 5.8 dtM/ dt1 =  7.2 K\r"));
+
+    // Goods: 2000 kg cooled 16 K at 3.6 kJ/kg K plus respiration, 33.22 kWh/day delivered within 18
+    // h: 1.8456.. kW.
+    std::string goodsLine;
+    for (const std::string& l : lines) {
+        if (l.rfind(M + "Goods :§$&", 0) == 0) goodsLine = l;
+    }
+    const double share = std::floor(10000 * (33.2222222 / 18) / r.Q0_kW) / 100;
+    EXPECT_EQ(goodsLine, M + "Goods :§$& 1.845 kW     [" + DisplayText(share) + " %]\r");
+    // Fans: 2 x 300 W added as they stand.
+    EXPECT_TRUE(Has(lines, M + " el. Fan power :§$& .6 kW     [" +
+                               DisplayText(std::floor(60 / r.Q0_kW * 100) / 100) + " %]\r"));
+    EXPECT_TRUE(Has(lines, M + "   - latent part :§$&" + DisplayText(r.latent.capacity_kW) + " kW     [" +
+                               DisplayText(r.latent.share_pct) + " %]\r"));
+}
+
+TEST(ResultRecord, TitleOfAProjectRoomAndFloorPlanLabels) {
+    AppContext ctx = Context();
+    ctx.roomFileName = "Hall3.dat";
+    ctx.handover.titlePrefix = "Hall 3";
+    RoomRecord room = Room();
+    room.roomShape = kFloorPlanRoom;
+    Envelope env;
+    env.wallCount = 0;
+    env.floorArea_m2 = 40;
+    env.perimeter_m = 26;
+    const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
+    EXPECT_EQ(lines[0], M + "Cold room Hall 3\r");
+    EXPECT_EQ(lines[1], "\r");
+    EXPECT_EQ(lines[2], M + "\r");
+    EXPECT_TRUE(Has(lines, M + "Max. Length :§$& 8 m\r"));
+}
+
+TEST(ResultTables, RowsCellsAndRules) {
+    AppContext ctx = Context();
+    RoomRecord room = Room();
+    Envelope env;
+    for (int k = 0; k < 4; ++k)
+        env.walls[k] = {"", 0, 0.22, 32};
+    env.floorU_Wm2K = 0.29;
+    env.floorT_C = 15;
+    const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    const std::vector<std::string> lines = BuildResultTables(r, room, ctx);
+    const std::string rule = M + std::string(145, '-');
+    const std::string tail = "&%!  &%!  \r";
+    // Wall 1 is 6 m long: 21 m², 0.22 W/m²K, 30 K: 138.6 W.
+    EXPECT_TRUE(Has(lines, M + "Wall 1&%! 21&%! .22&%! 32&%! 138.6" + tail));
+    // Floor 48 m² at 0.29 W/m²K against 15 °C: 180.96 W cut to 180.9.
+    EXPECT_TRUE(Has(lines, M + "Floor&%! 48&%! .29&%! 15&%! 180.9" + tail));
+    EXPECT_TRUE(Has(lines, M + std::string(21, ' ') + "&%![m²]  &%![W/m²K]&%![°C]&%![W]" + tail));
+    EXPECT_TRUE(Has(lines, M + std::string(11, ' ') + "[/day]&%! /[W]&%! /[W]&%! /[W]&%![W]&%![W]" + tail));
+    // Apples as average watts over 24 h: 32 kWh/day sensible = 1333.3 W, 1.2222 kWh/day respiration
+    // = 50.9 W, together 1384.2 W.
+    EXPECT_TRUE(Has(lines, M + "Apples 2000 kg &%! 18&%! 3.6&%! 1.9&%! 280&%! 1384.2" + tail));
+    EXPECT_TRUE(Has(lines, M + "Apples 2000 kg &%! 1333.3&%! 0&%! 0&%! 50.9&%! 1384.2" + tail));
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), rule), 5);
+    EXPECT_EQ(lines.back(), rule);
+    // Every table row is followed by an empty line.
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i].size() >= tail.size() &&
+            lines[i].compare(lines[i].size() - tail.size(), tail.size(), tail) == 0) {
+            EXPECT_EQ(lines[i + 1], "\r") << i;
+        }
+    }
+}
+
+TEST(ResultFiles, RecalcMode1SavesBothFilesAsQuotedLines) {
+    std::random_device rd;
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("veskaro-results-" + std::to_string(rd()));
+    std::filesystem::create_directories(dir);
+    AppContext ctx = Context();
+    ctx.dataDir = dir.string();
+    RoomRecord room = Room();
+    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcWriteResultFiles);
+    EXPECT_TRUE(r.resultFilesWritten);
+    const std::vector<std::string> expected = BuildResultRecord(r, room, ctx);
+    RecordReader in = OpenInput(ctx, kResultFileName);
+    std::vector<std::string> read;
+    std::string item;
+    while (in.next(item))
+        read.push_back(item);
+    EXPECT_EQ(read, expected);
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes((dir / kResultTablesFileName).string(), bytes));
+    EXPECT_EQ(bytes.substr(0, 12), "\"" + M + std::string(3, ' '));
+    EXPECT_NE(bytes.find("\xB2"), std::string::npos); // "m²" as one CP1252 byte
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace veskaro
