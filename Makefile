@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-release
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEBS       := cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-              fonts-liberation fonts-dejavu-core
+              fonts-liberation fonts-dejavu-core poppler-utils
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all deps configure build run test test-asan bench screenshots clean format

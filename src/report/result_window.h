@@ -1,0 +1,96 @@
+#pragma once
+// ErgebEdit: the result window. Renders the report pages of the result files (or the U-value report) under
+// an optional page header; it computes nothing and reads the page's file anew on every draw.
+
+#include <QDialog>
+#include <QWidget>
+
+#include <vector>
+
+#include "report/report_renderer_qt.h"
+
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+
+namespace veskaro {
+
+struct AppContext;
+
+namespace ui {
+class PictureButton;
+}
+
+// The drawing surface: one report page on a sheet of paper proportions, centred in the widget.
+class ReportPageView final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReportPageView)
+
+  public:
+    explicit ReportPageView(QWidget* parent = nullptr);
+
+    void setPage(std::vector<DrawOp> ops, ReportStyle style);
+    const std::vector<DrawOp>& ops() const { return m_ops; }
+    // The sheet inside the widget: the surface whose fractions the layout gives.
+    QRectF sheetRect() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<DrawOp> m_ops;
+    ReportStyle m_style;
+};
+
+class ResultWindow final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ResultWindow)
+
+  public:
+    // Shows the report of ctx.displayMode (44: the U-value report, else the room result). `room` is what
+    // the room sketch draws.
+    explicit ResultWindow(AppContext& ctx, RoomSketch room = {}, QWidget* parent = nullptr);
+
+    // 1 for the room result, 44 for the U-value report.
+    int reportCode() const;
+    // The drawing routine: reads the file of the page chosen by VScroll1 and lays it out.
+    void drawPage();
+    ReportPageView* pageView() const { return m_page; }
+    // The window size that shows the whole sheet.
+    QSize fullPageSize() const { return m_fullPageSize; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildUi();
+    void activate();
+    void closeWindow();
+    void printReport();
+
+    AppContext& m_ctx;
+    RoomSketch m_room;
+    bool m_activating = false; // suppresses the scroll-bar redraw while activation sets VScroll1
+    QSize m_fullPageSize;
+
+    ReportPageView* m_page = nullptr;
+    QScrollBar* m_VScroll1 = nullptr;
+    QLabel* m_pageNumber = nullptr;
+    QCheckBox* m_PrintHead = nullptr;
+    QLabel* m_Label1 = nullptr;                // project name
+    QLabel* m_Label2 = nullptr;                // project description
+    QLabel* m_Label3 = nullptr;                // caption of the project name
+    QLabel* m_Label4 = nullptr;                // caption of the project description
+    ui::PictureButton* m_Command3D1 = nullptr; // O.K.
+    ui::PictureButton* m_Command3D2 = nullptr; // print
+    ui::PictureButton* m_Command3D3 = nullptr; // close
+    ui::PictureButton* m_Command3D4 = nullptr; // heat-exchanger selection of sibling programs, hidden
+};
+
+// Shows the result window modally over parent.
+void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent);
+
+} // namespace veskaro
