@@ -14,13 +14,13 @@ struct AppContext;
 // Builds the text of a record file in memory; nothing touches the disk until save.
 class RecordWriter {
   public:
-    RecordWriter& str(std::string_view text);  // "text", unchanged, no escaping
-    RecordWriter& integer(long long value);    // -12
-    RecordWriter& real(double value);          // shortest form, 15 significant digits
-    RecordWriter& single(double value);        // shortest form, 7 significant digits
-    RecordWriter& boolean(bool value);         // #TRUE# / #FALSE#
-    RecordWriter& empty();                     // nothing between the commas
-    RecordWriter& endLine();                   // CR LF: ends the write statement
+    RecordWriter& str(std::string_view text); // "text", unchanged, no escaping
+    RecordWriter& integer(long long value);   // -12
+    RecordWriter& real(double value);         // shortest form, 15 significant digits
+    RecordWriter& single(double value);       // shortest form, 7 significant digits
+    RecordWriter& boolean(bool value);        // #TRUE# / #FALSE#
+    RecordWriter& empty();                    // nothing between the commas
+    RecordWriter& endLine();                  // CR LF: ends the write statement
     // One quoted string on a line of its own: the most common record of all.
     RecordWriter& line(std::string_view text) { return str(text).endLine(); }
 
@@ -34,6 +34,9 @@ class RecordWriter {
 };
 
 // Reads the items of a record file one at a time. Reads past the end leave the target unchanged.
+// Each item consumes one terminator (comma or line end), so a blank line between items is an empty item;
+// blanks and line ends after the last item are none. Numeric targets never receive NaN or an infinity:
+// overflow gives +-DBL_MAX (clamped further for integers), "nan" and other text without digits 0.
 class RecordReader {
   public:
     RecordReader() = default;
@@ -42,20 +45,22 @@ class RecordReader {
     // Reads a whole file (CP1252 to UTF-8). A missing or unreadable file gives an empty reader.
     static RecordReader fromFile(const std::string& fullPath);
 
-    bool exists() const { return m_exists; }  // the file was found and read
+    bool exists() const { return m_exists; } // the file was found and read
     std::size_t length() const { return m_text.size(); }
-    bool atEnd() const;                        // no further item (only blanks and line ends remain)
+    bool atEnd() const; // no further item (only blanks and line ends remain)
 
-    bool next(std::string& item);              // false at end; item untouched then
+    bool next(std::string& item); // false at end; item untouched then
     bool read(std::string& target) { return next(target); }
-    bool read(double& target);                 // numeric target: period decimal separator, "" gives 0
-    bool read(int& target);                    // numeric target rounded like VB's CInt for 16/32-bit integers
-    bool readBool(bool& target);               // #TRUE# / #FALSE#
+    bool read(double& target);   // numeric target: period decimal separator, "" gives 0
+    bool read(int& target);      // numeric target rounded half to even (CInt), clamped to the range
+    bool read(short& target);    // 16-bit numeric target, rounded and clamped to its range
+    bool readBool(bool& target); // #TRUE# / #FALSE#
     void skip(int count);
 
   private:
     std::string m_text;
     std::size_t m_pos = 0;
+    std::size_t m_contentEnd = 0; // one past the last character that is not a blank, tab or line end
     bool m_exists = false;
 };
 
@@ -66,8 +71,12 @@ std::string ResolveDataPath(const AppContext& ctx, std::string_view name);
 // Finds an existing file whatever the letter case of its name (case-sensitive file systems); returns
 // the path unchanged when nothing matches.
 std::string FindFileNoCase(const std::string& path);
-// Writes bytes to a temporary file in the same folder and renames it over the target.
+// Writes bytes to a temporary file in the same folder and renames it over the target (read-only bit of
+// an existing target cleared first). No temporary file remains, whatever happens.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+// Clears the read-only bit of an existing file (other attributes stay). True when the file is now
+// writable or does not exist.
+bool ClearReadOnly(const std::string& path);
 // Reads a whole file as bytes; false when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 
@@ -83,6 +92,8 @@ bool DataFileExists(const AppContext& ctx, std::string_view name);
 // DeleteDataFile: deletes data directory / name. When the file is still there with a length other than 0,
 // the first time in this run, returns the text of the critical "System blocked." message; else "".
 std::string DeleteDataFile(AppContext& ctx, std::string_view name);
+// The text of that message for `name`, composed from its four caption texts and the working directory.
+std::string BlockedFileMessage(const AppContext& ctx, std::string_view name);
 
 // CP1252 <-> UTF-8. Bytes CP1252 leaves undefined map to the C1 control of the same value.
 std::string Cp1252ToUtf8(std::string_view bytes);

@@ -1,0 +1,65 @@
+// Caption loading: slots in file order, the caption array, unit labels.
+
+#include "app/captions.h"
+
+#include <gtest/gtest.h>
+
+#include "app/app_context.h"
+#include "temp_data_dir.h"
+
+namespace veskaro {
+namespace {
+
+using testing::TempDataDir;
+
+std::string NumberedCaptions(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += "\"s" + std::to_string(i) + "\"\r\n";
+    return text;
+}
+
+TEST(Captions, MissingFileLeavesEmptySlotsAndSetsUnits) {
+    TempDataDir dir;
+    AppContext ctx = dir.context();
+    ctx.captions[Cap::MainWindowTitle] = "stale";
+    ctx.captions.units.temperature = "F";
+    LoadCaptions(ctx);
+    for (const auto& slot : ctx.captions.m_slots)
+        EXPECT_EQ(slot, "");
+    EXPECT_EQ(ctx.captions.units.temperature, "°C");
+    EXPECT_EQ(ctx.captions.units.volumeFlow, "m³/h");
+}
+
+TEST(Captions, SlotsInFileOrderAndExtraStringsUnread) {
+    TempDataDir dir;
+    dir.write("Caption.DEU", NumberedCaptions(kCaptionSlotCount + 5) + "\"\xB0\x43\"\r\n");
+    AppContext ctx = dir.context();
+    ctx.languageCode = "DEU";
+    LoadCaptions(ctx);
+    const struct {
+        Cap slot;
+        const char* expected;
+    } rows[] = {{Cap::MainWindowTitle, "s0"}, {Cap::SystemBlocked1, "s6"},   {Cap::Spare95, "s95"},
+                {Cap::LengthWord, "s96"},     {Cap::FlowTotalHead2, "s156"}, {Cap::WallDialogTitle, "s157"},
+                {Cap::Spare274, "s274"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        EXPECT_EQ(ctx.captions[row.slot], row.expected);
+    }
+    EXPECT_EQ(ctx.captions.array(1), "s96");
+    EXPECT_EQ(ctx.captions.array(61), "s156");
+    EXPECT_EQ(ctx.captions.array(0), "");
+    EXPECT_EQ(ctx.captions.array(62), "");
+
+    // A short file fills the leading slots only, whatever the case of its name.
+    dir.write("caption.eng", NumberedCaptions(100));
+    ctx.languageCode = "ENG";
+    LoadCaptions(ctx);
+    EXPECT_EQ(ctx.captions.array(4), "s99");
+    EXPECT_EQ(ctx.captions.array(5), "");
+    EXPECT_EQ(ctx.captions[Cap::Spare274], "");
+}
+
+} // namespace
+} // namespace veskaro

@@ -1,0 +1,249 @@
+// Record files: item forms written and read, encoding on disk, the data-directory file rules.
+
+#include "app/record_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <filesystem>
+#include <locale>
+
+#include "app/number_text.h"
+#include "temp_data_dir.h"
+
+namespace veskaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDataDir;
+
+std::vector<std::string> AllItems(RecordReader reader) {
+    std::vector<std::string> items;
+    std::string item;
+    while (reader.next(item))
+        items.push_back(item);
+    return items;
+}
+
+std::vector<std::string> Listing(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+TEST(RecordWriter, ItemFormsAndStatementLines) {
+    RecordWriter w;
+    w.str("a, b").integer(-12).real(0.25).single(1.0 / 3.0).boolean(true).boolean(false).endLine();
+    w.empty().str("x").empty().endLine().line("°C").endLine();
+    EXPECT_EQ(w.text(), "\"a, b\",-12,.25,.3333333,#TRUE#,#FALSE#\r\n,\"x\",\r\n\"°C\"\r\n\r\n");
+}
+
+TEST(RecordReader, ItemsRegardlessOfLineBreaks) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> items;
+    } rows[] = {
+        {"one string per line", "\"a\"\r\n\"b\"\r\n", {"a", "b"}},
+        {"LF and CR line ends", "\"a\"\n5\r\"b\"\n", {"a", "5", "b"}},
+        {"comma inside quotes", "\"x, y\",2", {"x, y", "2"}},
+        {"quote truncates, rest skipped", "\"say \"hi\"\",3\r\n", {"say ", "3"}},
+        {"blanks and tabs", "  \t\"a\" , \t 12.5  \t,x y  \r\n", {"a", "12.5", "x y"}},
+        {"blank line is an empty item", "\"a\"\r\n\r\n\"b\"\r\n", {"a", "", "b"}},
+        {"empty items", ",\"x\",\r\n\"y\"", {"", "x", "", "y"}},
+        {"trailing blank lines are no items", "\"a\"\r\n\r\n \r\n\t", {"a"}},
+        {"unterminated quote takes the rest", "1,\"abc,\r\ndef", {"1", "abc,\r\ndef"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(AllItems(RecordReader(row.text)), row.items);
+    }
+}
+
+TEST(RecordReader, RoundTripAndNumericTargets) {
+    RecordWriter w;
+    const std::string strings[] = {"with, comma", "", " lead blank", "€ ² ³ °"};
+    const double reals[] = {-0.5, 1.0 / 3.0, 1e-300, 6.02214076e23, -DBL_MAX};
+    for (const auto& s : strings)
+        w.line(s);
+    for (const double r : reals)
+        w.real(r).endLine();
+    w.integer(2147483647).boolean(true).single(0.1).endLine();
+    w.str("").real(2.5).real(3.5).str("1e999").str("nan").str("#TRUE#").integer(70000).str("12.5");
+
+    RecordReader r(w.text());
+    for (const auto& expected : strings) {
+        std::string got;
+        EXPECT_TRUE(r.read(got));
+        EXPECT_EQ(got, expected);
+    }
+    for (const double expected : reals) {
+        double got = 0.0;
+        EXPECT_TRUE(r.read(got));
+        EXPECT_NEAR(got, expected, std::fabs(expected) * 1e-14);
+    }
+    int i = 0, evenDown = 0, evenUp = 0, truth = 0;
+    bool flag = false;
+    short clamped = 0;
+    double single = 0.0, empty = 9.0, huge = 0.0, notANumber = 9.0, quoted = 0.0;
+    ASSERT_TRUE(r.read(i) && r.readBool(flag) && r.read(single) && r.read(empty) && r.read(evenDown) &&
+                r.read(evenUp) && r.read(huge) && r.read(notANumber) && r.read(truth) && r.read(clamped) &&
+                r.read(quoted));
+    EXPECT_EQ(i, 2147483647);
+    EXPECT_TRUE(flag);
+    EXPECT_EQ(static_cast<float>(single), 0.1f);
+    EXPECT_EQ(empty, 0.0);
+    EXPECT_EQ(evenDown, 2); // half to even
+    EXPECT_EQ(evenUp, 4);
+    EXPECT_EQ(huge, DBL_MAX);
+    EXPECT_EQ(notANumber, 0.0);
+    EXPECT_EQ(truth, -1);
+    EXPECT_EQ(clamped, 32767);
+    EXPECT_EQ(quoted, 12.5);
+
+    // Past the end every target keeps its value.
+    std::string name = "default";
+    EXPECT_FALSE(r.read(name) || r.read(i) || r.read(single) || r.readBool(flag));
+    EXPECT_EQ(name, "default");
+    EXPECT_EQ(i, 2147483647);
+}
+
+TEST(Encoding, Cp1252OnDiskUtf8InMemory) {
+    EXPECT_EQ(Utf8ToCp1252("°²³€"), "\xB0\xB2\xB3\x80");
+    EXPECT_EQ(Cp1252ToUtf8("\xB0\xB2\xB3\x80\x9F"), "°²³€Ÿ");
+    EXPECT_EQ(Utf8ToCp1252("a\xE2\x82 Ω"), "a?? ?");
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+
+    TempDataDir dir;
+    RecordWriter w;
+    w.line("m³/h").real(1.5).endLine();
+    ASSERT_TRUE(SaveOutput(dir.context(), "units.dat", w));
+    EXPECT_EQ(dir.read("units.dat"), "\"m\xB3/h\"\r\n1.5\r\n");
+    std::string unit;
+    EXPECT_TRUE(OpenInput(dir.context(), "units.dat").read(unit));
+    EXPECT_EQ(unit, "m³/h");
+}
+
+TEST(DataFiles, NamesMatchWhateverTheirCaseAndWritesKeepTheName) {
+    TempDataDir dir;
+    const AppContext ctx = dir.context();
+    dir.write("w1.dat", "\"old\"\r\n");
+    EXPECT_TRUE(DataFileExists(ctx, "W1.DAT"));
+    EXPECT_FALSE(DataFileExists(ctx, "w2.dat"));
+    EXPECT_EQ(AllItems(OpenInput(ctx, "W1.dat")), std::vector<std::string>{"old"});
+    RecordWriter w;
+    w.line("new");
+    ASSERT_TRUE(SaveOutput(ctx, "W1.Dat", w));
+    ASSERT_TRUE(SaveAppend(ctx, "W1.DAT", w));
+    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"w1.dat"});
+    EXPECT_EQ(dir.read("w1.dat"), "\"new\"\r\n\"new\"\r\n");
+}
+
+TEST(DataFiles, AtomicWriteLeavesNoTemporaryFilesAndClearsReadOnly) {
+    TempDataDir dir;
+    const std::string target = (dir.path() / "ro.dat").string();
+    dir.write("ro.dat", "first");
+    fs::permissions(target, fs::perms::owner_write | fs::perms::group_write, fs::perm_options::remove);
+    EXPECT_TRUE(ClearReadOnly(target));
+    EXPECT_NE(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::group_write, fs::perms::none); // others stay
+    fs::permissions(target, fs::perms::owner_write, fs::perm_options::remove);
+    ASSERT_TRUE(WriteFileAtomic(target, "second"));
+    EXPECT_EQ(dir.read("ro.dat"), "second");
+    fs::create_directories(dir.path() / "folder" / "inner");
+    EXPECT_FALSE(WriteFileAtomic((dir.path() / "folder").string(), "over a folder"));
+    EXPECT_FALSE(WriteFileAtomic((dir.path() / "missing" / "x.dat").string(), "lost"));
+    fs::remove_all(dir.path() / "folder");
+    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"ro.dat"});
+}
+
+TEST(DataFiles, NamesWithASeparatorAreFullPaths) {
+    TempDataDir dir;
+    const AppContext ctx = dir.context();
+    EXPECT_EQ(ResolveDataPath(ctx, "KelvoL.dat"), dir.str() + "/KelvoL.dat");
+    EXPECT_EQ(ResolveDataPath(ctx, "proj\\a.prj"), "proj/a.prj");
+    fs::create_directories(dir.path() / "sub");
+    RecordWriter w;
+    w.line("elsewhere");
+    ASSERT_TRUE(SaveOutput(ctx, (dir.path() / "sub" / "p.prj").string(), w));
+    EXPECT_TRUE(fs::exists(dir.path() / "sub" / "p.prj"));
+    EXPECT_FALSE(fs::exists(dir.path() / "p.prj"));
+}
+
+TEST(DataFiles, DeleteDataFileAndTheBlockedMessage) {
+    TempDataDir dir;
+    AppContext ctx = dir.context();
+    dir.write("VerDpark.dat", "x");
+    EXPECT_EQ(DeleteDataFile(ctx, "verdpark.DAT"), "");
+    EXPECT_FALSE(fs::exists(dir.path() / "VerDpark.dat"));
+    EXPECT_EQ(DeleteDataFile(ctx, "never_there.dat"), "");
+
+    ctx.captions[Cap::SystemBlocked1] = "Folder";
+    ctx.captions[Cap::SystemBlocked2] = "write access denied";
+    ctx.captions[Cap::SystemBlocked3] = "Check the rights";
+    ctx.captions[Cap::SystemBlocked4] = "Call support";
+    EXPECT_EQ(BlockedFileMessage(ctx, "x.dat"),
+              "Folder : " + fs::current_path().string() +
+                  " write access denied!\r\rCheck the rights.\r\rCall support!\r\rSystem blocked.\r\r"
+                  "Can not delete/overwrite file:   - x.dat - ");
+
+    // A file in a folder without write permission cannot be deleted (unless the rights override it).
+    const fs::path locked = dir.path() / "locked";
+    fs::create_directories(locked);
+    dir.write("locked/a.dat", "data");
+    dir.write("locked/b.dat", "data");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    ctx.dataDir = locked.string();
+    const std::string first = DeleteDataFile(ctx, "a.dat");
+    const std::string second = DeleteDataFile(ctx, "b.dat");
+    const bool removed = !fs::exists(locked / "a.dat");
+    fs::permissions(locked, fs::perms::owner_all);
+    if (removed) GTEST_SKIP() << "running with rights that override folder permissions";
+    EXPECT_EQ(first, BlockedFileMessage(ctx, "a.dat"));
+    EXPECT_TRUE(ctx.deleteBlockedShown);
+    EXPECT_EQ(second, "");
+}
+
+// Decimal comma and thousands point, as a German user's C++ locale has them.
+struct CommaNumpunct final : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST(DataFiles, NumbersIgnoreADecimalCommaLocale) {
+    TempDataDir dir;
+    const std::string savedC = std::setlocale(LC_ALL, nullptr);
+    // The C library locale too, where installed; the C++ global locale always.
+    const bool germanC = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    const std::locale savedCpp = std::locale::global(std::locale(std::locale::classic(), new CommaNumpunct));
+    RecordWriter w;
+    w.real(1234.5).single(0.25).real(-1e-7).endLine();
+    const bool written = SaveOutput(dir.context(), "loc.dat", w);
+    RecordReader r = OpenInput(dir.context(), "loc.dat");
+    double a = 0.0, b = 0.0, c = 0.0;
+    const bool read = r.read(a) && r.read(b) && r.read(c);
+    std::string typed = "0,5";
+    const double converted = NumFromText(typed);
+    const std::string shown = DisplayText(1.5);
+    std::locale::global(savedCpp);
+    std::setlocale(LC_ALL, savedC.c_str());
+
+    ASSERT_TRUE(written && read);
+    EXPECT_EQ(dir.read("loc.dat"), "1234.5,.25,-1E-07\r\n");
+    EXPECT_EQ(a, 1234.5);
+    EXPECT_EQ(b, 0.25);
+    EXPECT_EQ(c, -1e-7);
+    EXPECT_EQ(converted, 0.5);
+    EXPECT_EQ(shown, " 1.5");
+    if (!germanC) GTEST_SKIP() << "de_DE.UTF-8 is not installed: checked with the C++ locale only";
+}
+
+} // namespace
+} // namespace veskaro

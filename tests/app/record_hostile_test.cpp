@@ -1,0 +1,125 @@
+// Every reader of the frame on damaged and hostile files: no crash, no NaN, defaults where nothing is valid.
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "app/captions.h"
+#include "app/handover.h"
+#include "app/kparam.h"
+#include "app/number_text.h"
+#include "app/record_file.h"
+#include "temp_data_dir.h"
+
+namespace veskaro {
+namespace {
+
+using testing::TempDataDir;
+
+// Reads all items, alternating string, real, integer and boolean targets; returns the number of items.
+std::size_t ReadAllKinds(std::string text) {
+    RecordReader r(std::move(text));
+    std::size_t items = 0;
+    for (bool more = true; more; ++items) {
+        std::string s;
+        double d = 0.0;
+        int i = 0;
+        bool b = false;
+        switch (items % 4) {
+        case 0:
+            more = r.next(s);
+            break;
+        case 1:
+            more = r.read(d);
+            break;
+        case 2:
+            more = r.read(i);
+            break;
+        default:
+            more = r.readBool(b);
+            break;
+        }
+        EXPECT_TRUE(std::isfinite(d));
+    }
+    return items - 1;
+}
+
+std::string RandomText(std::size_t length, unsigned seed) {
+    std::mt19937 random(seed);
+    const char pool[] = {',', '"', '\r', '\n', ' ', '\t', '\0', 'e', '-', '.', '9', '#'};
+    std::string text;
+    for (std::size_t k = 0; k < length; ++k) {
+        const auto b = static_cast<int>(random() % 256);
+        text.push_back(b < 128 ? pool[b % sizeof pool] : static_cast<char>(b));
+    }
+    return text;
+}
+
+TEST(HostileRecords, CraftedAndRandomTexts) {
+    std::vector<std::string> texts = {
+        "\"",
+        "\"\"\"",
+        "\r\r\n\n\r",
+        std::string("a\0b,\0\"\0\",", 10),
+        "1e999,-1e999,nan,inf,#bogus#",
+        "1e-99999999999999999999,9e99999999999999999999",
+        std::string(100000, '9') + "," + std::string(100000, '.'),
+    };
+    for (unsigned seed = 1; seed <= 200; ++seed)
+        texts.push_back(RandomText(seed * 37, seed));
+    for (const auto& text : texts) {
+        SCOPED_TRACE(text.substr(0, 40));
+        ReadAllKinds(text);
+        ReadAllKinds(Cp1252ToUtf8(text));
+        EXPECT_TRUE(std::isfinite(NumFromText(std::string_view(text))));
+        EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(text)), text);
+    }
+}
+
+std::size_t CountItems(std::string text) {
+    RecordReader r(std::move(text));
+    std::size_t items = 0;
+    std::string item;
+    while (r.next(item))
+        ++items;
+    return items;
+}
+
+TEST(HostileRecords, HugeInputsComplete) {
+    constexpr std::size_t kHuge = 50u << 20;
+    constexpr std::size_t kLarge = 2u << 20;
+    EXPECT_EQ(CountItems(std::string(kHuge, ',')), kHuge);
+    EXPECT_EQ(CountItems(std::string(kLarge, '\0')), 1u);
+    EXPECT_EQ(CountItems("\"" + std::string(kLarge, 'x')), 1u);
+    EXPECT_EQ(CountItems(std::string(kLarge, '\n') + "x"), kLarge + 1);
+    EXPECT_EQ(CountItems(std::string(kLarge, '\n')), 0u);
+    EXPECT_EQ(NumFromText(std::string(kLarge, '7')), DBL_MAX);
+}
+
+TEST(HostileRecords, SettingsHandoverAndCaptionsFallBackToDefaults) {
+    TempDataDir dir;
+    for (const std::string& bytes :
+         {std::string("\"unterminated"), std::string(3000, ','), RandomText(5000, 7),
+          std::string("\0\0\0", 3), std::string("1e999\r\nnan\r\n\"\xFF\"")}) {
+        SCOPED_TRACE(bytes.substr(0, 20));
+        for (const char* name : {"kparam.dat", "VESKData.dat", "Caption.ENG"})
+            dir.write(name, bytes);
+        AppContext ctx = dir.context();
+        ReadKParam(ctx);
+        EXPECT_EQ(ctx.dataDir, dir.str());
+        EXPECT_GE(ctx.languageCode.size(), 3u);
+        EXPECT_FALSE(ctx.currency.empty());
+        EXPECT_GE(ctx.fontName.size(), 3u);
+        EXPECT_GT(NumFromText(std::string_view(ctx.kparam.item[kKParamFactor])), 0.0);
+        KeepHandoverItems(ctx, ReadHandoverRequest(ctx));
+        ctx.languageCode = "ENG";
+        LoadCaptions(ctx);
+        EXPECT_EQ(ctx.captions.units.temperature, "°C");
+    }
+}
+
+} // namespace
+} // namespace veskaro
