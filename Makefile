@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-release
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEBS       := cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-              fonts-liberation fonts-dejavu-core poppler-utils
+              fonts-liberation fonts-dejavu-core poppler-utils locales
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all deps configure build run test test-asan bench screenshots clean format
@@ -22,6 +22,11 @@ deps:
 	  else echo "Missing packages. Run:"; echo "  sudo apt-get update && sudo apt-get install -y$$missing"; exit 1; fi; \
 	  echo "Installing:$$missing"; \
 	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+	@# A decimal-comma locale for the locale-independence tests of number text.
+	@if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$$'; then \
+	  if [ "$$(id -u)" = 0 ]; then localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true; \
+	  elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true; fi; \
 	fi
 
 $(BUILD)/CMakeCache.txt:

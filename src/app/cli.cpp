@@ -3,12 +3,15 @@
 #include "app/cli.h"
 
 #include <cstdio>
+#include <optional>
 #include <ostream>
 
 #include "app/json_writer.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "app/startup.h"
+#include "app/data_dir.h"
+#include "project/project_file.h"
 #include "room/envelope_data.h"
 #include "room/humidity.h"
 #include "room/load_calc.h"
@@ -18,7 +21,6 @@ namespace veskaro {
 
 namespace {
 
-constexpr int kProjectHeaderItems = 4; // project name, description, "", program code
 
 struct CalcOptions {
     std::string file;
@@ -324,10 +326,25 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& seed
     RecordReader in;
     std::string source;
     if (!options.file.empty()) {
-        in = RecordReader::fromFile(options.file);
-        if (!in.exists()) {
-            err << "veskaro-cr calc: cannot read " << options.file << "\n";
-            return kCalcUsageError;
+        if (EndsWithNoCase(options.file, ".prj")) {
+            // A project carries the room record behind its header; one reader serves every program part.
+            const std::optional<ProjectFile> project = ReadProjectFile(options.file);
+            if (!project) {
+                err << "veskaro-cr calc: cannot read project " << options.file << "\n";
+                return kCalcUsageError;
+            }
+            if (!EqualsNoCase(project->header.programCode, "CR")) {
+                err << "veskaro-cr calc: " << options.file << " is a project of program \""
+                    << project->header.programCode << "\", not a cold room\n";
+                return kCalcUsageError;
+            }
+            in = RecordReader(CarriedFileContent(*project).text());
+        } else {
+            in = RecordReader::fromFile(options.file);
+            if (!in.exists()) {
+                err << "veskaro-cr calc: cannot read " << options.file << "\n";
+                return kCalcUsageError;
+            }
         }
         source = options.file;
     }
@@ -340,8 +357,6 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& seed
             return kCalcUsageError;
         }
         source = ResolveDataPath(ctx, ctx.roomFileName);
-    } else if (EndsWithNoCase(options.file, ".prj")) {
-        in.skip(kProjectHeaderItems);
     }
 
     // The record is read in memory only: its envelope blocks are used, never written to the data directory.

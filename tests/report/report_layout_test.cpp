@@ -25,8 +25,11 @@ std::vector<DrawOp> Texts(const std::vector<std::string>& lines, double body = k
     return OpsOf(LayOutReportLines(lines, body), DrawKind::Text);
 }
 
-// y of a probe line drawn after `lines`: where the position stands after them.
-double YAfter(std::vector<std::string> lines) {
+// y of a probe line drawn after `line`: where the position stands after it.
+double YAfter(const std::string& line) {
+    std::vector<std::string> lines;
+    lines.reserve(2);
+    lines.push_back(line);
     lines.push_back("        probe\r");
     const std::vector<DrawOp> texts = Texts(lines);
     return texts.empty() ? -1.0 : texts.back().y;
@@ -55,7 +58,7 @@ TEST(ReportLayout, AdvanceOfEachLineKind) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_NEAR(YAfter({row.line}), kFirstLineY + row.advance, kEps);
+        EXPECT_NEAR(YAfter(row.line), kFirstLineY + row.advance, kEps);
     }
 }
 
