@@ -3,24 +3,21 @@
 #include "app/cli.h"
 
 #include <cstdio>
-#include <optional>
 #include <ostream>
 
 #include "app/json_writer.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "app/startup.h"
-#include "app/data_dir.h"
-#include "project/project_file.h"
 #include "room/envelope_data.h"
 #include "room/humidity.h"
 #include "room/load_calc.h"
 #include "room/room_record.h"
+#include "room/room_source.h"
 
 namespace veskaro {
 
 namespace {
-
 
 struct CalcOptions {
     std::string file;
@@ -28,17 +25,6 @@ struct CalcOptions {
     bool json = false;
     bool writeResults = false;
 };
-
-bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        const char a = text[text.size() - suffix.size() + i];
-        const char b = suffix[i];
-        if ((a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) != (b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b))
-            return false;
-    }
-    return true;
-}
 
 // Parses the arguments after "calc"; "" when they are fine, else the complaint.
 std::string ParseCalcArgs(const std::vector<std::string>& args, CalcOptions& options) {
@@ -322,53 +308,27 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& seed
         return kCalcUsageError;
     }
 
-    // Read FILE before anything touches the data directory: an unreadable FILE changes nothing.
-    RecordReader in;
-    std::string source;
+    // Read FILE before anything touches the data directory: an unreadable FILE changes nothing. The record
+    // is read in memory only: its envelope blocks are used, never written to the data directory.
+    RoomRecord room;
+    std::string source = options.file;
     if (!options.file.empty()) {
-        if (EndsWithNoCase(options.file, ".prj")) {
-            // A project carries the room record behind its header; one reader serves every program part.
-            const std::optional<ProjectFile> project = ReadProjectFile(options.file);
-            if (!project) {
-                err << "veskaro-cr calc: cannot read project " << options.file << "\n";
-                return kCalcUsageError;
-            }
-            if (!EqualsNoCase(project->header.programCode, "CR")) {
-                err << "veskaro-cr calc: " << options.file << " is a project of program \""
-                    << project->header.programCode << "\", not a cold room\n";
-                return kCalcUsageError;
-            }
-            in = RecordReader(CarriedFileContent(*project).text());
-        } else {
-            in = RecordReader::fromFile(options.file);
-            if (!in.exists()) {
-                err << "veskaro-cr calc: cannot read " << options.file << "\n";
-                return kCalcUsageError;
-            }
+        if (const std::string problem = ReadRoomFromFile(options.file, room); !problem.empty()) {
+            err << "veskaro-cr calc: " << problem << "\n";
+            return kCalcUsageError;
         }
-        source = options.file;
     }
-
     AppContext ctx = StartUp({options.dataDir, seedDir});
     if (options.file.empty()) {
-        in = OpenInput(ctx, ctx.roomFileName);
-        if (!in.exists()) {
-            err << "veskaro-cr calc: no room record " << ctx.roomFileName << " in " << ctx.dataDir << "\n";
+        if (const std::string problem = ReadRoomFromDataDir(ctx, room); !problem.empty()) {
+            err << "veskaro-cr calc: " << problem << "\n";
             return kCalcUsageError;
         }
         source = ResolveDataPath(ctx, ctx.roomFileName);
     }
-
-    // The record is read in memory only: its envelope blocks are used, never written to the data directory.
-    RoomRecord room;
-    ReadRoomRecord(in, room);
     const RoomRecord asRead = room;
-    const Envelope env = ReadEnvelope(ctx, room.roomShape, room.envelope);
-
-    // The calculate command: humidity to temperature difference first, then the load.
-    SyncBeforeCalculation(room, ctx);
     const RecalcResult r =
-        Recalc(room, env, ctx, options.writeResults ? kRecalcWriteResultFiles : kRecalcShow);
+        CalculateRoom(room, ctx, options.writeResults ? kRecalcWriteResultFiles : kRecalcShow);
     const bool written = r.resultFilesWritten;
 
     out << (options.json ? RoomJson(source, asRead, room, r, written) : RoomText(source, room, r, written));

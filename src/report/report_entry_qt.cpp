@@ -26,6 +26,7 @@
 #include "room/load_calc.h"
 #include "room/result_files.h"
 #include "room/room_record.h"
+#include "room/room_source.h"
 
 #ifndef VESKARO_SEED_DIR
 #define VESKARO_SEED_DIR ""
@@ -38,7 +39,6 @@ namespace {
 constexpr int kReportOk = 0;
 constexpr int kReportStopped = 1; // the calculation refused the room (below -50 °C)
 constexpr int kReportUsageError = 2;
-constexpr int kProjectHeaderItems = 4; // project name, description, "", program code
 constexpr int kPdfResolution_dpi = 600;
 
 struct ReportOptions {
@@ -47,12 +47,6 @@ struct ReportOptions {
     std::string dataDir;
     bool header = true;
 };
-
-bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
-}
 
 // "" when the arguments are fine, else the complaint.
 std::string ParseReportArgs(const std::vector<std::string>& args, ReportOptions& options) {
@@ -91,12 +85,8 @@ std::string TerminalText(std::string text) {
 // The room of the data directory's room record file, calculated; the result files are written when
 // `writeResultFiles` is set. False when there is no room record.
 bool CalculateDataDirRoom(AppContext& ctx, RoomRecord& room, bool writeResultFiles) {
-    RecordReader in = OpenInput(ctx, ctx.roomFileName);
-    if (!in.exists()) return false;
-    ReadRoomRecord(in, room);
-    const Envelope env = ReadEnvelope(ctx, room.roomShape, room.envelope);
-    SyncBeforeCalculation(room, ctx);
-    Recalc(room, env, ctx, writeResultFiles ? kRecalcWriteResultFiles : kRecalcShow);
+    if (!ReadRoomFromDataDir(ctx, room).empty()) return false;
+    CalculateRoom(room, ctx, writeResultFiles ? kRecalcWriteResultFiles : kRecalcShow);
     return true;
 }
 
@@ -114,34 +104,24 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return kReportUsageError;
     }
 
-    // Read FILE before anything touches the data directory.
-    RecordReader in;
+    // Read FILE before anything touches the data directory; the calculation runs in memory.
+    RoomRecord room;
     std::string source = options.file;
     if (!options.file.empty()) {
-        in = RecordReader::fromFile(options.file);
-        if (!in.exists()) {
-            err << "veskaro-cr report: cannot read " << options.file << "\n";
+        if (const std::string problem = ReadRoomFromFile(options.file, room); !problem.empty()) {
+            err << "veskaro-cr report: " << problem << "\n";
             return kReportUsageError;
         }
     }
     AppContext ctx = StartUp({options.dataDir, VESKARO_SEED_DIR});
     if (options.file.empty()) {
-        in = OpenInput(ctx, ctx.roomFileName);
-        if (!in.exists()) {
-            err << "veskaro-cr report: no room record " << ctx.roomFileName << " in " << ctx.dataDir << "\n";
+        if (const std::string problem = ReadRoomFromDataDir(ctx, room); !problem.empty()) {
+            err << "veskaro-cr report: " << problem << "\n";
             return kReportUsageError;
         }
         source = ResolveDataPath(ctx, ctx.roomFileName);
-    } else if (EndsWithNoCase(options.file, ".prj")) {
-        in.skip(kProjectHeaderItems);
     }
-
-    // The calculation runs in memory: nothing is written into the data directory.
-    RoomRecord room;
-    ReadRoomRecord(in, room);
-    const Envelope env = ReadEnvelope(ctx, room.roomShape, room.envelope);
-    SyncBeforeCalculation(room, ctx);
-    const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    const RecalcResult r = CalculateRoom(room, ctx, kRecalcShow);
     for (const Message& m : r.messages)
         err << "Warning: " << TerminalText(m.text) << "\n";
     if (r.stopped) {

@@ -1,0 +1,29 @@
+#pragma once
+// Where a headless command finds its room: a room record file or a project of this program, read in
+// memory; or the data directory's room record. Shared by `calc` and `report`.
+
+#include <string>
+
+#include "room/load_calc.h"
+#include "room/room_record.h"
+
+namespace veskaro {
+
+struct AppContext;
+
+// Reads FILE, a room record ("KelvoL.dat" form) or a ".prj" project of this program, into room. Nothing is
+// written anywhere. Returns "" on success, else the reason, one line.
+std::string ReadRoomFromFile(const std::string& path, RoomRecord& room);
+
+// Reads the data directory's room record file (ctx.roomFileName). Returns "" on success, else the reason.
+std::string ReadRoomFromDataDir(const AppContext& ctx, RoomRecord& room);
+
+// The air cooler's inlet temperature difference Δt_1 = Int(ΔT·12.5)/10 (1.25·ΔT cut to one decimal) when
+// the field is blank: the room record file does not store it.
+void FillCoolerTempDiff(RoomRecord& room);
+
+// The calculate command without a window: the envelope (the record's carried blocks first, then the data
+// directory), Δt_1, humidity to temperature difference, then the load calculation in the given mode.
+RecalcResult CalculateRoom(RoomRecord& room, AppContext& ctx, int mode);
+
+} // namespace veskaro
