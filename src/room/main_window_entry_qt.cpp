@@ -1,7 +1,54 @@
-// Placeholder until the main window lands.
-#include <iostream>
+// The desktop program and the screenshots of the main window.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+
+#include "app/app_context.h"
 #include "app/desktop_qt.h"
+#include "report/result_window.h"
+#include "report/room_sketch.h"
+#include "room/main_window.h"
+#include "ui/theme.h"
+
 namespace veskaro {
-int RunDesktop(AppContext&) { std::cerr << "veskaro-cr: the main window is not built yet\n"; return 2; }
-void SaveMainWindowScreenshots(AppContext&, const std::string&) {}
+
+namespace {
+
+constexpr QSize kScreenshotSize(1260, 880);
+
+void Save(QWidget& window, const std::string& dir, const char* name) {
+    QApplication::processEvents();
+    window.grab().save(QDir(QString::fromStdString(dir)).filePath(QString::fromLatin1(name)));
+}
+
+} // namespace
+
+int RunDesktop(AppContext& ctx) {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ui::ApplyTheme(*app);
+    StartWindow window(ctx);
+    // The result command opens the result window over the main window after writing the result files.
+    window.setResultWindowOpener(
+        [&ctx, &window] { ShowResultWindow(ctx, SketchOfRoom(window.controller().room(), ctx), &window); });
+    window.show();
+    return QApplication::exec();
+}
+
+void SaveMainWindowScreenshots(AppContext& ctx, const std::string& dir) {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ui::ApplyTheme(*app);
+    StartWindow window(ctx);
+    // Screenshots show messages nowhere: nothing may wait for a click.
+    window.setMessageSink([](const Message&) {});
+    window.show();
+    window.resize(kScreenshotSize); // the offscreen screen is smaller than a desktop
+    Save(window, dir, "start.png");
+    window.openDoorPanel();
+    // The door panel as the engineer sees it after computing the door infiltration.
+    if (auto* compute = window.findChild<QAbstractButton*>(QStringLiteral("lwrech"))) {
+        compute->click();
+        compute->setFocus();
+    }
+    Save(window, dir, "start_door.png");
+}
+
 } // namespace veskaro

@@ -1,0 +1,178 @@
+#pragma once
+// What the main window does with the room when the engineer acts: which commit of which field runs which
+// rule, the scroll bars coupled to fields, the door panel, loading and saving the room, the first
+// activation with the hand-over file and the exit. The window only shows the record and the results.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/message.h"
+#include "room/envelope_data.h"
+#include "room/load_calc.h"
+#include "room/room_record.h"
+
+namespace veskaro {
+
+struct AppContext;
+
+// The text fields of the main window that belong to the room record.
+enum class RoomField : int {
+    RaumL,
+    RaumB,
+    RaumH,
+    RaumTemp,
+    RaumFeuchte,
+    tempdiff,
+    tempDiffdt1,
+    verdTemp,
+    AussenTemp,
+    AussenFeuchte,
+    Laufzeit,
+    PersZahl,
+    ELLeist,
+    Eltotal,
+    NBegeh,
+    RaumLW,
+    LWTuer,
+    bTuer,
+    hTuer,
+    oeffungsZ,
+    LWergeb,
+    AnzVerd,
+    PlueftPN,
+    Abtau,
+    AbtauAnt,
+    proj,
+    projbeschr,
+};
+inline constexpr int kRoomFieldCount = static_cast<int>(RoomField::projbeschr) + 1;
+
+// The name of a field, as the window's control is named.
+const char* RoomFieldName(RoomField field);
+std::string& FieldText(RoomRecord& room, RoomField field);
+const std::string& FieldText(const RoomRecord& room, RoomField field);
+// Free-text fields (project name and description) commit without a calculation.
+bool IsFreeTextField(RoomField field);
+
+// The scroll bars beside the fields: HScroll1 outside temperature + 30, HScroll2 outside humidity,
+// HScroll3 10 x room air change, HScroll4 persons, HScroll5 door openings, HScroll6 lighting.
+enum class RoomScrollBar : int { HScroll1, HScroll2, HScroll3, HScroll4, HScroll5, HScroll6 };
+inline constexpr int kRoomScrollBarCount = 6;
+struct ScrollRange {
+    int minimum = 0;
+    int maximum = 0;
+};
+const char* RoomScrollBarName(RoomScrollBar bar);
+ScrollRange RoomScrollBarRange(RoomScrollBar bar);
+// The position a scroll bar takes from its field, or nothing when the bar does not follow this value.
+std::optional<int> ScrollPositionFromRoom(const RoomRecord& room, RoomScrollBar bar);
+
+// Captions of the main window composed of two slots with a joining word that depends on the language.
+std::string OpenProjectCaption(const AppContext& ctx);      // open-project menu entry `ladP`
+std::string EvaporatorDesignCaption(const AppContext& ctx); // `VerdampButt_l`, `vddesign`
+std::string SaveRoomCaption(const AppContext& ctx);         // `Command3D4_l`, `ksich`
+std::string RestoreRoomCaption(const AppContext& ctx);      // `Command3D5_l`
+std::string RestoreRoomMenuCaption(const AppContext& ctx);  // `klad`
+std::string EvaporatorCountCaption(const AppContext& ctx);  // `Label7`
+// Header text of goods grid column 1..6 (columns 7..13 have none).
+std::string GoodsGridHeader(const AppContext& ctx, int column);
+
+// Display texts of the window that are not fields of the room record.
+struct RoomLabels {
+    std::string Label40; // room air flow, m³/h
+    std::string Label53; // door panel: air flow while the door stands open
+    std::string Label67; // door panel: door infiltration averaged over the day
+};
+
+class RoomController final {
+  public:
+    explicit RoomController(AppContext& ctx);
+    RoomController(const RoomController&) = delete;
+    RoomController& operator=(const RoomController&) = delete;
+
+    AppContext& context() { return m_ctx; }
+    RoomRecord& room() { return m_room; }
+    const RoomRecord& room() const { return m_room; }
+    const Envelope& envelope() const { return m_envelope; }
+    const RecalcResult& result() const { return m_result; }
+    const RoomLabels& labels() const { return m_labels; }
+    bool syncing() const { return m_syncing; }
+
+    // --- Field input -------------------------------------------------------------------------------
+    // The Change handler: the engineer changed the text of `field` (already stored in the record). The
+    // humidity, temperature difference and cooler difference rewrite each other here. True when another
+    // field was rewritten.
+    bool fieldEdited(RoomField field);
+    // Enter in `field`, or leaving it after a change: converts the number text (a lone comma becomes the
+    // period in the field), applies the field's rule and recalculates.
+    Messages commitField(RoomField field);
+    // A scroll bar moved to `position`: its field takes the value and the room is recalculated.
+    Messages scrollBarMoved(RoomScrollBar bar, int position);
+    // Goods grid cell edited (rows 1..50, columns 1..13).
+    Messages goodsCellEdited(int row, int column, const std::string& text);
+    // TagesB (0, daily operation over 24 h) or SchockF (1, shock operation over the operating time).
+    Messages setOperatingBasis(int basis);
+    // The unit beside the operating time: "h/" and the day word in daily operation, " h" in shock operation.
+    std::string operatingTimeUnit() const;
+
+    // --- Calculation -------------------------------------------------------------------------------
+    // The calculate command: humidity to temperature difference, then the calculation.
+    Messages calculate() { return recalculate(kRecalcShow); }
+    // The result command: the calculation with the result files written.
+    Messages calculateWithResultFiles() { return recalculate(kRecalcWriteResultFiles); }
+    Messages recalculate(int mode);
+
+    // --- Door panel --------------------------------------------------------------------------------
+    // Door infiltration from the door fields (`lwrech`, air-curtain clicks, Enter in the door fields).
+    Messages computeDoor(bool airCurtain);
+    bool airCurtain() const { return m_airCurtain; }
+    // O.K. of the door panel: the computed door air change becomes the one the calculation uses.
+    Messages acceptDoor();
+
+    // --- Room file and commands --------------------------------------------------------------------
+    // Loads a room record file, re-reads the envelope and recalculates. False in `found` when missing.
+    Messages loadRoom(std::string_view name, bool* found = nullptr);
+    bool saveRoom(std::string_view name) const;
+    // Clears the chosen evaporator, recalculates and deletes the stored selection "VerDpark.dat".
+    Messages deleteEvaporator();
+    // Re-reads the envelope files for the current room shape (after a wall dialog or a shape change).
+    void rereadEnvelope();
+
+    // --- Activation and exit -----------------------------------------------------------------------
+    struct Activation {
+        bool firstActivation = false; // the captions must be applied
+        bool reread = false;          // data was re-read and recalculated
+        std::string windowTitle;      // non-empty when a hand-over request names a title
+        Messages messages;
+    };
+    // The window became active. First activation: serves the request of VESKData.dat once (or loads
+    // "KelvoL.dat") and recalculates. After a dialog changed project data: re-reads and recalculates.
+    // Otherwise nothing is read.
+    Activation activate();
+    // Kelvo_ende: saves the room record when asked, writes VESKData.dat for the calling program and ends
+    // the activation.
+    void exit(bool save);
+
+    // Opens a project file named by a hand-over request (its room record becomes "KelvoL.dat"); set once
+    // project files exist. Until then such a request loads the room file "KelvoL.dat" as it stands.
+    std::function<bool(AppContext&, const std::string& projectFile)> openProjectFile;
+    // Reloads the goods grid from "Akt_Kgut.dat" after the goods dialog changed it; set with that dialog.
+    std::function<void(AppContext&, RoomRecord&)> readGoodsList;
+
+  private:
+    void updateAirFlowLabel();
+    void loadRoomQuiet(std::string_view name, bool* found);
+
+    AppContext& m_ctx;
+    RoomRecord m_room;
+    Envelope m_envelope;
+    RecalcResult m_result;
+    RoomLabels m_labels;
+    bool m_syncing = false;
+    bool m_airCurtain = false;
+};
+
+} // namespace veskaro

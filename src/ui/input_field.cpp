@@ -1,0 +1,43 @@
+#include "ui/input_field.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace veskaro::ui {
+
+InputField::InputField(const QString& name, QWidget* parent) : QLineEdit(parent) {
+    setObjectName(name);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        m_pending = true;
+        emit edited();
+    });
+}
+
+void InputField::showText(const QString& text) {
+    if (text == this->text()) return; // the engineer's edit in progress stays pending
+    setText(text);
+    m_pending = false;
+}
+
+void InputField::commit() {
+    m_pending = false;
+    emit committed();
+}
+
+void InputField::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        commit();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void InputField::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A popup (context menu) taking the focus is no leaving of the field.
+    if (m_pending && event->reason() != Qt::PopupFocusReason) commit();
+}
+
+} // namespace veskaro::ui

@@ -1,0 +1,35 @@
+#pragma once
+// An input field of a window (number text or free text). Enter or Return commits it every time; leaving it
+// commits it when the user changed its text since the last commit (engineers tab through forms). Text written
+// by the program does not count as a change.
+
+#include <QLineEdit>
+
+namespace veskaro::ui {
+
+class InputField final : public QLineEdit {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(InputField)
+
+  public:
+    explicit InputField(const QString& name, QWidget* parent = nullptr);
+
+    // Sets the text from the program without edited(). A different text replaces any edit in progress (no
+    // commit pending any more); the same text leaves the field, its caret and its pending edit alone.
+    void showText(const QString& text);
+    bool hasPendingEdit() const { return m_pending; }
+
+  signals:
+    void edited();    // every user change of the text (the Change handler)
+    void committed(); // Enter, Return, or leaving the field after a change
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    void commit();
+    bool m_pending = false;
+};
+
+} // namespace veskaro::ui

@@ -1,0 +1,468 @@
+// The main window offscreen on a fresh data directory, driven by real key and mouse events.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <random>
+
+#include "app/number_text.h"
+#include "app/record_file.h"
+#include "app/startup.h"
+#include "room/main_window.h"
+#include "ui/grid_widget.h"
+
+namespace veskaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+class QtEnvironment final : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "main_window_test";
+        static char* argv[] = {name, nullptr};
+        m_app = new QApplication(argc, argv);
+    }
+    void TearDown() override { delete m_app; }
+
+  private:
+    QApplication* m_app = nullptr;
+};
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+double Num(const QString& text) {
+    return NumFromText(std::string_view(text.toStdString()));
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_root = fs::temp_directory_path() / ("veskaro_start_" + std::string(info->name()) + "_" +
+                                              std::to_string(std::random_device{}()));
+        fs::remove_all(m_root);
+        ctx = StartUp({(m_root / "data").string(), VESKARO_SEED_DIR});
+    }
+    void TearDown() override {
+        window.reset();
+        fs::remove_all(m_root);
+    }
+
+    // Creates and shows the window; showing it is its first activation.
+    void Open() {
+        window = std::make_unique<StartWindow>(ctx);
+        window->setMessageSink([this](const Message& message) { messages.push_back(message); });
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QLineEdit* Field(const char* name) const {
+        auto* field = window->findChild<QLineEdit*>(QString::fromLatin1(name));
+        EXPECT_NE(field, nullptr) << name;
+        return field;
+    }
+    QString Text(const char* name) const {
+        if (auto* label = window->findChild<QLabel*>(QString::fromLatin1(name))) return label->text();
+        return Field(name)->text();
+    }
+    double Value(const char* name) const { return Num(Text(name)); }
+    QScrollBar* Bar(const char* name) const {
+        auto* bar = window->findChild<QScrollBar*>(QString::fromLatin1(name));
+        EXPECT_NE(bar, nullptr) << name;
+        return bar;
+    }
+    QAbstractButton* Button(const char* name) const {
+        auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        EXPECT_NE(button, nullptr) << name;
+        return button;
+    }
+    void Click(const char* name) const { QTest::mouseClick(Button(name), Qt::LeftButton); }
+
+    // Replaces the text of a field by typing, without committing it.
+    void Type(const char* name, const QString& text) const {
+        QLineEdit* field = Field(name);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+    void Enter(const char* name, const QString& text) const {
+        Type(name, text);
+        QTest::keyClick(Field(name), Qt::Key_Return);
+    }
+
+    std::string DataFile(const std::string& name) const {
+        std::string bytes;
+        ReadFileBytes((m_root / "data" / name).string(), bytes);
+        return bytes;
+    }
+    std::vector<std::string> Items(const std::string& name) const {
+        RecordReader in = OpenInput(ctx, name);
+        std::vector<std::string> items;
+        std::string item;
+        while (in.next(item))
+            items.push_back(item);
+        return items;
+    }
+
+    fs::path m_root;
+    AppContext ctx;
+    std::unique_ptr<StartWindow> window;
+    Messages messages;
+};
+
+TEST_F(MainWindowTest, FirstActivationShowsTheDefaultRoomAndItsCapacity) {
+    Open();
+    EXPECT_EQ(Text("Label50"), QStringLiteral("KelvoL.dat"));
+    EXPECT_EQ(Value("RaumL"), 8.0);
+    EXPECT_EQ(Value("Vol"), 8.0 * 6.0 * 3.5);
+    EXPECT_GT(Value("RaumLeist"), 0.0);
+    EXPECT_FALSE(window->findChild<QLabel*>(QStringLiteral("RaumTemp_l"))->text().isEmpty());
+    EXPECT_TRUE(messages.empty());
+    // Commands whose dialogs are not there yet are visible but cannot be used.
+    for (const char* name : {"NeuPButt", "KelvoGutButt", "wandbutt", "VerdampButt"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(Button(name)->isEnabled());
+    }
+}
+
+TEST_F(MainWindowTest, EnterRecalculatesAndTypingAloneDoesNot) {
+    Open();
+    const QString before = Text("RaumLeist");
+    Type("RaumTemp", QStringLiteral("-5"));
+    EXPECT_EQ(Text("RaumLeist"), before);
+    QTest::keyClick(Field("RaumTemp"), Qt::Key_Return);
+    EXPECT_NE(Text("RaumLeist"), before);
+    EXPECT_GT(Value("RaumLeist"), Num(before)); // colder room, more heat flows in
+
+    // A lone decimal comma is taken as the decimal separator and written back as a period.
+    Enter("RaumH", QStringLiteral("4,5"));
+    EXPECT_EQ(Text("RaumH"), QStringLiteral("4.5"));
+    EXPECT_EQ(Value("Vol"), 8.0 * 6.0 * 4.5);
+}
+
+TEST_F(MainWindowTest, LeavingAChangedFieldCommitsIt) {
+    Open();
+    Type("RaumL", QStringLiteral("10"));
+    EXPECT_EQ(Value("Vol"), 8.0 * 6.0 * 3.5);
+    QTest::keyClick(Field("RaumL"), Qt::Key_Tab);
+    EXPECT_TRUE(Field("RaumB")->hasFocus());
+    EXPECT_EQ(Value("Vol"), 10.0 * 6.0 * 3.5);
+}
+
+TEST_F(MainWindowTest, ScrollBarsFollowTheirFieldsAndWriteThemBack) {
+    Open();
+    struct Row {
+        const char* field;
+        const char* bar;
+        QString text;
+        int position;
+    };
+    const Row rows[] = {
+        {"AussenTemp", "HScroll1", QStringLiteral("20"), 50},
+        {"AussenFeuchte", "HScroll2", QStringLiteral("55"), 55},
+        {"NBegeh", "HScroll5", QStringLiteral("30"), 30},
+        {"RaumLW", "HScroll3", QStringLiteral("2.3"), 23},
+        {"PersZahl", "HScroll4", QStringLiteral("12"), 12},
+        {"ELLeist", "HScroll6", QStringLiteral("8"), 8},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.field);
+        Enter(row.field, row.text);
+        EXPECT_EQ(Bar(row.bar)->value(), row.position);
+    }
+
+    // Bar to field: a click on the right arrow moves one step and writes the field.
+    struct Back {
+        const char* bar;
+        const char* field;
+        double expected;
+    };
+    const Back backs[] = {{"HScroll1", "AussenTemp", 21.0},
+                          {"HScroll2", "AussenFeuchte", 56.0},
+                          {"HScroll3", "RaumLW", 2.4},
+                          {"HScroll4", "PersZahl", 13.0},
+                          {"HScroll6", "ELLeist", 9.0}};
+    for (const Back& back : backs) {
+        SCOPED_TRACE(back.bar);
+        QScrollBar* bar = Bar(back.bar);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->value();
+        option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        const QRect arrow =
+            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+        const QString before = Text("RaumLeist");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow.center());
+        EXPECT_DOUBLE_EQ(Value(back.field), back.expected);
+        EXPECT_NE(Text("RaumLeist"), before);
+    }
+    // HScroll3 also shows the air flow of the new rate.
+    EXPECT_DOUBLE_EQ(Value("Label40"), std::floor(8.0 * 6.0 * 3.5 * 2.4 * 10.0) / 10.0);
+
+    // The humidity bar follows only humidities between 0 and 101 %.
+    Enter("AussenFeuchte", QStringLiteral("120"));
+    EXPECT_EQ(Bar("HScroll2")->value(), 56);
+}
+
+TEST_F(MainWindowTest, DoorOpeningsAreCappedAndDriveTheRoomAirChange) {
+    Open();
+    const QString before = Text("RaumLeist");
+    Enter("NBegeh", QStringLiteral("200"));
+    EXPECT_EQ(Text("NBegeh"), QStringLiteral("150"));
+    EXPECT_EQ(Bar("HScroll5")->value(), 150);
+    // V = 168 m³ from 25 m³ on: n = 70/(24·√V) + 2·150·(25/V)/24.
+    const double V = 8.0 * 6.0 * 3.5;
+    const double n = 70.0 / (24.0 * std::sqrt(V)) + 2.0 * 150.0 * (25.0 / V) / 24.0;
+    EXPECT_DOUBLE_EQ(Value("RaumLW"), std::floor(n * 100.0) / 100.0);
+    EXPECT_EQ(Bar("HScroll3")->value(), static_cast<int>(std::floor(Value("RaumLW") * 10.0 + 1e-9)));
+    EXPECT_DOUBLE_EQ(Value("Label40"), std::floor(V * n * 10.0) / 10.0);
+    EXPECT_GT(Value("RaumLeist"), Num(before));
+
+    // The bar drives the same rule.
+    Bar("HScroll5")->setValue(0);
+    EXPECT_DOUBLE_EQ(Value("RaumLW"), std::floor(70.0 / (24.0 * std::sqrt(V)) * 100.0) / 100.0);
+}
+
+TEST_F(MainWindowTest, HumidityAndTemperatureDifferenceFollowEachOtherWhileTyping) {
+    Open();
+    struct Row {
+        const char* typed;
+        QString text;
+        const char* other;
+        double expected;
+    };
+    const Row rows[] = {
+        {"RaumFeuchte", QStringLiteral("89"), "tempdiff", 5.0},
+        {"RaumFeuchte", QStringLiteral("86.5"), "tempdiff", 5.5},
+        {"RaumFeuchte", QStringLiteral("72.5"), "tempdiff", 9.0},
+        {"tempdiff", QStringLiteral("5.5"), "RaumFeuchte", 86.5},
+        {"tempdiff", QStringLiteral("9"), "RaumFeuchte", 72.5},
+        {"tempdiff", QStringLiteral("17"), "RaumFeuchte", 0.0},
+        {"tempDiffdt1", QStringLiteral("10"), "tempdiff", 8.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed + std::string(" = ") + row.text.toStdString());
+        Type(row.typed, row.text);
+        EXPECT_DOUBLE_EQ(Value(row.other), row.expected);
+        EXPECT_NEAR(Value("verdTemp"), Value("RaumTemp") - Value("tempdiff"), 1e-9);
+        QTest::keyClick(Field(row.typed), Qt::Key_Return);
+    }
+
+    // Below 58 % the humidity leaves the other fields alone.
+    const QString dT = Text("tempdiff");
+    const QString t0 = Text("verdTemp");
+    Type("RaumFeuchte", QStringLiteral("50"));
+    EXPECT_EQ(Text("tempdiff"), dT);
+    EXPECT_EQ(Text("verdTemp"), t0);
+}
+
+TEST_F(MainWindowTest, DoorPanelWithAndWithoutAirCurtain) {
+    Open();
+    EXPECT_FALSE(window->doorPanelOpen());
+    Click("doorbutt");
+    ASSERT_TRUE(window->doorPanelOpen());
+    Enter("bTuer", QStringLiteral("1"));
+    Enter("hTuer", QStringLiteral("2.5"));
+    Enter("oeffungsZ", QStringLiteral("1"));
+    Click("lwrech");
+    const double open = Value("LWergeb");
+    EXPECT_GT(open, 0.0);
+    EXPECT_FALSE(Text("Label67").isEmpty());
+    EXPECT_FALSE(Text("Label53").isEmpty());
+
+    // A 2.5 m door keeps 15 % of its infiltration behind an air curtain (both cut to two decimals).
+    auto* airCurtain = window->findChild<QCheckBox*>(QStringLiteral("AirCurtain"));
+    QTest::mouseClick(airCurtain, Qt::LeftButton, {}, QPoint(8, airCurtain->height() / 2));
+    EXPECT_TRUE(airCurtain->isChecked());
+    const double curtain = Value("LWergeb");
+    EXPECT_LT(curtain, open);
+    EXPECT_NEAR(curtain, open * 0.15, 0.011);
+
+    // Cancel keeps the door air change of the calculation; O.K. takes the computed one.
+    const QString used = Text("LWTuer");
+    Click("abbutt3");
+    EXPECT_FALSE(window->doorPanelOpen());
+    EXPECT_EQ(Text("LWTuer"), used);
+    Click("doorbutt");
+    QTest::keyClick(Field("hTuer"), Qt::Key_Escape);
+    EXPECT_FALSE(window->doorPanelOpen());
+    EXPECT_EQ(Text("LWTuer"), used);
+    Click("doorbutt");
+    const QString before = Text("RaumLeist");
+    Click("OKbutt3");
+    EXPECT_FALSE(window->doorPanelOpen());
+    EXPECT_DOUBLE_EQ(Value("LWTuer"), curtain);
+    EXPECT_NE(Text("RaumLeist"), before);
+
+    // A zero opening time stops the computation with a critical message naming the field.
+    Click("doorbutt");
+    Enter("oeffungsZ", QStringLiteral("0"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, MessageKind::Critical);
+    EXPECT_EQ(messages[0].text, ctx.captions[Cap::DoorOpeningTimeWord] + " = 0 !!");
+    EXPECT_DOUBLE_EQ(Value("LWergeb"), curtain);
+}
+
+TEST_F(MainWindowTest, RoomBelowMinus50WarnsAndStopsTheCalculation) {
+    Open();
+    const QString before = Text("RaumLeist");
+    Enter("RaumL", QStringLiteral("9"));
+    const QString at9 = Text("RaumLeist");
+    ASSERT_NE(at9, before);
+    Enter("RaumTemp", QStringLiteral("-60"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, MessageKind::Exclamation);
+    EXPECT_EQ(messages[0].text,
+              ctx.captions[Cap::RoomWord] + " " + ctx.captions[Cap::TemperatureWord] + " < -50°C!");
+    EXPECT_EQ(Text("RaumLeist"), at9);
+    // The calculate command stops the same way.
+    Click("Rechbutt");
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(Text("RaumLeist"), at9);
+}
+
+TEST_F(MainWindowTest, GoodsEndTemperatureMessageOncePerCalculation) {
+    Open();
+    auto* grid = window->findChild<ui::GridWidget*>(QStringLiteral("AKTKgut"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->gridRows(), 51);
+    EXPECT_EQ(grid->gridColumns(), 14);
+    EXPECT_EQ(grid->cellText(1, 0), QStringLiteral("1"));
+    EXPECT_EQ(grid->columnWidth(0), 3000 / 15); // grid column 1
+    EXPECT_TRUE(grid->isColumnHidden(6));       // grid column 7
+    EXPECT_FALSE(grid->cellText(1, kGoodsName).isEmpty());
+
+    // Two goods cooled below the room temperature: typed into the grid, each edit recalculates.
+    const auto typeCell = [&](int row, int column, const QString& text) {
+        grid->setFocus();
+        grid->setCurrentGridCell(row, column);
+        QTest::keyClicks(grid, text.left(1));
+        auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget()); // the edit box over the cell
+        ASSERT_NE(box, nullptr);
+        QTest::keyClicks(box, text.mid(1));
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    typeCell(1, kGoodsEndTemp, QStringLiteral("-4"));
+    EXPECT_EQ(grid->cellText(1, kGoodsEndTemp), QStringLiteral("-4"));
+    EXPECT_EQ(messages.size(), 1u);
+    typeCell(2, kGoodsEndTemp, QStringLiteral("-3"));
+    EXPECT_EQ(messages.size(), 2u);
+    messages.clear();
+    Click("Rechbutt");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, MessageKind::Plain);
+    EXPECT_NE(messages[0].text.find(" < "), std::string::npos);
+}
+
+TEST_F(MainWindowTest, HandoverRequestIsServedOnceAndAnsweredAtExit) {
+    RecordWriter request;
+    const char* items[] = {"",    "",      "kept path", "",        "KelvoL.dat", "-8", "R404A",
+                           "",    "6",     "Hall 3",    "Freezer", "k12",        "",   "",
+                           "k15", "Store", "k17",       "3",       "7"};
+    request.integer(1).endLine().integer(2).endLine();
+    for (int i = 3; i <= 19; ++i)
+        request.line(items[i - 1]);
+    ASSERT_TRUE(SaveOutput(ctx, "VESKData.dat", request));
+
+    Open();
+    EXPECT_DOUBLE_EQ(Value("RaumTemp"), -2.0); // item 6 + item 9
+    EXPECT_EQ(Text("verdTemp"), QStringLiteral("-8"));
+    EXPECT_EQ(Text("tempdiff"), QStringLiteral("6"));
+    EXPECT_EQ(Text("proj"), QStringLiteral("Hall 3"));
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("Hall 3")));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" Store")));
+    EXPECT_EQ(Items("VESKData.dat"), (std::vector<std::string>{"0", "0"}));
+
+    Enter("tempdiff", QStringLiteral("7"));
+    const std::string capacity = Text("RaumLeist").toStdString();
+    Click("Command3D1"); // exit without saving
+    const std::vector<std::string> exitItems = Items("VESKData.dat");
+    ASSERT_EQ(exitItems.size(), 24u);
+    EXPECT_EQ(exitItems[0], "1");
+    EXPECT_EQ(exitItems[5], Text("verdTemp").toStdString());
+    EXPECT_EQ(exitItems[7], capacity);
+    EXPECT_EQ(exitItems[8], "7");
+    EXPECT_EQ(exitItems[9], "Hall 3");
+}
+
+TEST_F(MainWindowTest, LaterActivationsReadNothing) {
+    Open();
+    Enter("RaumL", QStringLiteral("12"));
+    // A new request and another room file appear while the program runs.
+    RecordWriter request;
+    request.integer(1).endLine().integer(2).endLine();
+    ASSERT_TRUE(SaveOutput(ctx, "VESKData.dat", request));
+    RecordWriter room;
+    room.line("3");
+    ASSERT_TRUE(SaveOutput(ctx, "KelvoL.dat", room));
+
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
+    window->activate();
+    EXPECT_EQ(Value("RaumL"), 12.0);
+    EXPECT_EQ(Items("VESKData.dat"), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(ctx.activationState, kActive);
+}
+
+TEST_F(MainWindowTest, ExitWithSavingWritesTheRoomRecord) {
+    Open();
+    Enter("RaumB", QStringLiteral("7.5"));
+    Click("Command3D2");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Items("KelvoL.dat").at(1), "7.5");
+    EXPECT_EQ(Items("VESKData.dat").size(), 24u);
+}
+
+TEST_F(MainWindowTest, ClosingByTheFrameExitsWithoutSaving) {
+    Open();
+    const std::string saved = DataFile("KelvoL.dat");
+    Enter("RaumB", QStringLiteral("7.5"));
+    window->close();
+    EXPECT_EQ(DataFile("KelvoL.dat"), saved);
+    EXPECT_EQ(Items("VESKData.dat").size(), 24u);
+}
+
+TEST_F(MainWindowTest, OperatingBasisSwitchesTheUnitAndTheCapacity) {
+    Open();
+    const QString daily = Text("RaumLeist");
+    EXPECT_EQ(Text("LaufzeitEinheit"),
+              QStringLiteral("h/") + QString::fromStdString(ctx.captions[Cap::DayWord]));
+    QTest::mouseClick(window->findChild<QAbstractButton*>(QStringLiteral("SchockF")), Qt::LeftButton);
+    EXPECT_EQ(Text("LaufzeitEinheit"), QStringLiteral(" h"));
+    EXPECT_NE(Text("RaumLeist"), daily);
+    QTest::mouseClick(window->findChild<QAbstractButton*>(QStringLiteral("TagesB")), Qt::LeftButton);
+    EXPECT_EQ(Text("RaumLeist"), daily);
+}
+
+TEST_F(MainWindowTest, ResultCommandWritesTheResultFiles) {
+    Open();
+    bool opened = false;
+    window->setResultWindowOpener([&] { opened = true; });
+    EXPECT_TRUE(DataFile("ergCR.DAT").empty());
+    Click("Command3D3");
+    EXPECT_FALSE(DataFile("ergCR.DAT").empty());
+    EXPECT_FALSE(DataFile("ergCR2.DAT").empty());
+    EXPECT_TRUE(opened);
+}
+
+} // namespace
+} // namespace veskaro

@@ -1,0 +1,193 @@
+// The reusable window widgets: the picture button with its caption twin and the editable grid.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ui/grid_widget.h"
+#include "ui/picture_button.h"
+
+namespace veskaro::ui {
+namespace {
+
+class QtEnvironment final : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "widgets_test";
+        static char* argv[] = {name, nullptr};
+        m_app = new QApplication(argc, argv);
+    }
+    void TearDown() override { delete m_app; }
+
+  private:
+    QApplication* m_app = nullptr;
+};
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+class PictureButtonTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        button.setText(QStringLiteral("Calculate"));
+        button.resize(160, 48);
+        button.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    }
+    PictureButton button{QStringLiteral("Rechbutt")};
+};
+
+TEST_F(PictureButtonTest, NamesFollowTheCommand) {
+    EXPECT_EQ(button.face()->objectName(), QStringLiteral("Rechbutt"));
+    EXPECT_EQ(button.caption()->objectName(), QStringLiteral("Rechbutt_l"));
+}
+
+TEST_F(PictureButtonTest, CaptionPressSinksThePictureAndReleaseRunsTheCommand) {
+    QSignalSpy triggered(&button, &PictureButton::triggered);
+    CaptionTwin* caption = button.caption();
+    QTest::mousePress(caption, Qt::LeftButton, {}, caption->rect().center());
+    EXPECT_TRUE(button.face()->isDown());
+    EXPECT_EQ(triggered.count(), 0);
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, caption->rect().center());
+    EXPECT_FALSE(button.face()->isDown());
+    EXPECT_EQ(triggered.count(), 1);
+
+    // Released away from the caption: the picture comes up and nothing runs.
+    QTest::mousePress(caption, Qt::LeftButton, {}, caption->rect().center());
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_FALSE(button.face()->isDown());
+    EXPECT_EQ(triggered.count(), 1);
+}
+
+TEST_F(PictureButtonTest, PictureAndKeysRunTheCommandOnRelease) {
+    QSignalSpy triggered(&button, &PictureButton::triggered);
+    QTest::mouseClick(button.face(), Qt::LeftButton);
+    EXPECT_EQ(triggered.count(), 1);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key);
+        const int before = triggered.count();
+        QTest::keyPress(button.face(), key);
+        EXPECT_TRUE(button.face()->isDown());
+        EXPECT_EQ(triggered.count(), before);
+        QTest::keyRelease(button.face(), key);
+        EXPECT_EQ(triggered.count(), before + 1);
+    }
+}
+
+TEST_F(PictureButtonTest, DisabledCommandDoesNotRun) {
+    QSignalSpy triggered(&button, &PictureButton::triggered);
+    button.setEnabled(false);
+    QTest::mouseClick(button.caption(), Qt::LeftButton);
+    QTest::mouseClick(button.face(), Qt::LeftButton);
+    QTest::keyClick(button.face(), Qt::Key_Return);
+    EXPECT_EQ(triggered.count(), 0);
+    EXPECT_FALSE(button.face()->isDown());
+}
+
+class GridWidgetTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        grid.resize(600, 300);
+        grid.show();
+        grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        grid.setFocus();
+    }
+    QLineEdit* EditBox() const { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+    // Starts an edit by typing text into the current cell, then ends it with `key`.
+    void TypeInto(int row, int column, const QString& text, Qt::Key key) {
+        grid.setCurrentGridCell(row, column);
+        QTest::keyClicks(&grid, text.left(1));
+        QLineEdit* box = EditBox();
+        ASSERT_NE(box, nullptr);
+        QTest::keyClicks(box, text.mid(1));
+        QTest::keyClick(box, key);
+    }
+    GridWidget grid{6, 5};
+};
+
+TEST_F(GridWidgetTest, EditBoxEndsOnEnterEscapeAndArrowsAndWritesTheCell) {
+    QSignalSpy edited(&grid, &GridWidget::cellEdited);
+    TypeInto(1, 1, QStringLiteral("12.5"), Qt::Key_Return);
+    EXPECT_EQ(grid.cellText(1, 1), QStringLiteral("12.5"));
+    ASSERT_EQ(edited.count(), 1);
+    EXPECT_EQ(edited[0][0].toInt(), 1);
+    EXPECT_EQ(edited[0][1].toInt(), 1);
+
+    // Escape also keeps the typed text.
+    TypeInto(2, 2, QStringLiteral("abc"), Qt::Key_Escape);
+    EXPECT_EQ(grid.cellText(2, 2), QStringLiteral("abc"));
+
+    struct Move {
+        Qt::Key key;
+        int row, column;
+    };
+    for (const Move& move : {Move{Qt::Key_Down, 4, 3}, Move{Qt::Key_Up, 2, 3}, Move{Qt::Key_Right, 3, 4},
+                             Move{Qt::Key_Left, 3, 2}}) {
+        SCOPED_TRACE(move.key);
+        TypeInto(3, 3, QStringLiteral("7"), move.key);
+        EXPECT_EQ(grid.cellText(3, 3), QStringLiteral("7"));
+        EXPECT_EQ(grid.currentGridRow(), move.row);
+        EXPECT_EQ(grid.currentGridColumn(), move.column);
+    }
+}
+
+TEST_F(GridWidgetTest, EditStartedWithF2KeepsLeftAndRightForTheCaret) {
+    grid.setCellText(1, 2, QStringLiteral("45"));
+    grid.setCurrentGridCell(1, 2);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QLineEdit* box = EditBox();
+    ASSERT_NE(box, nullptr);
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClicks(box, QStringLiteral("."));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(grid.cellText(1, 2), QStringLiteral("4.5"));
+    EXPECT_EQ(grid.currentGridColumn(), 2);
+}
+
+TEST_F(GridWidgetTest, BlockCopyPasteAndDelete) {
+    grid.setCellText(1, 1, QStringLiteral("a"));
+    grid.setCellText(1, 2, QStringLiteral("b"));
+    grid.setCellText(2, 1, QStringLiteral("c"));
+    grid.setCellText(2, 2, QStringLiteral("d"));
+    grid.setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a\tb\rc\td\r"));
+
+    grid.clearSelection();
+    grid.setCurrentGridCell(3, 3);
+    QTest::keyClick(&grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid.cellText(3, 3), QStringLiteral("a"));
+    EXPECT_EQ(grid.cellText(4, 4), QStringLiteral("d"));
+    EXPECT_EQ(grid.cellText(5, 3), QString()); // nothing beyond the block
+
+    grid.setRangeSelected(QTableWidgetSelectionRange(2, 2, 3, 3), true);
+    QSignalSpy edited(&grid, &GridWidget::cellEdited);
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    EXPECT_EQ(grid.cellText(3, 3), QString());
+    EXPECT_EQ(grid.cellText(4, 4), QString());
+    EXPECT_EQ(edited.count(), 4);
+}
+
+TEST_F(GridWidgetTest, LockedColumnsAndLayoutInTwips) {
+    grid.setColumnEditable(2, false);
+    grid.setCurrentGridCell(1, 2);
+    QTest::keyClicks(&grid, QStringLiteral("9"));
+    EXPECT_EQ(grid.cellText(1, 2), QString());
+    EXPECT_EQ(QApplication::focusWidget(), &grid);
+
+    grid.setColumnWidthTwips(1, 3000);
+    grid.setColumnWidthTwips(3, 0);
+    EXPECT_EQ(grid.columnWidth(0), 200);
+    EXPECT_TRUE(grid.isColumnHidden(2));
+    grid.setCellText(0, 1, QStringLiteral("Product"));
+    grid.setCellText(2, 0, QStringLiteral("2"));
+    EXPECT_EQ(grid.cellText(0, 1), QStringLiteral("Product"));
+    EXPECT_EQ(grid.cellText(2, 0), QStringLiteral("2"));
+}
+
+} // namespace
+} // namespace veskaro::ui

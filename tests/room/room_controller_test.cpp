@@ -1,0 +1,153 @@
+// What the main window does with the room, without a window: scroll-bar coupling, field rules, captions.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+#include "app/app_context.h"
+#include "app/number_text.h"
+#include "room/room_controller.h"
+
+namespace veskaro {
+namespace {
+
+TEST(ScrollPositionFromRoom, FollowsItsFieldWithinItsRule) {
+    struct Row {
+        RoomScrollBar bar;
+        std::string RoomRecord::*field;
+        const char* text;
+        std::optional<int> expected;
+    };
+    const Row rows[] = {
+        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "32", 62},
+        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "-45", 0},   // clamped to the bar
+        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "20.7", 50}, // Int of t + 30
+        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "55.5", 55},
+        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "0", std::nullopt},
+        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "101", std::nullopt},
+        {RoomScrollBar::HScroll3, &RoomRecord::RaumLW, "2.3", 23}, // not 22: 2.3·10 = 22.99.. in binary
+        {RoomScrollBar::HScroll3, &RoomRecord::RaumLW, " .72", 7},
+        {RoomScrollBar::HScroll4, &RoomRecord::PersZahl, "150", 150},
+        {RoomScrollBar::HScroll4, &RoomRecord::PersZahl, "151", std::nullopt},
+        {RoomScrollBar::HScroll5, &RoomRecord::NBegeh, "40", 40},
+        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "100", 100},
+        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "120", std::nullopt},
+        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "nan", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(RoomScrollBarName(row.bar)) + " <- " + row.text);
+        RoomRecord room;
+        room.*row.field = row.text;
+        EXPECT_EQ(ScrollPositionFromRoom(room, row.bar), row.expected);
+    }
+}
+
+TEST(RoomController, ScrollBarsWriteTheirFieldsAsWholeNumbers) {
+    AppContext ctx;
+    RoomController controller(ctx);
+    RoomRecord& room = controller.room();
+    room.RaumL = "4";
+    room.RaumB = "2";
+    room.RaumH = "2"; // V = 16 m³
+    room.RaumTemp = "2";
+    controller.scrollBarMoved(RoomScrollBar::HScroll1, 12);
+    EXPECT_EQ(room.AussenTemp, "-18");
+    controller.scrollBarMoved(RoomScrollBar::HScroll3, 25);
+    EXPECT_EQ(NumFromText(std::string_view(room.RaumLW)), 2.5);
+    EXPECT_EQ(controller.labels().Label40, " 40");
+    // 12 openings a day into 16 m³: 70/(24·4) + 2·12/24 = 1.729.. -> 1.72.
+    controller.scrollBarMoved(RoomScrollBar::HScroll5, 12);
+    EXPECT_EQ(room.NBegeh, " 12");
+    EXPECT_EQ(room.RaumLW, " 1.72");
+}
+
+TEST(RoomController, FieldRulesOnCommit) {
+    AppContext ctx;
+    RoomController controller(ctx);
+    RoomRecord& room = controller.room();
+    room.Abtau = "400";
+    controller.commitField(RoomField::Abtau);
+    EXPECT_EQ(room.defrostFlag, 1);
+    room.Abtau = "0";
+    controller.commitField(RoomField::Abtau);
+    EXPECT_EQ(room.defrostFlag, 0);
+
+    room.RaumH = "2,5";
+    controller.commitField(RoomField::RaumH);
+    EXPECT_EQ(room.RaumH, "2.5");
+
+    room.NBegeh = "400";
+    controller.commitField(RoomField::NBegeh);
+    EXPECT_EQ(room.NBegeh, "150");
+
+    // Free text is never converted.
+    room.proj = "Hall 1,5";
+    EXPECT_TRUE(controller.commitField(RoomField::proj).empty());
+    EXPECT_EQ(room.proj, "Hall 1,5");
+}
+
+TEST(RoomController, OperatingTimeUnitFollowsTheBasis) {
+    AppContext ctx;
+    ctx.captions[Cap::DayWord] = "day";
+    RoomController controller(ctx);
+    controller.setOperatingBasis(0);
+    EXPECT_EQ(controller.operatingTimeUnit(), "h/day");
+    controller.setOperatingBasis(1);
+    EXPECT_EQ(controller.operatingTimeUnit(), " h");
+}
+
+TEST(MainWindowCaptions, LanguageDependentJoins) {
+    struct Row {
+        const char* language;
+        const char* openProject;
+        const char* evaporatorDesign;
+        const char* saveRoom;
+        const char* restoreRoom;
+        const char* evaporatorCount;
+    };
+    const Row rows[] = {
+        {"ENG", "Open project", "Evaporator design", "Save room as Default", "Room - Restore to Default",
+         "Count"},
+        {"FRA", "Open un project", "Evaporator de l'design", "Save room", "Room -", "Nb d´Evaporator"},
+        {"ITA", "Open uno project", "Evaporator del design", "Save room", "Room -", "Count"},
+        {"ESP", "Open del project", "Evaporator del design", "Save room", "Room -", "Count"},
+        {"DEU", "Open project", "Evaporator design", "Save room", "Room -", "Count"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.language);
+        AppContext ctx;
+        ctx.languageCode = row.language;
+        ctx.captions[Cap::MenuOpenProjectVerb] = "Open";
+        ctx.captions[Cap::ProjectWord] = "project";
+        ctx.captions[Cap::EvaporatorWord] = "Evaporator";
+        ctx.captions[Cap::DesignWord] = "design";
+        ctx.captions[Cap::SaveRoomCaption] = "Save room";
+        ctx.captions[Cap::RestoreRoomCaption] = "Room -";
+        ctx.captions[Cap::EvaporatorCountLabel] = "Count";
+        EXPECT_EQ(OpenProjectCaption(ctx), row.openProject);
+        EXPECT_EQ(EvaporatorDesignCaption(ctx), row.evaporatorDesign);
+        EXPECT_EQ(SaveRoomCaption(ctx), row.saveRoom);
+        EXPECT_EQ(RestoreRoomCaption(ctx), row.restoreRoom);
+        EXPECT_EQ(EvaporatorCountCaption(ctx), row.evaporatorCount);
+    }
+    AppContext eng;
+    EXPECT_EQ(RestoreRoomMenuCaption(eng), "Restore to Default");
+}
+
+TEST(MainWindowCaptions, GoodsGridHeaders) {
+    AppContext ctx;
+    ctx.captions[Cap::ProductWord] = "Product";
+    ctx.captions[Cap::AmountWord] = "Amount";
+    ctx.captions[Cap::DayWord] = "day";
+    ctx.captions[Cap::EndTemperatureOfWord] = "End temperature of";
+    ctx.captions[Cap::StorageWord] = "Storage";
+    ctx.captions[Cap::HumidityWord] = "humidity";
+    EXPECT_EQ(GoodsGridHeader(ctx, kGoodsAmount), "Amount /[kg/day]");
+    EXPECT_EQ(GoodsGridHeader(ctx, kGoodsEndTemp), "End temperature of Product /[°C]");
+    EXPECT_EQ(GoodsGridHeader(ctx, kGoodsStorageHumidity), "Storage humidity /[%]");
+    EXPECT_EQ(GoodsGridHeader(ctx, 9), "");
+}
+
+} // namespace
+} // namespace veskaro
