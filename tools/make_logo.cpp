@@ -1,8 +1,7 @@
 // Draws the default report logo "qvsample.jpg" (260 x 80 pixels): a cold-room glyph, an ice-blue tile with
 // a snowflake, beside the "Veskaro" wordmark. Run once; the picture is kept in data/.
 //
-//   g++ -std=c++20 -fPIC tools/make_logo.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make_logo
-//   QT_QPA_PLATFORM=offscreen /tmp/make_logo data/qvsample.jpg
+//   cmake --build BUILD --target logo
 
 #include <QFont>
 #include <QGuiApplication>
