@@ -308,24 +308,16 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& seed
         return kCalcUsageError;
     }
 
-    // Read FILE before anything touches the data directory: an unreadable FILE changes nothing. The record
-    // is read in memory only: its envelope blocks are used, never written to the data directory.
-    RoomRecord room;
-    std::string source = options.file;
-    if (!options.file.empty()) {
-        if (const std::string problem = ReadRoomFromFile(options.file, room); !problem.empty()) {
-            err << "veskaro-cr calc: " << problem << "\n";
-            return kCalcUsageError;
-        }
+    // The record is read in memory only: its envelope blocks are used, never written to the data directory.
+    HeadlessRoom headless;
+    if (const std::string problem = OpenHeadlessRoom(options.file, {options.dataDir, seedDir}, headless);
+        !problem.empty()) {
+        err << "veskaro-cr calc: " << problem << "\n";
+        return kCalcUsageError;
     }
-    AppContext ctx = StartUp({options.dataDir, seedDir});
-    if (options.file.empty()) {
-        if (const std::string problem = ReadRoomFromDataDir(ctx, room); !problem.empty()) {
-            err << "veskaro-cr calc: " << problem << "\n";
-            return kCalcUsageError;
-        }
-        source = ResolveDataPath(ctx, ctx.roomFileName);
-    }
+    AppContext& ctx = headless.ctx;
+    RoomRecord& room = headless.room;
+    const std::string& source = headless.source;
     const RoomRecord asRead = room;
     const RecalcResult r =
         CalculateRoom(room, ctx, options.writeResults ? kRecalcWriteResultFiles : kRecalcShow);

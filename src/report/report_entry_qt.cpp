@@ -104,23 +104,17 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return kReportUsageError;
     }
 
-    // Read FILE before anything touches the data directory; the calculation runs in memory.
-    RoomRecord room;
-    std::string source = options.file;
-    if (!options.file.empty()) {
-        if (const std::string problem = ReadRoomFromFile(options.file, room); !problem.empty()) {
-            err << "veskaro-cr report: " << problem << "\n";
-            return kReportUsageError;
-        }
+    // The calculation runs in memory: nothing is written into the data directory.
+    HeadlessRoom headless;
+    if (const std::string problem =
+            OpenHeadlessRoom(options.file, {options.dataDir, VESKARO_SEED_DIR}, headless);
+        !problem.empty()) {
+        err << "veskaro-cr report: " << problem << "\n";
+        return kReportUsageError;
     }
-    AppContext ctx = StartUp({options.dataDir, VESKARO_SEED_DIR});
-    if (options.file.empty()) {
-        if (const std::string problem = ReadRoomFromDataDir(ctx, room); !problem.empty()) {
-            err << "veskaro-cr report: " << problem << "\n";
-            return kReportUsageError;
-        }
-        source = ResolveDataPath(ctx, ctx.roomFileName);
-    }
+    AppContext& ctx = headless.ctx;
+    RoomRecord& room = headless.room;
+    const std::string& source = headless.source;
     const RecalcResult r = CalculateRoom(room, ctx, kRecalcShow);
     for (const Message& m : r.messages)
         err << "Warning: " << TerminalText(m.text) << "\n";

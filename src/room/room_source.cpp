@@ -48,6 +48,19 @@ std::string ReadRoomFromDataDir(const AppContext& ctx, RoomRecord& room) {
     return "";
 }
 
+std::string OpenHeadlessRoom(const std::string& file, const StartupOptions& startup, HeadlessRoom& out) {
+    out.source = file;
+    if (!file.empty()) {
+        if (std::string problem = ReadRoomFromFile(file, out.room); !problem.empty()) return problem;
+    }
+    out.ctx = StartUp(startup);
+    if (file.empty()) {
+        if (std::string problem = ReadRoomFromDataDir(out.ctx, out.room); !problem.empty()) return problem;
+        out.source = ResolveDataPath(out.ctx, out.ctx.roomFileName);
+    }
+    return "";
+}
+
 void FillCoolerTempDiff(RoomRecord& room) {
     if (room.tempDiffdt1.find_first_not_of(' ') != std::string::npos) return;
     const double deltaT = NumFromText(std::string_view(room.tempdiff));
