@@ -23,6 +23,11 @@
 
 #include "app/app_context.h"
 #include "app/number_text.h"
+#include "app/record_file.h"
+#include "project/project_dialog.h"
+#include "report/print_settings_dialog.h"
+#include "report/result_window.h"
+#include "report/room_sketch.h"
 #include "ui/grid_widget.h"
 #include "ui/input_field.h"
 #include "ui/picture_button.h"
@@ -60,12 +65,15 @@ QString Q(const std::string& text) {
 
 constexpr QSize kCommandFace(32, 32); // command bar and result commands
 constexpr QSize kSmallFace(22, 22);   // door panel commands
+constexpr int kCommandWidth = 96;     // px: a command bar button with its caption below
 constexpr int kFieldWidth = 70;       // px: room for "-1234.56" at the window font
 constexpr int kGoodsColumnWidthsTwips[] = {450, 3000, 2000, 1800, 1800, 1800, 1800};
 constexpr int kGoodsHeaderHeightTwips = 720;
 constexpr int kGoodsShadedColumns[] = {kGoodsStorageTemp, kGoodsStorageHumidity};
 const QColor kGoodsShade(0xE1, 0xE5, 0xEA); // storage columns: shown for information
 constexpr const char* kDefaultRoomFile = "KelvoL.dat";
+constexpr int kRoomResultDisplay = 0; // display mode of the result window for this program's result
+const QSize kLogoBox(200, 62);        // the report logo (about 260 x 80) as the result panel shows it
 
 QMessageBox::Icon IconOf(MessageKind kind) {
     switch (kind) {
@@ -130,6 +138,10 @@ QLabel#goodsTitle { font-weight: bold; color: #244565; }
 StartWindow::StartWindow(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent), m_ctx(ctx), m_controller(ctx) {
     setObjectName(QStringLiteral("start"));
+    m_openResultWindow = [this] {
+        m_ctx.displayMode = kRoomResultDisplay;
+        ShowResultWindow(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this);
+    };
     buildMenus();
 
     auto* central = new QWidget(this);
@@ -292,11 +304,19 @@ void StartWindow::buildMenus() {
     };
     // Commands whose dialogs are not part of this program yet stay disabled.
     add(file, makeAction("NeuPro", "npcap.bmp", false), slot(Cap::MenuNewProject));
-    add(file, makeAction("ladP", "plcap.bmp", false), [this] { return Q(OpenProjectCaption(m_ctx)); });
-    add(file, makeAction("Psich", "pscap.bmp", false), slot(Cap::MenuSave));
-    add(file, makeAction("PsichA", "sacap.bmp", false), slot(Cap::MenuSaveAs));
+    QAction* open =
+        add(file, makeAction("ladP", "plcap.bmp", true), [this] { return Q(OpenProjectCaption(m_ctx)); });
+    QAction* saveProject = add(file, makeAction("Psich", "pscap.bmp", true), slot(Cap::MenuSave));
+    QAction* saveProjectAs = add(file, makeAction("PsichA", "sacap.bmp", true), slot(Cap::MenuSaveAs));
     file->addSeparator();
-    add(file, makeAction("Pri", "prcap.bmp", false), slot(Cap::PrintCaption));
+    QAction* print = add(file, makeAction("Pri", "prcap.bmp", true), slot(Cap::PrintCaption));
+    open->setShortcut(QKeySequence::Open);
+    saveProject->setShortcut(QKeySequence::Save);
+    print->setShortcut(QKeySequence::Print);
+    connect(open, &QAction::triggered, this, &StartWindow::onOpenProject);
+    connect(saveProject, &QAction::triggered, this, [this] { onSaveProject(false); });
+    connect(saveProjectAs, &QAction::triggered, this, [this] { onSaveProject(true); });
+    connect(print, &QAction::triggered, this, &StartWindow::onPrint);
     file->addSeparator();
     QAction* exitSave = add(file, makeAction("Pend", "btcap.bmp", true), slot(Cap::MenuExit));
     QAction* exitNoSave = add(file, makeAction("PendOhne", nullptr, true), slot(Cap::MenuExitNoSave));
@@ -373,7 +393,7 @@ QWidget* StartWindow::buildCommandBar() {
 
     const auto add = [&](const char* name, const char* face, bool enabled, std::function<QString()> text) {
         ui::PictureButton* button = makeCommand(name, face, enabled, true, kCommandFace);
-        button->setFixedWidth(104);
+        button->setFixedWidth(kCommandWidth);
         m_captioned.push_back([button, text = std::move(text)] {
             button->setText(text());
             button->setHint(text());
@@ -388,6 +408,9 @@ QWidget* StartWindow::buildCommandBar() {
         row->addWidget(line);
     };
     add("NeuPButt", "npcap.bmp", false, slot(Cap::MenuNewProject));
+    ui::PictureButton* openProject =
+        add("ladPButt", "plcap.bmp", true, [this] { return Q(OpenProjectCaption(m_ctx)); });
+    ui::PictureButton* saveProject = add("PsichButt", "pscap.bmp", true, slot(Cap::MenuSave));
     separator();
     ui::PictureButton* save =
         add("Command3D4", "pscap.bmp", true, [this] { return Q(SaveRoomCaption(m_ctx)); });
@@ -403,6 +426,8 @@ QWidget* StartWindow::buildCommandBar() {
     ui::PictureButton* exitSave = add("Command3D2", "btcap.bmp", true, slot(Cap::MenuExit));
     ui::PictureButton* exitNoSave = add("Command3D1", "abcap.bmp", true, slot(Cap::MenuExitNoSave));
 
+    connect(openProject, &ui::PictureButton::triggered, this, &StartWindow::onOpenProject);
+    connect(saveProject, &ui::PictureButton::triggered, this, [this] { onSaveProject(false); });
     connect(save, &ui::PictureButton::triggered, this, &StartWindow::onSaveRoom);
     connect(restore, &ui::PictureButton::triggered, this, &StartWindow::onRestoreRoom);
     connect(deleteEvap, &ui::PictureButton::triggered, this, &StartWindow::onDeleteEvaporator);
@@ -789,17 +814,29 @@ QFrame* StartWindow::buildResult() {
 
     ui::PictureButton* calculate = makeCommand("Rechbutt", "brcap.bmp", true, false, kCommandFace);
     ui::PictureButton* result = makeCommand("Command3D3", "recap.bmp", true, false, kCommandFace);
-    m_captioned.push_back([this, calculate, result] {
+    ui::PictureButton* print = makeCommand("PriButt", "prcap.bmp", true, false, kCommandFace);
+    m_captioned.push_back([this, calculate, result, print] {
         calculate->setText(caption(Cap::CalculateButton));
         calculate->setHint(caption(Cap::CalculateButton) + QStringLiteral(" (F9)"));
         result->setText(caption(Cap::MenuResult));
         result->setHint(caption(Cap::MenuResult));
+        print->setText(caption(Cap::PrintCaption));
+        print->setHint(caption(Cap::PrintCaption));
     });
     connect(calculate, &ui::PictureButton::triggered, this, &StartWindow::onCalculate);
     connect(result, &ui::PictureButton::triggered, this, &StartWindow::onResult);
+    connect(print, &ui::PictureButton::triggered, this, &StartWindow::onPrint);
     column->addWidget(calculate);
     column->addWidget(result);
+    column->addWidget(print);
     column->addStretch(1);
+
+    // The logo of the report header, as the print settings chose it.
+    m_logo = new QLabel;
+    m_logo->setObjectName(QStringLiteral("logo"));
+    m_logo->setAlignment(Qt::AlignCenter);
+    m_logo->hide();
+    column->addWidget(m_logo, 0, Qt::AlignHCenter);
     return panel;
 }
 
@@ -861,11 +898,11 @@ void StartWindow::setTabOrder() {
     for (RoomField f : {RoomField::AnzVerd, RoomField::PlueftPN, RoomField::Abtau, RoomField::AbtauAnt}) {
         order.push_back(field(f));
     }
-    for (const char* name : {"Rechbutt", "Command3D3"})
+    for (const char* name : {"Rechbutt", "Command3D3", "PriButt"})
         order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
     order.push_back(m_AKTKgut);
-    for (const char* name : {"NeuPButt", "Command3D4", "Command3D5", "KelvoGutButt", "wandbutt",
-                             "VerdampButt", "delEvap", "Command3D2", "Command3D1"}) {
+    for (const char* name : {"NeuPButt", "ladPButt", "PsichButt", "Command3D4", "Command3D5", "KelvoGutButt",
+                             "wandbutt", "VerdampButt", "delEvap", "Command3D2", "Command3D1"}) {
         order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
     }
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -911,7 +948,7 @@ void StartWindow::showRoom() {
     m_Label40->setText(Q(labels.Label40));
     m_Label53->setText(Q(labels.Label53));
     m_Label67->setText(Q(labels.Label67));
-    m_Label50->setText(Q(m_ctx.roomFileName));
+    m_Label50->setText(Q(m_ctx.currentProjectFile.empty() ? m_ctx.roomFileName : m_ctx.currentProjectFile));
     m_LaufzeitUnit->setText(Q(m_controller.operatingTimeUnit()));
     (room.operatingBasis == 1 ? m_SchockF : m_TagesB)->setChecked(true);
     (room.roomShape == kRectangularRoom ? m_retangle : m_draw)->setChecked(true);
@@ -999,6 +1036,7 @@ void StartWindow::onCalculate() {
 void StartWindow::onResult() {
     if (m_busy != 0) return;
     run([this] { return m_controller.calculateWithResultFiles(); });
+    takeProjectTexts(); // the report header names the project
     if (m_openResultWindow) m_openResultWindow();
 }
 
@@ -1010,6 +1048,70 @@ void StartWindow::onRestoreRoom() {
     if (m_busy != 0) return;
     run([this] { return m_controller.loadRoom(kDefaultRoomFile); });
     showGoods();
+}
+
+void StartWindow::takeProjectTexts() {
+    m_ctx.projectName = m_controller.room().proj;
+    m_ctx.projectDescription = m_controller.room().projbeschr;
+}
+
+void StartWindow::showProjectFile() {
+    showRoom();
+    if (m_ctx.currentProjectFile.empty()) return;
+    setWindowTitle(caption(Cap::MainWindowTitle) + QStringLiteral(" - ") + Q(m_ctx.currentProjectFile));
+}
+
+void StartWindow::onOpenProject() {
+    if (m_busy != 0) return;
+    // A project that could not be opened has left "KelvoL.dat" as it was: the room on screen stays.
+    if (!OpenProjectInteractive(m_ctx, this)) return;
+    run([this] { return m_controller.loadRoom(kDefaultRoomFile); });
+    showGoods();
+    showProjectFile();
+}
+
+void StartWindow::onSaveProject(bool askForName) {
+    if (m_busy != 0) return;
+    // The project carries the room record file: it is written first, with the texts on screen.
+    m_controller.saveRoom(kDefaultRoomFile);
+    takeProjectTexts();
+    if (askForName) {
+        SaveProjectAsInteractive(m_ctx, this);
+    } else {
+        SaveProjectInteractive(m_ctx, this);
+    }
+    showProjectFile();
+}
+
+void StartWindow::onPrint() {
+    if (m_busy != 0) return;
+    // The printed pages are the result files: they are written anew before printing.
+    run([this] { return m_controller.calculateWithResultFiles(); });
+    takeProjectTexts();
+    m_ctx.displayMode = kRoomResultDisplay;
+    Select_Action(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this);
+}
+
+void StartWindow::showLogo() {
+    const QString path = Q(m_ctx.logoPath);
+    if (path == m_logoShown) return;
+    m_logoShown = path;
+    // Settings written on another system may carry "\" and another letter case.
+    QPixmap logo(path);
+    if (logo.isNull() && !path.isEmpty()) {
+        logo.load(
+            Q(FindFileNoCase(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')).toStdString())));
+    }
+    if (logo.isNull()) {
+        m_logo->clear();
+        m_logo->hide();
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    QPixmap scaled = logo.scaled(kLogoBox * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    m_logo->setPixmap(scaled);
+    m_logo->show();
 }
 
 void StartWindow::onDeleteEvaporator() {
@@ -1053,6 +1155,10 @@ void StartWindow::activate() {
         showGoods();
         showRoom();
     }
+    // A project opened at start-up is shown like one opened by the open command.
+    if (activation.firstActivation && !m_ctx.currentProjectFile.empty()) showProjectFile();
+    // The print settings may have chosen another logo while a dialog was open.
+    showLogo();
     --m_busy;
     showMessages(activation.messages);
 }

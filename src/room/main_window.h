@@ -43,7 +43,8 @@ class StartWindow final : public QMainWindow {
     ~StartWindow() override;
 
     void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
-    // Opens the result window after the result command wrote the result files.
+    // Opens the result window after the result command wrote the result files (ErgebEdit unless
+    // replaced).
     void setResultWindowOpener(std::function<void()> open) { m_openResultWindow = std::move(open); }
 
     RoomController& controller() { return m_controller; }
@@ -117,6 +118,15 @@ class StartWindow final : public QMainWindow {
     void onResult();
     void onSaveRoom();
     void onRestoreRoom();
+    void onOpenProject();
+    void onSaveProject(bool askForName);
+    void onPrint();
+    // The project texts `proj` and `projbeschr` become the project name and description of the run.
+    void takeProjectTexts();
+    // The current project file (else the room file) in `Label50`, and the project file in the title.
+    void showProjectFile();
+    // The report logo of ctx.logoPath under the result; reloaded only when the path changed.
+    void showLogo();
     void onDeleteEvaporator();
     // Runs a command of the controller and shows the room and its messages afterwards.
     void run(const std::function<Messages()>& command);
@@ -146,6 +156,8 @@ class StartWindow final : public QMainWindow {
     QLabel* m_Label50 = nullptr;
     QLabel* m_LaufzeitUnit = nullptr;
     QLabel* m_title = nullptr;
+    QLabel* m_logo = nullptr;
+    QString m_logoShown; // path of the picture in m_logo
 
     // Component lines of the result panel: caption, capacity, share
     struct LoadRow {

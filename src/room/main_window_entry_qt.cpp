@@ -6,8 +6,6 @@
 
 #include "app/app_context.h"
 #include "app/desktop_qt.h"
-#include "report/result_window.h"
-#include "report/room_sketch.h"
 #include "room/main_window.h"
 #include "ui/theme.h"
 
@@ -27,9 +25,6 @@ void Save(QWidget& window, const std::string& dir, const char* name) {
 int RunDesktop(AppContext& ctx) {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ui::ApplyTheme(*app);
     StartWindow window(ctx);
-    // The result command opens the result window over the main window after writing the result files.
-    window.setResultWindowOpener(
-        [&ctx, &window] { ShowResultWindow(ctx, SketchOfRoom(window.controller().room(), ctx), &window); });
     window.show();
     return QApplication::exec();
 }

@@ -7,6 +7,8 @@
 #include "app/handover.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
+#include "goods/goods_list.h"
+#include "project/project_file.h"
 #include "room/air_change.h"
 #include "room/humidity.h"
 #include "room/room_source.h"
@@ -222,7 +224,19 @@ std::string GoodsGridHeader(const AppContext& ctx, int column) {
 
 // --- Controller ---------------------------------------------------------------------------------------
 
-RoomController::RoomController(AppContext& ctx) : m_ctx(ctx) {}
+namespace {
+
+bool OpenRequestedProject(AppContext& ctx, const std::string& projectFile) {
+    if (!OpenStartupProject(ctx, projectFile)) return false;
+    const auto slash = projectFile.find_last_of("/\\");
+    if (slash != std::string::npos) ctx.projectDir = projectFile.substr(0, slash + 1);
+    return true;
+}
+
+} // namespace
+
+RoomController::RoomController(AppContext& ctx)
+    : openProjectFile(OpenRequestedProject), readGoodsList(ReadGoodsList), m_ctx(ctx) {}
 
 // --- Field input ----------------------------------------------------------------------------------
 

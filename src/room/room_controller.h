@@ -156,10 +156,12 @@ class RoomController final {
     // the activation.
     void exit(bool save);
 
-    // Opens a project file named by a hand-over request (its room record becomes "KelvoL.dat"); set once
-    // project files exist. Until then such a request loads the room file "KelvoL.dat" as it stands.
+    // Opens the project file named by a hand-over request (B = 117): its room record becomes "KelvoL.dat",
+    // which the first activation then loads. OpenStartupProject unless replaced; a project given with
+    // its folder makes that folder the project directory, so that saving writes back into it.
     std::function<bool(AppContext&, const std::string& projectFile)> openProjectFile;
-    // Reloads the goods grid from "Akt_Kgut.dat" after the goods dialog changed it; set with that dialog.
+    // Reloads the goods grid from "Akt_Kgut.dat" after a dialog changed project data (ReadGoodsList
+    // unless replaced).
     std::function<void(AppContext&, RoomRecord&)> readGoodsList;
 
   private:

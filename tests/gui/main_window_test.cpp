@@ -3,22 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <filesystem>
 #include <memory>
 #include <random>
 
+#include "app/handover.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "app/startup.h"
+#include "goods/goods_list.h"
+#include "project/project_dialog.h"
+#include "project/project_file.h"
+#include "report/print_settings_dialog.h"
 #include "room/main_window.h"
 #include "ui/grid_widget.h"
 
@@ -90,6 +100,49 @@ class MainWindowTest : public ::testing::Test {
         return button;
     }
     void Click(const char* name) const { QTest::mouseClick(Button(name), Qt::LeftButton); }
+    static void Press(const QWidget& dialog, const char* name) {
+        auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void Trigger(const char* name) const {
+        auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        ASSERT_TRUE(action->isEnabled()) << name;
+        action->trigger();
+    }
+    // Runs `act` on the modal dialog of type D as soon as it is shown.
+    template <typename D> static void OnModal(std::function<void(D&)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        });
+    }
+    // Runs a command that must not ask anything: a modal dialog it shows is cancelled and reported.
+    bool AsksWhile(const std::function<void()>& command) const {
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                asked = true;
+                modal->close();
+            }
+        });
+        command();
+        QApplication::processEvents();
+        return asked;
+    }
+    // Accepts ProjLaden with `name` typed into ProNam.
+    static void AcceptName(const QString& name) {
+        OnModal<ProjectDialog>([name](ProjectDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("ProNam"))->setText(name);
+            Press(dialog, "Command3D1");
+        });
+    }
+    std::string Folder(const char* name) const {
+        fs::create_directories(m_root / name);
+        return (m_root / name).string() + "/";
+    }
 
     // Replaces the text of a field by typing, without committing it.
     void Type(const char* name, const QString& text) const {
@@ -137,6 +190,8 @@ TEST_F(MainWindowTest, FirstActivationShowsTheDefaultRoomAndItsCapacity) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(Button(name)->isEnabled());
     }
+    for (const char* name : {"ladP", "Psich", "PsichA", "Pri"})
+        EXPECT_TRUE(window->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
 }
 
 TEST_F(MainWindowTest, EnterRecalculatesAndTypingAloneDoesNot) {
@@ -462,6 +517,144 @@ TEST_F(MainWindowTest, ResultCommandWritesTheResultFiles) {
     EXPECT_FALSE(DataFile("ergCR.DAT").empty());
     EXPECT_FALSE(DataFile("ergCR2.DAT").empty());
     EXPECT_TRUE(opened);
+}
+
+TEST_F(MainWindowTest, ProjectIsSavedAsThenSavedAgainAndOpened) {
+    Open();
+    ctx.projectDir = Folder("projects");
+    Enter("RaumL", QStringLiteral("11"));
+    Enter("proj", QStringLiteral("Hall 7"));
+    // Without a current project the save command asks for a name, proposed from `proj`.
+    OnModal<ProjectDialog>([](ProjectDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("ProNam"))->text(),
+                  QStringLiteral("Hall7.prj"));
+        Press(dialog, "Command3D1");
+    });
+    Click("PsichButt");
+    const std::string path = (m_root / "projects" / "Hall7.prj").string();
+    ASSERT_TRUE(ReadProjectFile(path));
+    EXPECT_EQ(ReadProjectFile(path)->header.name, "Hall 7");
+    EXPECT_EQ(Items("KelvoL.dat").at(0), "11");
+    EXPECT_EQ(Text("Label50"), QStringLiteral("Hall7.prj"));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("Hall7.prj")));
+
+    // Now it saves straight into the project, with the room on screen.
+    Enter("RaumL", QStringLiteral("13"));
+    EXPECT_FALSE(AsksWhile([this] { Trigger("Psich"); }));
+    EXPECT_EQ(ReadProjectFile(path)->items.at(0), "13");
+
+    // Opening it brings the saved room back and recalculates it.
+    Enter("RaumL", QStringLiteral("5"));
+    AcceptName(QStringLiteral("Hall7.prj"));
+    Trigger("ladP");
+    EXPECT_EQ(Value("RaumL"), 13.0);
+    EXPECT_EQ(Value("Vol"), 13.0 * 6.0 * 3.5);
+    EXPECT_EQ(Text("Label50"), QStringLiteral("Hall7.prj"));
+}
+
+TEST_F(MainWindowTest, AProjectThatCannotBeOpenedChangesNothing) {
+    Open();
+    ctx.projectDir = Folder("projects");
+    ASSERT_TRUE(WriteFileAtomic((m_root / "projects" / "cut.prj").string(), "\"cut\",\"off"));
+    ASSERT_TRUE(
+        WriteFileAtomic((m_root / "projects" / "odd.prj").string(), "\"x\",\"\",\"\",\"ZZ\"\r\n\"1\"\r\n"));
+    const std::string room = DataFile("KelvoL.dat");
+    const QString title = window->windowTitle();
+    Enter("RaumL", QStringLiteral("12"));
+    for (const char* name : {"cut.prj", "odd.prj", "missing.prj"}) {
+        SCOPED_TRACE(name);
+        AcceptName(QString::fromLatin1(name));
+        Trigger("ladP");
+        EXPECT_EQ(DataFile("KelvoL.dat"), room);
+        EXPECT_EQ(Value("RaumL"), 12.0);
+        EXPECT_EQ(Text("Label50"), QStringLiteral("KelvoL.dat"));
+        EXPECT_EQ(window->windowTitle(), title);
+    }
+}
+
+TEST_F(MainWindowTest, StartUpRequestOpensTheProjectAndSavesBackIntoIt) {
+    // A project of a 14 m room in a folder of its own, made from the seeded room file.
+    const std::string seeded = DataFile("KelvoL.dat");
+    RoomRecord room;
+    ASSERT_TRUE(LoadRoomFile(ctx, "KelvoL.dat", room));
+    room.RaumL = "14";
+    room.proj = "Start hall";
+    ASSERT_TRUE(SaveRoomFile(ctx, "KelvoL.dat", room));
+    ctx.projectFileName = "start.prj";
+    ASSERT_TRUE(SaveProject(ctx, "CR", Folder("elsewhere")));
+    ctx.currentProjectFile.clear();
+    ASSERT_TRUE(WriteFileAtomic((m_root / "data" / "KelvoL.dat").string(), seeded));
+
+    RecordWriter request;
+    request.integer(1).endLine().integer(kHandoverProjectRequest).endLine();
+    request.line("").line("").line("KelvoL.dat").line(Folder("elsewhere") + "start.prj");
+    ASSERT_TRUE(SaveOutput(ctx, "VESKData.dat", request));
+
+    Open();
+    EXPECT_EQ(Value("RaumL"), 14.0);
+    EXPECT_EQ(Text("proj"), QStringLiteral("Start hall"));
+    EXPECT_EQ(Text("Label50"), QStringLiteral("start.prj"));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("start.prj")));
+    EXPECT_EQ(Items("VESKData.dat"), (std::vector<std::string>{"0", "0"}));
+
+    Enter("RaumL", QStringLiteral("15"));
+    EXPECT_FALSE(AsksWhile([this] { Trigger("Psich"); }));
+    EXPECT_EQ(ReadProjectFile(Folder("elsewhere") + "start.prj")->items.at(0), "15");
+}
+
+TEST_F(MainWindowTest, GoodsListOfADialogReplacesTheWholeGrid) {
+    Open();
+    auto* grid = window->findChild<ui::GridWidget*>(QStringLiteral("AKTKgut"));
+    ASSERT_FALSE(grid->cellText(4, kGoodsName).isEmpty()); // the default room has four goods
+    RoomRecord list = window->controller().room();
+    list.goods[1][kGoodsAmount] = "4000";
+    list.goods[4][kGoodsName] = "";
+    ASSERT_TRUE(WriteGoodsList(ctx, list));
+
+    const QString before = Text("RaumLeist");
+    ctx.activationState = kDialogChangedData;
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
+    EXPECT_EQ(grid->cellText(1, kGoodsAmount), QStringLiteral("4000"));
+    EXPECT_EQ(grid->cellText(3, kGoodsName), QString::fromStdString(list.goods[3][kGoodsName]));
+    for (int c = 1; c <= kGoodsEntryFields; ++c)
+        EXPECT_TRUE(grid->cellText(4, c).isEmpty()) << "column " << c;
+    EXPECT_GT(Value("RaumLeist"), Num(before));
+    EXPECT_EQ(ctx.activationState, kActive);
+}
+
+TEST_F(MainWindowTest, PrintWritesTheResultAndPrintsTwoPagesWithTheChosenLogo) {
+    Open();
+    ctx.projectDir = Folder("pictures");
+    QImage square(90, 90, QImage::Format_RGB32);
+    square.fill(Qt::darkBlue);
+    ASSERT_TRUE(square.save(QString::fromStdString(ctx.projectDir + "square.jpg")));
+    auto* logo = window->findChild<QLabel*>(QStringLiteral("logo"));
+    EXPECT_EQ(logo->pixmap().width(), 200); // the default logo, 260 x 80, in its box
+    const QString pdf = QString::fromStdString((m_root / "report.pdf").string());
+
+    OnModal<PrintSettingsDialog>([pdf](PrintSettingsDialog& settings) {
+        settings.setPrinterDialogRunner([pdf](QPrinter& printer, QWidget*) {
+            printer.setOutputFileName(pdf);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            return 1;
+        });
+        AcceptName(QStringLiteral("square.jpg")); // ProjLaden in picture mode, over the settings
+        Press(settings, "Command1");
+        Press(settings, "Okbutt");
+    });
+    Click("PriButt");
+    EXPECT_FALSE(DataFile("ergCR.DAT").empty());
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(
+        QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
+        2);
+    EXPECT_EQ(ctx.dialogMode, 0);
+
+    // The main window shows the new logo when it is active again.
+    window->activate();
+    EXPECT_EQ(logo->pixmap().size(), QSize(62, 62));
 }
 
 } // namespace
