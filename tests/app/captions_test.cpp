@@ -37,15 +37,13 @@ TEST(Captions, SlotsInFileOrderAndExtraStringsUnread) {
     AppContext ctx = dir.context();
     ctx.languageCode = "DEU";
     LoadCaptions(ctx);
-    const struct {
-        Cap slot;
-        const char* expected;
-    } rows[] = {{Cap::MainWindowTitle, "s0"}, {Cap::SystemBlocked1, "s6"},   {Cap::Spare95, "s95"},
-                {Cap::LengthWord, "s96"},     {Cap::FlowTotalHead2, "s156"}, {Cap::WallDialogTitle, "s157"},
-                {Cap::Spare274, "s274"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.expected);
-        EXPECT_EQ(ctx.captions[row.slot], row.expected);
+    const std::tuple<Cap, const char*> rows[] = {
+        {Cap::MainWindowTitle, "s0"}, {Cap::SystemBlocked1, "s6"},   {Cap::Spare95, "s95"},
+        {Cap::LengthWord, "s96"},     {Cap::FlowTotalHead2, "s156"}, {Cap::WallDialogTitle, "s157"},
+        {Cap::Spare274, "s274"}};
+    for (const auto& [slot, expected] : rows) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(ctx.captions[slot], expected);
     }
     EXPECT_EQ(ctx.captions.array(1), "s96");
     EXPECT_EQ(ctx.captions.array(61), "s156");

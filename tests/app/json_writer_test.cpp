@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "app/json_writer.h"
 
@@ -10,9 +11,7 @@ namespace veskaro {
 namespace {
 
 TEST(JsonString, EscapesWhatJsonForbids) {
-    const struct {
-        std::string in, out;
-    } cases[] = {
+    const std::tuple<std::string, std::string> cases[] = {
         {"plain", "\"plain\""},
         {"a\"b\\c", "\"a\\\"b\\\\c\""},
         {"line\rnext\n\ttab", "\"line\\rnext\\n\\ttab\""},
@@ -24,9 +23,9 @@ TEST(JsonString, EscapesWhatJsonForbids) {
         {"\xE2\x82", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                 // truncated sequence
         {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}, // surrogate
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.out);
-        EXPECT_EQ(JsonString(c.in), c.out);
+    for (const auto& [in, out] : cases) {
+        SCOPED_TRACE(out);
+        EXPECT_EQ(JsonString(in), out);
     }
 }
 

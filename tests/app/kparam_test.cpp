@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "app/data_dir.h"
 #include "temp_data_dir.h"
@@ -14,32 +15,25 @@ namespace {
 
 using testing::TempDataDir;
 
-TEST(KParam, MissingFileGivesEveryDefault) {
+TEST(KParam, MissingFileGivesEveryDefaultAndFourLinesOnlyTheLanguage) {
     TempDataDir dir;
-    AppContext ctx = dir.context();
-    ReadKParam(ctx);
-    EXPECT_EQ(ctx.dataDir, dir.str());
-    EXPECT_EQ(ctx.languageCode, "ENG");
-    EXPECT_EQ(ctx.currency, "EUR");
-    EXPECT_EQ(ctx.fontName, "Arial");
-    EXPECT_EQ(ctx.projectDir, CurrentDirectory());
-    EXPECT_EQ(ctx.logoPath, dir.str() + "/qvsample.jpg");
-    EXPECT_EQ(ctx.printHeaderFlag, 0);
-    EXPECT_EQ(ctx.kparam.item[kKParamKeptValue], "35");
-    EXPECT_EQ(ctx.kparam.item[kKParamFactor], "2.5");
-    EXPECT_EQ(ctx.kparam.item[kKParamIntegerOption], "1");
-}
-
-TEST(KParam, FourLinesSetOnlyTheLanguage) {
-    TempDataDir dir;
-    dir.write("kparam.dat", "\"x\"\r\n\"\"\r\n\"y\"\r\n\"DEU\"\r\n");
-    AppContext ctx = dir.context();
-    ReadKParam(ctx);
-    EXPECT_EQ(ctx.languageCode, "DEU");
-    EXPECT_EQ(ctx.currency, "EUR");
-    EXPECT_EQ(ctx.fontName, "Arial");
-    EXPECT_EQ(ctx.kparam.item[1], "x");
-    EXPECT_EQ(ctx.kparam.item[kKParamKeptValue], "35");
+    for (const bool fourLines : {false, true}) {
+        SCOPED_TRACE(fourLines ? "four lines" : "no file");
+        if (fourLines) dir.write("kparam.dat", "\"x\"\r\n\"\"\r\n\"y\"\r\n\"DEU\"\r\n");
+        AppContext ctx = dir.context();
+        ReadKParam(ctx);
+        EXPECT_EQ(ctx.dataDir, dir.str());
+        EXPECT_EQ(ctx.languageCode, fourLines ? "DEU" : "ENG");
+        EXPECT_EQ(ctx.kparam.item[1], fourLines ? "x" : "");
+        EXPECT_EQ(ctx.currency, "EUR");
+        EXPECT_EQ(ctx.fontName, "Arial");
+        EXPECT_EQ(ctx.projectDir, CurrentDirectory());
+        EXPECT_EQ(ctx.logoPath, dir.str() + "/qvsample.jpg");
+        EXPECT_EQ(ctx.printHeaderFlag, 0);
+        EXPECT_EQ(ctx.kparam.item[kKParamKeptValue], "35");
+        EXPECT_EQ(ctx.kparam.item[kKParamFactor], "2.5");
+        EXPECT_EQ(ctx.kparam.item[kKParamIntegerOption], "1");
+    }
 }
 
 TEST(KParam, FullFileAppliesItsItemsAndDefaultsForShortTexts) {
@@ -71,25 +65,20 @@ TEST(KParam, DataDirectoryItemOnlyWhenHonouredAndPresent) {
     TempDataDir dir;
     const std::string other = (dir.path() / "other").string();
     std::filesystem::create_directories(other);
-    const struct {
-        const char* name;
-        std::string item2;
-        bool honour;
-        std::string expected;
-    } rows[] = {
+    const std::tuple<const char*, std::string, bool, std::string> rows[] = {
         {"existing folder", other, true, other},
         {"override wins", other, false, dir.str()},
         {"missing folder", other + "/none", true, dir.str()},
         {"drive path of another machine", "C:\\Veskaro", true, dir.str()},
         {"empty keeps", "", true, dir.str()},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        dir.write("kparam.dat", "\"\",\"" + row.item2 + "\"\r\n");
+    for (const auto& [name, item2, honour, expected] : rows) {
+        SCOPED_TRACE(name);
+        dir.write("kparam.dat", "\"\",\"" + item2 + "\"\r\n");
         AppContext ctx = dir.context();
-        ReadKParam(ctx, row.honour);
-        EXPECT_EQ(ctx.dataDir, row.expected);
-        EXPECT_EQ(ctx.logoPath, row.expected + "/qvsample.jpg");
+        ReadKParam(ctx, honour);
+        EXPECT_EQ(ctx.dataDir, expected);
+        EXPECT_EQ(ctx.logoPath, expected + "/qvsample.jpg");
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <locale>
+#include <tuple>
 
 #include "app/number_text.h"
 #include "temp_data_dir.h"
@@ -21,8 +22,7 @@ using testing::TempDataDir;
 
 std::vector<std::string> AllItems(RecordReader reader) {
     std::vector<std::string> items;
-    std::string item;
-    while (reader.next(item))
+    for (std::string item; reader.next(item);)
         items.push_back(item);
     return items;
 }
@@ -42,11 +42,7 @@ TEST(RecordWriter, ItemFormsAndStatementLines) {
 }
 
 TEST(RecordReader, ItemsRegardlessOfLineBreaks) {
-    const struct {
-        const char* name;
-        std::string text;
-        std::vector<std::string> items;
-    } rows[] = {
+    const std::tuple<const char*, std::string, std::vector<std::string>> rows[] = {
         {"one string per line", "\"a\"\r\n\"b\"\r\n", {"a", "b"}},
         {"LF and CR line ends", "\"a\"\n5\r\"b\"\n", {"a", "5", "b"}},
         {"comma inside quotes", "\"x, y\",2", {"x, y", "2"}},
@@ -57,9 +53,9 @@ TEST(RecordReader, ItemsRegardlessOfLineBreaks) {
         {"trailing blank lines are no items", "\"a\"\r\n\r\n \r\n\t", {"a"}},
         {"unterminated quote takes the rest", "1,\"abc,\r\ndef", {"1", "abc,\r\ndef"}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(AllItems(RecordReader(row.text)), row.items);
+    for (const auto& [name, text, items] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(AllItems(RecordReader(text)), items);
     }
 }
 
@@ -130,9 +126,11 @@ TEST(Encoding, Cp1252OnDiskUtf8InMemory) {
     EXPECT_EQ(unit, "m³/h");
 }
 
-TEST(DataFiles, NamesMatchWhateverTheirCaseAndWritesKeepTheName) {
+TEST(DataFiles, NamesMatchWhateverTheirCaseWritesKeepTheNameAndSeparatorsMeanPaths) {
     TempDataDir dir;
     const AppContext ctx = dir.context();
+    EXPECT_EQ(ResolveDataPath(ctx, "KelvoL.dat"), dir.str() + "/KelvoL.dat");
+    EXPECT_EQ(ResolveDataPath(ctx, "proj\\a.prj"), "proj/a.prj");
     dir.write("w1.dat", "\"old\"\r\n");
     EXPECT_TRUE(DataFileExists(ctx, "W1.DAT"));
     EXPECT_FALSE(DataFileExists(ctx, "w2.dat"));
@@ -143,6 +141,10 @@ TEST(DataFiles, NamesMatchWhateverTheirCaseAndWritesKeepTheName) {
     ASSERT_TRUE(SaveAppend(ctx, "W1.DAT", w));
     EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"w1.dat"});
     EXPECT_EQ(dir.read("w1.dat"), "\"new\"\r\n\"new\"\r\n");
+    fs::create_directories(dir.path() / "sub"); // a name with a separator is a path of its own
+    ASSERT_TRUE(SaveOutput(ctx, (dir.path() / "sub" / "p.prj").string(), w));
+    EXPECT_TRUE(fs::exists(dir.path() / "sub" / "p.prj"));
+    EXPECT_FALSE(fs::exists(dir.path() / "p.prj"));
 }
 
 TEST(DataFiles, AtomicWriteLeavesNoTemporaryFilesAndClearsReadOnly) {
@@ -161,19 +163,6 @@ TEST(DataFiles, AtomicWriteLeavesNoTemporaryFilesAndClearsReadOnly) {
     EXPECT_FALSE(WriteFileAtomic((dir.path() / "missing" / "x.dat").string(), "lost"));
     fs::remove_all(dir.path() / "folder");
     EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"ro.dat"});
-}
-
-TEST(DataFiles, NamesWithASeparatorAreFullPaths) {
-    TempDataDir dir;
-    const AppContext ctx = dir.context();
-    EXPECT_EQ(ResolveDataPath(ctx, "KelvoL.dat"), dir.str() + "/KelvoL.dat");
-    EXPECT_EQ(ResolveDataPath(ctx, "proj\\a.prj"), "proj/a.prj");
-    fs::create_directories(dir.path() / "sub");
-    RecordWriter w;
-    w.line("elsewhere");
-    ASSERT_TRUE(SaveOutput(ctx, (dir.path() / "sub" / "p.prj").string(), w));
-    EXPECT_TRUE(fs::exists(dir.path() / "sub" / "p.prj"));
-    EXPECT_FALSE(fs::exists(dir.path() / "p.prj"));
 }
 
 TEST(DataFiles, DeleteDataFileAndTheBlockedMessage) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <tuple>
 
 #include "app/data_dir.h"
 #include "temp_data_dir.h"
@@ -33,10 +34,7 @@ class ScopedEnv {
 };
 
 TEST(DataDir, XdgUserDirsEntries) {
-    const struct {
-        const char* text;
-        const char* expected;
-    } rows[] = {
+    const std::tuple<const char*, const char*> rows[] = {
         {"# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n",
          "/home/u/Dokumente"},
         {"XDG_DOCUMENTS_DIR=\"/data/docs\"\r\n", "/data/docs"},
@@ -44,9 +42,9 @@ TEST(DataDir, XdgUserDirsEntries) {
         {"XDG_MUSIC_DIR=\"$HOME/Music\"\n", ""},
         {"", ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(XdgDocumentsFromUserDirs(row.text, "/home/u"), row.expected);
+    for (const auto& [text, expected] : rows) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(XdgDocumentsFromUserDirs(text, "/home/u"), expected);
     }
 }
 

@@ -2,32 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "qt_app.h"
 #include "ui/grid_widget.h"
 #include "ui/picture_button.h"
 
 namespace veskaro::ui {
 namespace {
-
-class QtEnvironment final : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "widgets_test";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete m_app; }
-
-  private:
-    QApplication* m_app = nullptr;
-};
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 class PictureButtonTest : public ::testing::Test {
   protected:
@@ -38,15 +23,12 @@ class PictureButtonTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
     }
     PictureButton button{QStringLiteral("Rechbutt")};
+    QSignalSpy triggered{&button, &PictureButton::triggered};
 };
 
-TEST_F(PictureButtonTest, NamesFollowTheCommand) {
+TEST_F(PictureButtonTest, CaptionPressSinksThePictureAndReleaseRunsTheCommand) {
     EXPECT_EQ(button.face()->objectName(), QStringLiteral("Rechbutt"));
     EXPECT_EQ(button.caption()->objectName(), QStringLiteral("Rechbutt_l"));
-}
-
-TEST_F(PictureButtonTest, CaptionPressSinksThePictureAndReleaseRunsTheCommand) {
-    QSignalSpy triggered(&button, &PictureButton::triggered);
     CaptionTwin* caption = button.caption();
     QTest::mousePress(caption, Qt::LeftButton, {}, caption->rect().center());
     EXPECT_TRUE(button.face()->isDown());
@@ -62,8 +44,7 @@ TEST_F(PictureButtonTest, CaptionPressSinksThePictureAndReleaseRunsTheCommand) {
     EXPECT_EQ(triggered.count(), 1);
 }
 
-TEST_F(PictureButtonTest, PictureAndKeysRunTheCommandOnRelease) {
-    QSignalSpy triggered(&button, &PictureButton::triggered);
+TEST_F(PictureButtonTest, PictureAndKeysRunTheCommandOnReleaseUnlessDisabled) {
     QTest::mouseClick(button.face(), Qt::LeftButton);
     EXPECT_EQ(triggered.count(), 1);
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
@@ -75,15 +56,11 @@ TEST_F(PictureButtonTest, PictureAndKeysRunTheCommandOnRelease) {
         QTest::keyRelease(button.face(), key);
         EXPECT_EQ(triggered.count(), before + 1);
     }
-}
-
-TEST_F(PictureButtonTest, DisabledCommandDoesNotRun) {
-    QSignalSpy triggered(&button, &PictureButton::triggered);
     button.setEnabled(false);
     QTest::mouseClick(button.caption(), Qt::LeftButton);
     QTest::mouseClick(button.face(), Qt::LeftButton);
     QTest::keyClick(button.face(), Qt::Key_Return);
-    EXPECT_EQ(triggered.count(), 0);
+    EXPECT_EQ(triggered.count(), 4);
     EXPECT_FALSE(button.face()->isDown());
 }
 
@@ -116,22 +93,17 @@ TEST_F(GridWidgetTest, EditBoxEndsOnEnterEscapeAndArrowsAndWritesTheCell) {
     ASSERT_EQ(edited.count(), 1);
     EXPECT_EQ(edited[0][0].toInt(), 1);
     EXPECT_EQ(edited[0][1].toInt(), 1);
-
-    // Escape also keeps the typed text.
-    TypeInto(2, 2, QStringLiteral("abc"), Qt::Key_Escape);
+    TypeInto(2, 2, QStringLiteral("abc"), Qt::Key_Escape); // Escape also keeps the typed text
     EXPECT_EQ(grid.cellText(2, 2), QStringLiteral("abc"));
 
-    struct Move {
-        Qt::Key key;
-        int row, column;
-    };
-    for (const Move& move : {Move{Qt::Key_Down, 4, 3}, Move{Qt::Key_Up, 2, 3}, Move{Qt::Key_Right, 3, 4},
-                             Move{Qt::Key_Left, 3, 2}}) {
-        SCOPED_TRACE(move.key);
-        TypeInto(3, 3, QStringLiteral("7"), move.key);
+    const std::tuple<Qt::Key, int, int> moves[] = {
+        {Qt::Key_Down, 4, 3}, {Qt::Key_Up, 2, 3}, {Qt::Key_Right, 3, 4}, {Qt::Key_Left, 3, 2}};
+    for (const auto& [key, row, column] : moves) {
+        SCOPED_TRACE(key);
+        TypeInto(3, 3, QStringLiteral("7"), key);
         EXPECT_EQ(grid.cellText(3, 3), QStringLiteral("7"));
-        EXPECT_EQ(grid.currentGridRow(), move.row);
-        EXPECT_EQ(grid.currentGridColumn(), move.column);
+        EXPECT_EQ(grid.currentGridRow(), row);
+        EXPECT_EQ(grid.currentGridColumn(), column);
     }
 }
 
@@ -149,10 +121,8 @@ TEST_F(GridWidgetTest, EditStartedWithF2KeepsLeftAndRightForTheCaret) {
 }
 
 TEST_F(GridWidgetTest, BlockCopyPasteAndDelete) {
-    grid.setCellText(1, 1, QStringLiteral("a"));
-    grid.setCellText(1, 2, QStringLiteral("b"));
-    grid.setCellText(2, 1, QStringLiteral("c"));
-    grid.setCellText(2, 2, QStringLiteral("d"));
+    for (int k = 0; k < 4; ++k) // a b / c d
+        grid.setCellText(1 + k / 2, 1 + k % 2, QString(QChar(u'a' + k)));
     grid.setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
     QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a\tb\rc\td\r"));
@@ -183,10 +153,6 @@ TEST_F(GridWidgetTest, LockedColumnsAndLayoutInTwips) {
     grid.setColumnWidthTwips(3, 0);
     EXPECT_EQ(grid.columnWidth(0), 200);
     EXPECT_TRUE(grid.isColumnHidden(2));
-    grid.setCellText(0, 1, QStringLiteral("Product"));
-    grid.setCellText(2, 0, QStringLiteral("2"));
-    EXPECT_EQ(grid.cellText(0, 1), QStringLiteral("Product"));
-    EXPECT_EQ(grid.cellText(2, 0), QStringLiteral("2"));
 }
 
 } // namespace

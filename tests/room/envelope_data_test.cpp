@@ -10,9 +10,9 @@
 namespace veskaro {
 namespace {
 
-RecordReader Items(std::initializer_list<const char*> items) {
+RecordReader Items(const std::vector<std::string>& items) {
     RecordWriter w;
-    for (const char* item : items)
+    for (const std::string& item : items)
         w.line(item);
     return RecordReader(w.text());
 }
@@ -64,25 +64,18 @@ TEST(EnvelopeData, MissingFilesGiveZeros) {
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(env.walls[k].U_Wm2K, 0.0);
     EXPECT_EQ(env.floorU_Wm2K, 0.0);
-    const Envelope plan = ReadFloorPlanEnvelope(RecordReader());
-    EXPECT_EQ(plan.wallCount, 0);
-    EXPECT_EQ(plan.floorArea_m2, 0.0);
 }
 
 // A wall table of 20 rows x 15 columns with the given rows filled.
 RecordReader WallTable(const std::vector<std::vector<std::string>>& rows) {
-    RecordWriter w;
-    for (int r = 0; r < 20; ++r) {
-        for (int c = 0; c < 15; ++c) {
-            const bool given = r < static_cast<int>(rows.size()) && c < static_cast<int>(rows[r].size());
-            w.line(given ? rows[r][c] : "");
-        }
-    }
-    return RecordReader(w.text());
+    std::vector<std::string> items(20 * 15);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        std::copy(rows[r].begin(), rows[r].end(), items.begin() + static_cast<long>(15 * r));
+    return Items(items);
 }
 
-TEST(EnvelopeData, FloorPlanWallTableStopsAtTheFirstEmptyWall) {
-    const Envelope env = ReadFloorPlanEnvelope(WallTable({
+TEST(EnvelopeData, FloorPlanWallTableStopsAtTheFirstEmptyWallOrAfterEighteen) {
+    Envelope env = ReadFloorPlanEnvelope(WallTable({
         {"Floor", "", "62.5", ".29", "15"},
         {"Ceiling", "", "62.5", ".2", "35"},
         {"North", "12.5", "43.75", ".22", "30", "", "N"},
@@ -99,15 +92,16 @@ TEST(EnvelopeData, FloorPlanWallTableStopsAtTheFirstEmptyWall) {
     EXPECT_DOUBLE_EQ(env.walls[1].tBeyond_C, 0.0);
     EXPECT_DOUBLE_EQ(env.walls[2].length_m, 12.5);
     EXPECT_DOUBLE_EQ(env.perimeter_m, 30.0);
-}
 
-TEST(EnvelopeData, EighteenWallsAtMost) {
     std::vector<std::vector<std::string>> rows = {{"", "", "100", ".3", "15"}, {"", "", "100", ".3", "30"}};
-    for (int k = 0; k < 18; ++k)
-        rows.push_back({"W", "2", "7", ".22", "30"});
-    const Envelope env = ReadFloorPlanEnvelope(WallTable(rows));
+    rows.insert(rows.end(), 18, {"W", "2", "7", ".22", "30"});
+    env = ReadFloorPlanEnvelope(WallTable(rows));
     EXPECT_EQ(env.wallCount, 18);
     EXPECT_DOUBLE_EQ(env.perimeter_m, 36.0);
+
+    env = ReadFloorPlanEnvelope(RecordReader());
+    EXPECT_EQ(env.wallCount, 0);
+    EXPECT_EQ(env.floorArea_m2, 0.0);
 }
 
 TEST(EnvelopeData, CarriedBlocksComeBeforeTheDataDirectory) {

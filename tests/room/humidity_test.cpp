@@ -1,10 +1,11 @@
+// Room humidity and the evaporator temperature difference: the table both ways and the field couplings.
+
 #include "room/humidity.h"
 
-#include <limits>
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
+
+#include <limits>
+#include <tuple>
 
 #include "app/app_context.h"
 #include "room/room_record.h"
@@ -13,135 +14,74 @@ namespace veskaro {
 namespace {
 
 TEST(HumidityDeltaT, TableBothWays) {
-    struct Row {
-        double value;
-        int mode;
-        double expected;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Mode 1, humidity % -> ΔT K: nodes, between nodes, extended above 98 %, 0 from 56 % down. Mode 2, ΔT K
+    // -> humidity %: nodes, between nodes, extended below 3 K, 0 from 17 K on. No such mode or no value: 0.
+    const std::tuple<double, int, double> rows[] = {
+        {89, 1, 5},    {86.5, 1, 5.5}, {72.5, 1, 9},   {100, 1, 2},  {98, 1, 3},  {57, 1, 16.5},
+        {56, 1, 0},    {40, 1, 0},     {5.5, 2, 86.5}, {9, 2, 72.5}, {2, 2, 100}, {3, 2, 98},
+        {16.5, 2, 57}, {17, 2, 0},     {25, 2, 0},     {80, 3, 0},   {nan, 1, 0}, {nan, 2, 0},
     };
-    const std::vector<Row> rows = {
-        // humidity % -> ΔT K: nodes, between nodes, extended above 98 %, 0 from 56 % down
-        {89, 1, 5},
-        {86.5, 1, 5.5},
-        {72.5, 1, 9},
-        {100, 1, 2},
-        {98, 1, 3},
-        {57, 1, 16.5},
-        {56, 1, 0},
-        {40, 1, 0},
-        // ΔT K -> humidity %: nodes, between nodes, extended below 3 K, 0 from 17 K on
-        {5.5, 2, 86.5},
-        {9, 2, 72.5},
-        {2, 2, 100},
-        {3, 2, 98},
-        {16.5, 2, 57},
-        {17, 2, 0},
-        {25, 2, 0},
-        // no such mode, no value
-        {80, 3, 0},
-        {std::numeric_limits<double>::quiet_NaN(), 1, 0},
-        {std::numeric_limits<double>::quiet_NaN(), 2, 0},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << "value " << r.value << " mode " << r.mode);
-        EXPECT_DOUBLE_EQ(HumidityDeltaT(r.value, r.mode), r.expected);
+    for (const auto& [value, mode, expected] : rows) {
+        SCOPED_TRACE(testing::Message() << "value " << value << " mode " << mode);
+        EXPECT_DOUBLE_EQ(HumidityDeltaT(value, mode), expected);
     }
-}
-
-TEST(HumidityDeltaT, ModesInvertEachOther) {
     for (double dT = 2.0; dT < 16.95; dT += 0.25) {
         SCOPED_TRACE(dT);
         EXPECT_NEAR(HumidityDeltaT(HumidityDeltaT(dT, kDeltaTToHumidity), kHumidityToDeltaT), dT, 1e-9);
     }
 }
 
-RoomRecord Room(std::string raumTemp, std::string feuchte, std::string tempdiff, std::string dt1) {
-    RoomRecord r;
-    r.RaumTemp = std::move(raumTemp);
-    r.RaumFeuchte = std::move(feuchte);
-    r.tempdiff = std::move(tempdiff);
-    r.tempDiffdt1 = std::move(dt1);
-    r.verdTemp = "keep";
-    return r;
-}
-
-struct Fields {
-    std::string feuchte, tempdiff, dt1, verdTemp;
-    double sharedDeltaT_K;
-};
-
-void ExpectFields(const RoomRecord& r, const AppContext& ctx, const Fields& f) {
-    EXPECT_EQ(r.RaumFeuchte, f.feuchte);
-    EXPECT_EQ(r.tempdiff, f.tempdiff);
-    EXPECT_EQ(r.tempDiffdt1, f.dt1);
-    EXPECT_EQ(r.verdTemp, f.verdTemp);
-    EXPECT_DOUBLE_EQ(ctx.sharedDeltaT_K, f.sharedDeltaT_K);
-}
-
-TEST(HumidityCoupling, RoomHumidityChanged) {
-    AppContext ctx;
-    ctx.sharedDeltaT_K = -1;
-    RoomRecord r = Room("2", "86.5", "", "");
-    EXPECT_TRUE(OnRoomHumidityChanged(r, ctx));
-    // Δt1 = Int(5.5·12.5)/10 = 6.8; verdTemp = Int((2 - 5.5)·10)/10
-    ExpectFields(r, ctx, {"86.5", " 5.5", " 6.8", "-3.5", 5.5});
-
-    // The evaporating temperature is cut towards minus infinity: Int((0.55 - 5)·10)/10 = -4.5.
-    r = Room("0.55", "89", "", "");
-    EXPECT_TRUE(OnRoomHumidityChanged(r, ctx));
-    ExpectFields(r, ctx, {"89", " 5", " 6.2", "-4.5", 5});
-
-    // Below 58 % nothing changes.
-    r = Room("2", "57.9", "7", "8");
-    EXPECT_FALSE(OnRoomHumidityChanged(r, ctx));
-    ExpectFields(r, ctx, {"57.9", "7", "8", "keep", 5});
-}
-
-TEST(HumidityCoupling, TempDiffChanged) {
-    AppContext ctx;
-    RoomRecord r = Room("2", "80", "5.5", "");
-    EXPECT_TRUE(OnTempDiffChanged(r, ctx));
-    ExpectFields(r, ctx, {" 86.5", "5.5", " 6.8", "-3.5", 5.5});
-
-    // 17 K and more: the humidity field shows 0.
-    r = Room("-20", "80", "17", "");
-    EXPECT_TRUE(OnTempDiffChanged(r, ctx));
-    ExpectFields(r, ctx, {" 0", "17", " 21.2", "-37", 17});
-
-    // Below 3 K the value is still stored as the shared ΔT, the other fields stay.
-    r = Room("2", "80", "2.5", "x");
-    EXPECT_FALSE(OnTempDiffChanged(r, ctx));
-    ExpectFields(r, ctx, {"80", "2.5", "x", "keep", 2.5});
-}
-
-TEST(HumidityCoupling, CoolerTempDiffChanged) {
-    AppContext ctx;
-    // ΔT = Int(11.25·10)/12.5 = 8.96; φ = 76 + 0.96·(72.5 - 76) = 72.64 -> 72.6
-    RoomRecord r = Room("2", "", "", "11.25");
-    EXPECT_TRUE(OnCoolerTempDiffChanged(r, ctx));
-    ExpectFields(r, ctx, {" 72.6", " 8.96", "11.25", "-6.96", 8.96});
-
-    ctx.sharedDeltaT_K = 4;
-    r = Room("2", "80", "6", "2.9");
-    EXPECT_FALSE(OnCoolerTempDiffChanged(r, ctx));
-    ExpectFields(r, ctx, {"80", "6", "2.9", "keep", 4});
-}
-
-TEST(HumidityCoupling, SyncBeforeCalculationFillsAnEmptyTempDiff) {
-    AppContext ctx;
-    RoomRecord r = Room("2", "86.5", "0", "d");
-    EXPECT_TRUE(SyncBeforeCalculation(r, ctx));
-    ExpectFields(r, ctx, {"86.5", " 5.5", "d", "-3.5", 5.5});
-
-    struct Row {
-        std::string feuchte, tempdiff;
+// A change of one field updates the coupled ones; verdTemp starts as "keep", the shared ΔT as 1 K.
+TEST(HumidityCoupling, FieldRules) {
+    enum Change { RoomHumidity, TempDiff, CoolerTempDiff, BeforeCalculation };
+    const struct {
+        const char* name;
+        Change change;
+        const char *RaumTemp, *RaumFeuchte, *tempdiff, *dt1; // before
+        bool changed;
+        const char *feuchteAfter, *tempdiffAfter, *dt1After, *verdTempAfter;
+        double sharedDeltaT_K; // after
+    } rows[] = {
+        {"86.5 %: Δt1 = Int(5.5·12.5)/10, t0 = Int((2 - 5.5)·10)/10", RoomHumidity, "2", "86.5", "", "", true,
+         "86.5", " 5.5", " 6.8", "-3.5", 5.5},
+        {"t0 cut towards minus infinity: Int((0.55 - 5)·10)/10", RoomHumidity, "0.55", "89", "", "", true,
+         "89", " 5", " 6.2", "-4.5", 5},
+        {"below 58 % nothing changes", RoomHumidity, "2", "57.9", "7", "8", false, "57.9", "7", "8", "keep",
+         1},
+        {"ΔT 5.5 K", TempDiff, "2", "80", "5.5", "", true, " 86.5", "5.5", " 6.8", "-3.5", 5.5},
+        {"17 K and more: humidity 0", TempDiff, "-20", "80", "17", "", true, " 0", "17", " 21.2", "-37", 17},
+        {"below 3 K: only the shared ΔT", TempDiff, "2", "80", "2.5", "x", false, "80", "2.5", "x", "keep",
+         2.5},
+        {"Δt1 11.25: ΔT = Int(11.25·10)/12.5 = 8.96, φ = 76 + 0.96·(72.5 - 76)", CoolerTempDiff, "2", "", "",
+         "11.25", true, " 72.6", " 8.96", "11.25", "-6.96", 8.96},
+        {"Δt1 below 3 K", CoolerTempDiff, "2", "80", "6", "2.9", false, "80", "6", "2.9", "keep", 1},
+        {"empty ΔT filled", BeforeCalculation, "2", "86.5", "0", "d", true, "86.5", " 5.5", "d", "-3.5", 5.5},
+        {"60 % is not enough", BeforeCalculation, "2", "60", "0", "d", false, "60", "0", "d", "keep", 1},
+        {"ΔT given", BeforeCalculation, "2", "86.5", "4", "d", false, "86.5", "4", "d", "keep", 1},
+        {"ΔT given with a comma", BeforeCalculation, "2", "86.5", "0,5", "d", false, "86.5", "0,5", "d",
+         "keep", 1},
     };
-    // 60 % is not enough; a tempdiff already given is kept.
-    for (const Row& row : std::vector<Row>{{"60", "0"}, {"86.5", "4"}, {"86.5", "0,5"}}) {
-        SCOPED_TRACE(row.feuchte + " / " + row.tempdiff);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        AppContext ctx;
         ctx.sharedDeltaT_K = 1;
-        r = Room("2", row.feuchte, row.tempdiff, "d");
-        EXPECT_FALSE(SyncBeforeCalculation(r, ctx));
-        ExpectFields(r, ctx, {row.feuchte, row.tempdiff, "d", "keep", 1});
+        RoomRecord r;
+        r.RaumTemp = row.RaumTemp;
+        r.RaumFeuchte = row.RaumFeuchte;
+        r.tempdiff = row.tempdiff;
+        r.tempDiffdt1 = row.dt1;
+        r.verdTemp = "keep";
+        const bool changed = row.change == RoomHumidity     ? OnRoomHumidityChanged(r, ctx)
+                             : row.change == TempDiff       ? OnTempDiffChanged(r, ctx)
+                             : row.change == CoolerTempDiff ? OnCoolerTempDiffChanged(r, ctx)
+                                                            : SyncBeforeCalculation(r, ctx);
+        EXPECT_EQ(changed, row.changed);
+        EXPECT_EQ(r.RaumFeuchte, row.feuchteAfter);
+        EXPECT_EQ(r.tempdiff, row.tempdiffAfter);
+        EXPECT_EQ(r.tempDiffdt1, row.dt1After);
+        EXPECT_EQ(r.verdTemp, row.verdTempAfter);
+        EXPECT_DOUBLE_EQ(ctx.sharedDeltaT_K, row.sharedDeltaT_K);
     }
 }
 

@@ -3,38 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "app/app_context.h"
 #include "room/envelope_data.h"
 #include "room/load_calc.h"
-#include "room/room_record.h"
+#include "sample_room.h"
 
-namespace veskaro {
+namespace veskaro::testing {
 namespace {
 
 // A room whose only load is what the test puts in: no dimensions (no transmission, no lighting), dry
-// air (no air change), evaporator above 0 °C (no defrost), operation over the whole day.
-RoomRecord QuietRoom(const char* roomTemp) {
+// air (no air change), evaporator above 0 °C (no defrost), operation over the whole day; then `fields`.
+using R = RoomRecord;
+RoomRecord QuietRoom(const char* roomTemp,
+                     std::initializer_list<std::pair<std::string R::*, const char*>> fields = {}) {
     RoomRecord room;
     room.RaumTemp = roomTemp;
     room.Laufzeit = "24";
     room.verdTemp = "5";
     room.AnzVerd = "1";
+    for (const auto& [field, value] : fields)
+        room.*field = value;
     return room;
-}
-
-void SetGoods(RoomRecord& room, int row, const char* m, const char* tIn, const char* tEnd, const char* tFr,
-              const char* c1, const char* c2, const char* hFr, const char* qResp) {
-    GoodsRow& g = room.goods[row];
-    g[kGoodsName] = "Product";
-    g[kGoodsAmount] = m;
-    g[kGoodsEntryTemp] = tIn;
-    g[kGoodsEndTemp] = tEnd;
-    g[kGoodsFreezingTemp] = tFr;
-    g[kGoodsCpAbove] = c1;
-    g[kGoodsCpBelow] = c2;
-    g[kGoodsLatentHeat] = hFr;
-    g[kGoodsRespiration] = qResp;
 }
 
 AppContext Context() {
@@ -46,40 +37,32 @@ AppContext Context() {
     return ctx;
 }
 
-struct GoodsCase {
-    const char* name;
-    const char* tRoom;
-    const char* m;
-    const char* tIn;
-    const char* tEnd;
-    const char* tFr;
-    const char* qResp;
-    double Q1, Q2, Q3, Q4; // kWh/day, from the worked examples worked by hand
-};
-
 TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
-    // c_1 = 3.0, c_2 = 1.6, h_fr = 210 kJ/kg throughout.
-    const GoodsCase cases[] = {
-        {"chilled: 1000 kg 20 -> 2 °C", "2", "1000", "20", "2", "-2", "0", 15.0, 0.0, 0.0, 0.0},
-        {"freezer: 1000 kg 20 -> -18 °C", "-20", "1000", "20", "-18", "-2", "0", 1000 * 22 * 3.0 / 3600,
+    // c_1 = 3.0, c_2 = 1.6, h_fr = 210 kJ/kg, freezing at -2 °C throughout; Q in kWh/day worked by hand.
+    const struct {
+        const char *name, *tRoom, *m, *tIn, *tEnd, *qResp;
+        double Q1, Q2, Q3, Q4;
+    } cases[] = {
+        {"chilled: 1000 kg 20 -> 2 °C", "2", "1000", "20", "2", "0", 15.0, 0.0, 0.0, 0.0},
+        {"freezer: 1000 kg 20 -> -18 °C", "-20", "1000", "20", "-18", "0", 1000 * 22 * 3.0 / 3600,
          1000 * 16 * 1.6 / 3600, 1000 * 210.0 / 3600, 0.0},
-        {"freezer, entry at freezing point", "-20", "1000", "-2", "-18", "-2", "0", 0.0,
-         1000 * 16 * 1.6 / 3600, 1000 * 210.0 / 3600, 0.0},
-        {"chilled, entry at freezing point thaws", "2", "1000", "-2", "2", "-2", "0", 1000 * -4 * 3.0 / 3600,
-         0.0, -1000 * 210.0 / 3600, 0.0},
-        {"frozen product into chilled room", "2", "1000", "-18", "2", "-2", "0", 1000 * -20 * 3.0 / 3600, 0.0,
+        {"freezer, entry at freezing point", "-20", "1000", "-2", "-18", "0", 0.0, 1000 * 16 * 1.6 / 3600,
+         1000 * 210.0 / 3600, 0.0},
+        {"chilled, entry at freezing point thaws", "2", "1000", "-2", "2", "0", 1000 * -4 * 3.0 / 3600, 0.0,
          -1000 * 210.0 / 3600, 0.0},
-        {"entry below freezing into freezer room", "-20", "1000", "-10", "-18", "-2", "0", 0.0,
+        {"frozen product into chilled room", "2", "1000", "-18", "2", "0", 1000 * -20 * 3.0 / 3600, 0.0,
+         -1000 * 210.0 / 3600, 0.0},
+        {"entry below freezing into freezer room", "-20", "1000", "-10", "-18", "0", 0.0,
          1000 * 8 * 1.6 / 3600, 0.0, 0.0},
-        {"respiration in chilled room", "2", "360", "2", "2", "-2", "10", 0.0, 0.0, 0.0, 1.0},
-        {"no respiration in freezer room", "-20", "360", "-18", "-18", "-2", "10", 0.0, 0.0, 0.0, 0.0},
-        {"room at the freezing point: neither freezing nor thawing", "-2", "360", "10", "-2", "-2", "0",
+        {"respiration in chilled room", "2", "360", "2", "2", "10", 0.0, 0.0, 0.0, 1.0},
+        {"no respiration in freezer room", "-20", "360", "-18", "-18", "10", 0.0, 0.0, 0.0, 0.0},
+        {"room at the freezing point: neither freezing nor thawing", "-2", "360", "10", "-2", "0",
          360 * 12 * 3.0 / 3600, 0.0, 0.0, 0.0},
     };
-    for (const GoodsCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RoomRecord room = QuietRoom(c.tRoom);
-        SetGoods(room, 1, c.m, c.tIn, c.tEnd, c.tFr, "3.0", "1.6", "210", c.qResp);
+        SetGoods(room, 1, "Product", {c.m, c.tIn, c.tEnd, "-2", "3.0", "1.6", "210", c.qResp});
         AppContext ctx = Context();
         const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
         ASSERT_EQ(r.goodsRows.size(), 1u);
@@ -94,7 +77,7 @@ TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
 
 TEST(LoadCalcGoods, FreezerWorkedExampleTotal) {
     RoomRecord room = QuietRoom("-20");
-    SetGoods(room, 1, "1000", "20", "-18", "-2", "3.0", "1.6", "210", "0");
+    SetGoods(room, 1, "Product", {"1000", "20", "-18", "-2", "3.0", "1.6", "210", "0"});
     AppContext ctx = Context();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     EXPECT_NEAR(r.QG_kWhday, 83.78, 0.005);
@@ -102,27 +85,24 @@ TEST(LoadCalcGoods, FreezerWorkedExampleTotal) {
     EXPECT_DOUBLE_EQ(r.goods.capacity_kW, 3.49);
 }
 
-TEST(LoadCalcGoods, OnlyTheFirstTwentyRowsCountAndEmptyRowsAreSkipped) {
+TEST(LoadCalcGoods, RowsCountedAndRespirationInShockOperation) {
+    // 25 rows of 1 kWh/day each (360 kg cooled 10 K at 1 kJ/kg K): row 3 empty, row 7 amount " -" (0).
     RoomRecord room = QuietRoom("2");
-    // 25 rows of 1 kWh/day each (360 kg cooled 10 K at 1 kJ/kg K), row 3 left empty.
     for (int row = 1; row <= 25; ++row)
-        SetGoods(room, row, "360", "12", "2", "-2", "1", "1", "0", "0");
+        SetGoods(room, row, "Product", {"360", "12", "2", "-2", "1", "1", "0", "0"});
     room.goods[3] = GoodsRow{};
-    room.goods[7][kGoodsAmount] = " -"; // " -" converts to 0: skipped
+    room.goods[7][kGoodsAmount] = " -";
     AppContext ctx = Context();
-    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     EXPECT_EQ(r.goodsRows.size(), 18u);
     EXPECT_NEAR(r.QG_kWhday, 18.0, 1e-9);
     EXPECT_EQ(r.goodsRows.back().row, 20);
-}
 
-TEST(LoadCalcGoods, RespirationInShockOperationCountsTheOperatingTimeOnly) {
-    RoomRecord room = QuietRoom("2");
-    room.Laufzeit = "12";
+    // Shock operation over 12 h: the day is the operating time, respiration counts 12 h only.
+    room = QuietRoom("2", {{&R::Laufzeit, "12"}});
     room.operatingBasis = 1;
-    SetGoods(room, 1, "360", "2", "2", "-2", "3", "1.6", "210", "10");
-    AppContext ctx = Context();
-    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    SetGoods(room, 1, "Product", {"360", "2", "2", "-2", "3", "1.6", "210", "10"});
+    r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     EXPECT_EQ(r.D_h, 12);
     EXPECT_EQ(ctx.dayBasis_h, 12);
     EXPECT_NEAR(r.goodsRows[0].Q4_kWhday, 0.5, 1e-12);
@@ -130,8 +110,8 @@ TEST(LoadCalcGoods, RespirationInShockOperationCountsTheOperatingTimeOnly) {
 
 TEST(LoadCalcGoods, EndTemperatureBelowRoomIsReportedOncePerCalculation) {
     RoomRecord room = QuietRoom("2");
-    SetGoods(room, 1, "100", "20", "-1.5", "-2", "3", "1.6", "210", "0");
-    SetGoods(room, 2, "100", "20", "0", "-2", "3", "1.6", "210", "0");
+    SetGoods(room, 1, "Product", {"100", "20", "-1.5", "-2", "3", "1.6", "210", "0"});
+    SetGoods(room, 2, "Product", {"100", "20", "0", "-2", "3", "1.6", "210", "0"});
     AppContext ctx = Context();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     ASSERT_EQ(r.messages.size(), 1u);
@@ -143,11 +123,8 @@ TEST(LoadCalcGoods, EndTemperatureBelowRoomIsReportedOncePerCalculation) {
 }
 
 TEST(LoadCalcTransmission, EmptyEnvelopeTakesTheDefaults) {
-    RoomRecord room = QuietRoom("0");
-    room.RaumL = "10";
-    room.RaumB = "5";
-    room.RaumH = "3";
-    room.AussenTemp = "30";
+    RoomRecord room =
+        QuietRoom("0", {{&R::RaumL, "10"}, {&R::RaumB, "5"}, {&R::RaumH, "3"}, {&R::AussenTemp, "30"}});
     AppContext ctx = Context();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     ASSERT_EQ(r.walls.size(), 4u);
@@ -175,11 +152,8 @@ TEST(LoadCalcTransmission, GivenValuesZeroUAndMissingDimension) {
     env.floorT_C = 10;
     env.ceilingU_Wm2K = 0.2;
     env.ceilingT_C = 30;
-    RoomRecord room = QuietRoom("0");
-    room.RaumL = "10";
-    room.RaumB = "5";
-    room.RaumH = "3";
-    room.AussenTemp = "30";
+    RoomRecord room =
+        QuietRoom("0", {{&R::RaumL, "10"}, {&R::RaumB, "5"}, {&R::RaumH, "3"}, {&R::AussenTemp, "30"}});
     AppContext ctx = Context();
     RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
     EXPECT_NEAR(r.walls[0].Q_W, 15 * 0.22 * 25, 1e-9);
@@ -187,10 +161,8 @@ TEST(LoadCalcTransmission, GivenValuesZeroUAndMissingDimension) {
     EXPECT_NEAR(r.walls[2].Q_W, 30 * 0.22 * -20, 1e-9);
     EXPECT_NEAR(r.floor.Q_W, 50 * 0.3 * 10, 1e-9);
     EXPECT_NEAR(r.ceiling.Q_W, 50 * 0.2 * 30, 1e-9);
-
     room.RaumH = "0";
-    r = Recalc(room, env, ctx, kRecalcShow);
-    EXPECT_EQ(r.QT_kW, 0.0);
+    EXPECT_EQ(Recalc(room, env, ctx, kRecalcShow).QT_kW, 0.0);
 }
 
 TEST(LoadCalcTransmission, FloorPlanRoomTakesAreaAndWallsFromTheWallTable) {
@@ -203,12 +175,9 @@ TEST(LoadCalcTransmission, FloorPlanRoomTakesAreaAndWallsFromTheWallTable) {
     env.perimeter_m = 33.9;
     env.floorU_Wm2K = 0.3;
     env.floorT_C = 10;
-    RoomRecord room = QuietRoom("0");
+    RoomRecord room =
+        QuietRoom("0", {{&R::RaumL, "12.5"}, {&R::RaumB, "7"}, {&R::RaumH, "3"}, {&R::AussenTemp, "30"}});
     room.roomShape = kFloorPlanRoom;
-    room.RaumL = "12.5";
-    room.RaumB = "7";
-    room.RaumH = "3";
-    room.AussenTemp = "30";
     AppContext ctx = Context();
     const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
     // f from the perimeter (33.9 > 10): 10
@@ -223,90 +192,72 @@ TEST(LoadCalcTransmission, FloorPlanRoomTakesAreaAndWallsFromTheWallTable) {
 }
 
 TEST(LoadCalcDimensions, RoundingFactorFollowsTheMagnitude) {
-    struct Case {
-        const char *L, *B, *H, *vol, *area, *perimeter;
-    } cases[] = {
+    // L, B, H in m; volume, floor area and perimeter as shown, cut by the factor f.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*, const char*> cases[] = {
         {"2.111", "1.777", "2.05", " 7.69", " 3.751", " 7.776"}, // V < 10: f = 100
         {"4.111", "3.777", "2.5", " 38.8", " 15.52", " 15.77"},  // V > 10: f = 10
         {"10.111", "8.777", "3.5", " 310", " 88.7", " 37.7"},    // V > 100: f = 1
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.L);
-        RoomRecord room = QuietRoom("2");
-        room.RaumL = c.L;
-        room.RaumB = c.B;
-        room.RaumH = c.H;
+    for (const auto& [L, B, H, vol, area, perimeter] : cases) {
+        SCOPED_TRACE(L);
+        RoomRecord room = QuietRoom("2", {{&R::RaumL, L}, {&R::RaumB, B}, {&R::RaumH, H}});
         AppContext ctx = Context();
         const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
-        EXPECT_EQ(r.Vol, c.vol);
-        EXPECT_EQ(r.Area, c.area);
-        EXPECT_EQ(r.Umfang, c.perimeter);
-        EXPECT_DOUBLE_EQ(ctx.roomHeight_m, std::stod(c.H));
+        EXPECT_EQ(r.Vol, vol);
+        EXPECT_EQ(r.Area, area);
+        EXPECT_EQ(r.Umfang, perimeter);
+        EXPECT_DOUBLE_EQ(ctx.roomHeight_m, std::stod(H));
     }
 }
 
 TEST(LoadCalcOperation, OperatingTimeAndEvaporatorCountRules) {
-    struct Case {
-        const char* laufzeit;
-        const char* anzVerd;
-        const char* laufzeitAfter;
-        double tRun;
-        int nEvap;
-    } cases[] = {
+    // Operating time and evaporator count typed; operating time shown afterwards, t_run h, evaporators.
+    const std::tuple<const char*, const char*, const char*, double, int> cases[] = {
         {"0", "0", "18", 18, 1},
         {"", "2", "18", 18, 2},
         {"-3", "0.5", "18", 18, 1},
-        {"20", "3", "20", 20, 3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.laufzeit) + " / " + c.anzVerd);
-        RoomRecord room = QuietRoom("2");
-        room.Laufzeit = c.laufzeit;
-        room.AnzVerd = c.anzVerd;
+        {"20", "3", "20", 20, 3}};
+    for (const auto& [laufzeit, anzVerd, laufzeitAfter, tRun, nEvap] : cases) {
+        SCOPED_TRACE(std::string(laufzeit) + " / " + anzVerd);
+        RoomRecord room = QuietRoom("2", {{&R::Laufzeit, laufzeit}, {&R::AnzVerd, anzVerd}});
         AppContext ctx = Context();
         const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
-        EXPECT_EQ(room.Laufzeit, c.laufzeitAfter);
-        EXPECT_DOUBLE_EQ(r.tRun_h, c.tRun);
-        EXPECT_EQ(r.nEvap, c.nEvap);
-        EXPECT_EQ(r.Label51, " " + std::to_string(c.nEvap) + " x");
+        EXPECT_EQ(room.Laufzeit, laufzeitAfter);
+        EXPECT_DOUBLE_EQ(r.tRun_h, tRun);
+        EXPECT_EQ(r.nEvap, nEvap);
+        EXPECT_EQ(r.Label51, " " + std::to_string(nEvap) + " x");
         EXPECT_EQ(r.D_h, 24);
     }
 }
 
 TEST(LoadCalcTotal, DailyOperationOver24HoursIsThePlainSum) {
-    RoomRecord room = QuietRoom("2");
-    room.RaumL = "6";
-    room.RaumB = "4";
-    room.RaumH = "3";
-    room.AussenTemp = "30";
-    room.RaumFeuchte = "85";
-    room.AussenFeuchte = "40";
-    room.RaumLW = "1.5";
-    room.PersZahl = "8";
-    room.ELLeist = "5";
-    room.Eltotal = "250";
-    SetGoods(room, 1, "500", "15", "2", "-1", "3.7", "1.9", "270", "2");
+    RoomRecord room = QuietRoom("2", {{&R::RaumL, "6"},
+                                      {&R::RaumB, "4"},
+                                      {&R::RaumH, "3"},
+                                      {&R::AussenTemp, "30"},
+                                      {&R::RaumFeuchte, "85"},
+                                      {&R::AussenFeuchte, "40"},
+                                      {&R::RaumLW, "1.5"},
+                                      {&R::PersZahl, "8"},
+                                      {&R::ELLeist, "5"},
+                                      {&R::Eltotal, "250"}});
+    SetGoods(room, 1, "Product", {"500", "15", "2", "-1", "3.7", "1.9", "270", "2"});
     AppContext ctx = Context();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
-    const double sum = r.QG_kWhday / 24 + r.QB_kW + r.QE_kW + r.QL_kW + r.QT_kW + r.QP_kW;
-    EXPECT_NEAR(r.Q0_kW, sum, 1e-12);
+    EXPECT_NEAR(r.Q0_kW, r.QG_kWhday / 24 + r.QB_kW + r.QE_kW + r.QL_kW + r.QT_kW + r.QP_kW, 1e-12);
     EXPECT_NEAR(r.QL_kW, r.latent_kW + r.sensible_kW, 1e-12);
     EXPECT_GT(r.latent_kW, 0.0);
-    EXPECT_NEAR(r.QP_kW, 8 * 175 * (1 + 20.0 / 33) / 24000, 1e-12);
-    EXPECT_NEAR(r.QB_kW, 24 * 5 / 1000.0, 1e-12);
+    EXPECT_NEAR(r.QP_kW, 8 * 175 * (1 + 20.0 / 33) / 24000, 1e-12); // 175 W per person at 2 °C
+    EXPECT_NEAR(r.QB_kW, 24 * 5 / 1000.0, 1e-12);                   // 5 W/m² on 24 m²
     EXPECT_NEAR(r.QE_kW, 0.25, 1e-12);
 }
 
 TEST(LoadCalcTotal, CapacityAndSharesAreCutNotRounded) {
-    // Only the electrical load: Q_0 = 1.23456 kW over 18 h of 24 h.
-    RoomRecord room = QuietRoom("2");
-    room.Laufzeit = "18";
-    room.Eltotal = "925.92";
-    room.PlueftPN = "100";
+    // Only the electrical load: Q_0 = 1.23456 kW over 18 h of 24 h, plus 100 W of fans.
+    RoomRecord room = QuietRoom("2", {{&R::Laufzeit, "18"}, {&R::Eltotal, "925.92"}, {&R::PlueftPN, "100"}});
     AppContext ctx = Context();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
-    const double q0 = 0.92592 * 24 / 18 + 0.1;
-    EXPECT_NEAR(r.Q0_kW, q0, 1e-12);
+    EXPECT_NEAR(r.Q0_kW, 0.92592 * 24 / 18 + 0.1, 1e-12);
     EXPECT_EQ(r.RaumLeist, " 1.334");                  // 1.33456 cut to 3 decimals
     EXPECT_DOUBLE_EQ(r.electrical.capacity_kW, 1.234); // 1.23456
     EXPECT_DOUBLE_EQ(r.electrical.share_pct, 92.5);    // 92.5069..
@@ -320,34 +271,31 @@ TEST(LoadCalcTotal, CapacityAndSharesAreCutNotRounded) {
     EXPECT_EQ(Recalc(room, Envelope{}, ctx, kRecalcShow).RaumLeist, " 12.34");
     room.Eltotal = "123456.78";
     EXPECT_EQ(Recalc(room, Envelope{}, ctx, kRecalcShow).RaumLeist, " 123.4");
-}
 
-TEST(LoadCalcTotal, EmptyRoomHasZeroSharesNotNaN) {
-    RoomRecord room;
-    AppContext ctx = Context();
-    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
-    EXPECT_EQ(r.Q0_kW, 0.0);
-    EXPECT_EQ(r.goods.share_pct, 0.0);
-    EXPECT_EQ(r.transmission.share_pct, 0.0);
-    EXPECT_EQ(r.RaumLeist, " 0");
+    // An empty room: zero shares, not NaN.
+    room = RoomRecord{};
+    const RecalcResult empty = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    EXPECT_EQ(empty.Q0_kW, 0.0);
+    EXPECT_EQ(empty.goods.share_pct, 0.0);
+    EXPECT_EQ(empty.transmission.share_pct, 0.0);
+    EXPECT_EQ(empty.RaumLeist, " 0");
 }
 
 TEST(LoadCalcDefrost, HeaterPowerFromTheMoistureCarriedIn) {
-    RoomRecord room = QuietRoom("2");
-    room.RaumL = "8";
-    room.RaumB = "6";
-    room.RaumH = "3.5";
-    room.RaumFeuchte = "85";
-    room.AussenTemp = "32";
-    room.AussenFeuchte = "40";
-    room.RaumLW = "1";
-    room.Laufzeit = "18";
-    room.AnzVerd = "2";
-    room.verdTemp = "-4";
+    RoomRecord room = QuietRoom("2", {{&R::RaumL, "8"},
+                                      {&R::RaumB, "6"},
+                                      {&R::RaumH, "3.5"},
+                                      {&R::AussenTemp, "32"},
+                                      {&R::RaumFeuchte, "85"},
+                                      {&R::AussenFeuchte, "40"},
+                                      {&R::RaumLW, "1"},
+                                      {&R::Laufzeit, "18"},
+                                      {&R::AnzVerd, "2"},
+                                      {&R::verdTemp, "-4"}});
     AppContext ctx = Context();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     ASSERT_GT(r.moisture_gh, 0.0);
-    // Heater melting the frost within 3 % of the time at 67 % efficiency.
+    // Heater melting the frost (335 kJ/kg) within 3 % of the time at 67 % efficiency.
     const double Pd = r.moisture_gh / 1000 * 335 / (3600 * 0.67 * 0.03);
     EXPECT_NEAR(r.defrostPower_kW, Pd, 1e-12);
     EXPECT_DOUBLE_EQ(ctx.defrostPower_kW, r.defrostPower_kW);
@@ -356,41 +304,34 @@ TEST(LoadCalcDefrost, HeaterPowerFromTheMoistureCarriedIn) {
     EXPECT_EQ(room.Abtau, " " + std::to_string(static_cast<long>(perEvaporator_W)));
     EXPECT_NEAR(r.defrostHeat_kW, 0.33 * perEvaporator_W * 2 * 0.03 / 1000, 1e-12);
 
-    // The engineer gives 4 kW per evaporator: the time share needed follows.
+    // The engineer gives 4 kW per evaporator: the time share needed follows, cut to 2 decimals.
     room.Abtau = "4000";
     room.AbtauAnt = "3";
     room.defrostFlag = 1;
     const RecalcResult given = Recalc(room, Envelope{}, ctx, kRecalcShow);
-    const double share = 3 * 1000 * Pd / (4000 * 18 * 2 / 24.0);
+    const double share_pct = std::floor(100 * 3 * 1000 * Pd / (4000 * 18 * 2 / 24.0)) / 100;
     EXPECT_EQ(room.Abtau, "4000");
-    EXPECT_DOUBLE_EQ(std::stod(room.AbtauAnt), std::floor(100 * share) / 100);
-    EXPECT_NEAR(given.defrostHeat_kW, 0.33 * 4000 * 2 * (std::floor(100 * share) / 100 / 100) / 1000, 1e-12);
-}
+    EXPECT_DOUBLE_EQ(std::stod(room.AbtauAnt), share_pct);
+    EXPECT_NEAR(given.defrostHeat_kW, 0.33 * 4000 * 2 * (share_pct / 100) / 1000, 1e-12);
 
-TEST(LoadCalcDefrost, EvaporatorAtOrAboveZeroNeedsNoDefrost) {
+    // An evaporator at or above 0 °C needs no defrost.
     for (const char* t0 : {"0", "1.5"}) {
         SCOPED_TRACE(t0);
-        RoomRecord room = QuietRoom("4");
         room.verdTemp = t0;
         room.Abtau = "2000";
         room.AbtauAnt = "4";
-        room.defrostFlag = 1;
-        AppContext ctx = Context();
         ctx.defrostPower_kW = 9.0;
-        const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+        const RecalcResult none = Recalc(room, Envelope{}, ctx, kRecalcShow);
         EXPECT_EQ(room.Abtau, " --");
         EXPECT_EQ(room.AbtauAnt, " --");
-        EXPECT_EQ(r.defrostHeat_kW, 0.0);
+        EXPECT_EQ(none.defrostHeat_kW, 0.0);
         EXPECT_EQ(ctx.defrostPower_kW, 0.0);
     }
 }
 
 TEST(LoadCalcStop, RoomBelowMinus50StopsWithAWarning) {
-    RoomRecord room = QuietRoom("-50.5");
-    room.Laufzeit = "0";
-    room.Abtau = "1500";
-    room.verdTemp = "-60";
-    SetGoods(room, 1, "100", "20", "-55", "-2", "3", "1.6", "210", "0");
+    RoomRecord room = QuietRoom("-50.5", {{&R::Laufzeit, "0"}, {&R::Abtau, "1500"}, {&R::verdTemp, "-60"}});
+    SetGoods(room, 1, "Product", {"100", "20", "-55", "-2", "3", "1.6", "210", "0"});
     AppContext ctx = Context();
     ctx.defrostPower_kW = 7.0;
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
@@ -403,10 +344,9 @@ TEST(LoadCalcStop, RoomBelowMinus50StopsWithAWarning) {
     EXPECT_TRUE(r.RaumLeist.empty());
     EXPECT_TRUE(r.goodsRows.empty());
     EXPECT_EQ(room.Laufzeit, "18"); // step 1 ran before the check
-
     room.RaumTemp = "-50";
     EXPECT_FALSE(Recalc(room, Envelope{}, ctx, kRecalcShow).stopped);
 }
 
 } // namespace
-} // namespace veskaro
+} // namespace veskaro::testing

@@ -4,18 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <random>
 
-#include "app/app_context.h"
+#include "../app/temp_data_dir.h"
 #include "app/number_text.h"
-#include "app/record_file.h"
 #include "room/envelope_data.h"
 #include "room/load_calc.h"
 #include "room/result_files.h"
-#include "room/room_record.h"
+#include "sample_room.h"
 
-namespace veskaro {
+namespace veskaro::testing {
 namespace {
 
 const std::string M(8, ' ');
@@ -58,16 +55,7 @@ RoomRecord Room() {
     room.verdTemp = "-3.8";
     room.PlueftPN = "300";
     room.AnzVerd = "2";
-    GoodsRow& g = room.goods[1];
-    g[kGoodsName] = "Apples";
-    g[kGoodsAmount] = "2000";
-    g[kGoodsEntryTemp] = "18";
-    g[kGoodsEndTemp] = "2";
-    g[kGoodsFreezingTemp] = "-1.5";
-    g[kGoodsCpAbove] = "3.6";
-    g[kGoodsCpBelow] = "1.9";
-    g[kGoodsLatentHeat] = "280";
-    g[kGoodsRespiration] = "2.2";
+    SetGoods(room, 1, "Apples", {"2000", "18", "2", "-1.5", "3.6", "1.9", "280", "2.2"});
     return room;
 }
 
@@ -158,28 +146,21 @@ TEST(ResultTables, RowsCellsAndRules) {
 }
 
 TEST(ResultFiles, RecalcMode1SavesBothFilesAsQuotedLines) {
-    std::random_device rd;
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("veskaro-results-" + std::to_string(rd()));
-    std::filesystem::create_directories(dir);
+    TempDataDir dir;
     AppContext ctx = Context();
-    ctx.dataDir = dir.string();
+    ctx.dataDir = dir.str();
     RoomRecord room = Room();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcWriteResultFiles);
     EXPECT_TRUE(r.resultFilesWritten);
-    const std::vector<std::string> expected = BuildResultRecord(r, room, ctx);
     RecordReader in = OpenInput(ctx, kResultFileName);
     std::vector<std::string> read;
-    std::string item;
-    while (in.next(item))
+    for (std::string item; in.next(item);)
         read.push_back(item);
-    EXPECT_EQ(read, expected);
-    std::string bytes;
-    ASSERT_TRUE(ReadFileBytes((dir / kResultTablesFileName).string(), bytes));
-    EXPECT_EQ(bytes.substr(0, 12), "\"" + M + std::string(3, ' '));
-    EXPECT_NE(bytes.find("\xB2"), std::string::npos); // "m²" as one CP1252 byte
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(read, BuildResultRecord(r, room, ctx));
+    const std::string tables = dir.read(kResultTablesFileName);
+    EXPECT_EQ(tables.substr(0, 12), "\"" + M + std::string(3, ' '));
+    EXPECT_NE(tables.find("\xB2"), std::string::npos); // "m²" as one CP1252 byte
 }
 
 } // namespace
-} // namespace veskaro
+} // namespace veskaro::testing
