@@ -118,8 +118,8 @@ void PrintSettingsDialog::buildUi() {
     m_Picture1->setFrameShape(QFrame::StyledPanel);
     logoLayout->addWidget(m_Label3, 0, 0, 1, 2);
     logoLayout->addWidget(m_Text1, 1, 0, 1, 2);
-    logoLayout->addWidget(m_Picture1, 2, 0, Qt::AlignLeft);
-    logoLayout->addWidget(m_Command1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+    logoLayout->addWidget(m_Picture1, 2, 0, 1, 2, Qt::AlignLeft);
+    logoLayout->addWidget(m_Command1, 3, 0, 1, 2, Qt::AlignLeft);
     logoLayout->setColumnStretch(1, 1);
     root->addWidget(logoBox);
     showPicture();
