@@ -26,10 +26,10 @@ constexpr double kAirChangesPerOpening = 2.0;
 constexpr double kSmallRoomVolume_m3 = 25.0;
 constexpr double kMinDayBasis_h = 1.0; // a shorter day basis would divide by zero
 
-// Door infiltration of an open door (density-driven exchange through the opening): discharge factor and
-// the one third of the width through which the warm air enters, gravity.
+// Door infiltration of an open door (density-driven exchange through the opening): discharge factor,
+// width share and gravity.
 constexpr double kDoorDischargeFactor = 0.9;
-constexpr double kDoorWidthShare = 1.0 / 3.0;
+constexpr double kDoorWidthDivisor = 3.0; // warm air enters through one third of the width
 constexpr double kGravity_ms2 = 9.81;
 constexpr double kSecondsPerHour = 3600.0;
 
@@ -136,7 +136,7 @@ DoorInfiltration ComputeDoorInfiltration(RoomRecord& room, double volume_m3, int
 
     const double b_m = std::max(FieldValue(room.bTuer), 0.0);
     const double h_m = std::max(FieldValue(room.hTuer), 0.0);
-    result.openFlow_m3h = kDoorDischargeFactor * (b_m * kDoorWidthShare) * std::pow(h_m, 1.5) *
+    result.openFlow_m3h = kDoorDischargeFactor * (b_m / kDoorWidthDivisor) * std::pow(h_m, 1.5) *
                           std::sqrt(kGravity_ms2 * deltaRho / rhoMean) * kSecondsPerHour;
     if (std::isnan(result.openFlow_m3h))
         result.openFlow_m3h = 0.0; // an absurd door with no density difference

@@ -267,7 +267,7 @@ RecalcResult Recalc(RoomRecord& room, const Envelope& env, AppContext& ctx, int 
                               (kSecondsPerHour * kHeaterMeltShare * share / 100.0);
             room.Abtau = DisplayText(IntFloor(1000.0 * Pd * D / (tRun * nEvap)));
             r.defrostPower_kW = Pd;
-        } else {
+        } else if (room.defrostFlag == 1) {
             // The needed share does not depend on the share assumed; a share of 0 would only make the
             // heater power infinite, so it is assumed at the default then.
             double share = NumFromText(room.AbtauAnt);
@@ -277,6 +277,10 @@ RecalcResult Recalc(RoomRecord& room, const Envelope& env, AppContext& ctx, int 
             const double needed = share * 1000.0 * Pd / (givenPower_W * tRun * nEvap / D);
             room.AbtauAnt = DisplayText(IntFloor(100.0 * needed) / 100.0);
             r.defrostPower_kW = Pd;
+        } else {
+            // A flag other than 0 or 1 (only a foreign record carries one) sizes nothing: the heater
+            // texts stay as given and the shared defrost power as it was.
+            r.defrostPower_kW = ctx.defrostPower_kW;
         }
     } else {
         room.Abtau = " --";

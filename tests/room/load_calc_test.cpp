@@ -314,6 +314,17 @@ TEST(LoadCalcDefrost, HeaterPowerFromTheMoistureCarriedIn) {
     EXPECT_DOUBLE_EQ(std::stod(room.AbtauAnt), share_pct);
     EXPECT_NEAR(given.defrostHeat_kW, 0.33 * 4000 * 2 * (share_pct / 100) / 1000, 1e-12);
 
+    // Only flag 1 sizes the share: a foreign flag value leaves both texts and the shared power alone.
+    room.AbtauAnt = "5";
+    room.defrostFlag = 2;
+    ctx.defrostPower_kW = 7.0;
+    const RecalcResult foreign = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    EXPECT_EQ(room.Abtau, "4000");
+    EXPECT_EQ(room.AbtauAnt, "5");
+    EXPECT_EQ(ctx.defrostPower_kW, 7.0);
+    EXPECT_NEAR(foreign.defrostHeat_kW, 0.33 * 4000 * 2 * 0.05 / 1000, 1e-12);
+    room.defrostFlag = 1;
+
     // An evaporator at or above 0 °C needs no defrost.
     for (const char* t0 : {"0", "1.5"}) {
         SCOPED_TRACE(t0);

@@ -43,25 +43,6 @@ TEST(ScrollPositionFromRoom, FollowsItsFieldWithinItsRule) {
     }
 }
 
-TEST(RoomController, ScrollBarsWriteTheirFieldsAsWholeNumbers) {
-    AppContext ctx;
-    RoomController controller(ctx);
-    RoomRecord& room = controller.room();
-    room.RaumL = "4";
-    room.RaumB = "2";
-    room.RaumH = "2"; // V = 16 m³
-    room.RaumTemp = "2";
-    controller.scrollBarMoved(RoomScrollBar::HScroll1, 12);
-    EXPECT_EQ(room.AussenTemp, "-18");
-    controller.scrollBarMoved(RoomScrollBar::HScroll3, 25);
-    EXPECT_EQ(NumFromText(std::string_view(room.RaumLW)), 2.5);
-    EXPECT_EQ(controller.labels().Label40, " 40");
-    // 12 openings a day into 16 m³: 70/(24·4) + 2·12/24 = 1.729.. -> 1.72.
-    controller.scrollBarMoved(RoomScrollBar::HScroll5, 12);
-    EXPECT_EQ(room.NBegeh, " 12");
-    EXPECT_EQ(room.RaumLW, " 1.72");
-}
-
 TEST(RoomController, FieldRulesOnCommit) {
     AppContext ctx;
     RoomController controller(ctx);
@@ -73,28 +54,10 @@ TEST(RoomController, FieldRulesOnCommit) {
     controller.commitField(RoomField::Abtau);
     EXPECT_EQ(room.defrostFlag, 0);
 
-    room.RaumH = "2,5";
-    controller.commitField(RoomField::RaumH);
-    EXPECT_EQ(room.RaumH, "2.5");
-
-    room.NBegeh = "400";
-    controller.commitField(RoomField::NBegeh);
-    EXPECT_EQ(room.NBegeh, "150");
-
     // Free text is never converted.
     room.proj = "Hall 1,5";
     EXPECT_TRUE(controller.commitField(RoomField::proj).empty());
     EXPECT_EQ(room.proj, "Hall 1,5");
-}
-
-TEST(RoomController, OperatingTimeUnitFollowsTheBasis) {
-    AppContext ctx;
-    ctx.captions[Cap::DayWord] = "day";
-    RoomController controller(ctx);
-    controller.setOperatingBasis(0);
-    EXPECT_EQ(controller.operatingTimeUnit(), "h/day");
-    controller.setOperatingBasis(1);
-    EXPECT_EQ(controller.operatingTimeUnit(), " h");
 }
 
 TEST(MainWindowCaptions, LanguageDependentJoins) {
