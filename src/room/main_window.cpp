@@ -1036,7 +1036,7 @@ void StartWindow::onCalculate() {
 void StartWindow::onResult() {
     if (m_busy != 0) return;
     run([this] { return m_controller.calculateWithResultFiles(); });
-    takeProjectTexts(); // the report header names the project
+    m_controller.takeProjectTexts(); // the report header names the project
     if (m_openResultWindow) m_openResultWindow();
 }
 
@@ -1050,15 +1050,10 @@ void StartWindow::onRestoreRoom() {
     showGoods();
 }
 
-void StartWindow::takeProjectTexts() {
-    m_ctx.projectName = m_controller.room().proj;
-    m_ctx.projectDescription = m_controller.room().projbeschr;
-}
-
 void StartWindow::showProjectFile() {
     showRoom();
     if (m_ctx.currentProjectFile.empty()) return;
-    setWindowTitle(caption(Cap::MainWindowTitle) + QStringLiteral(" - ") + Q(m_ctx.currentProjectFile));
+    setWindowTitle(caption(Cap::MainWindowTitle) + QStringLiteral(" - ") + Q(m_ctx.projectName));
 }
 
 void StartWindow::onOpenProject() {
@@ -1074,7 +1069,7 @@ void StartWindow::onSaveProject(bool askForName) {
     if (m_busy != 0) return;
     // The project carries the room record file: it is written first, with the texts on screen.
     m_controller.saveRoom(kDefaultRoomFile);
-    takeProjectTexts();
+    m_controller.takeProjectTexts();
     if (askForName) {
         SaveProjectAsInteractive(m_ctx, this);
     } else {
@@ -1087,7 +1082,7 @@ void StartWindow::onPrint() {
     if (m_busy != 0) return;
     // The printed pages are the result files: they are written anew before printing.
     run([this] { return m_controller.calculateWithResultFiles(); });
-    takeProjectTexts();
+    m_controller.takeProjectTexts();
     m_ctx.displayMode = kRoomResultDisplay;
     Select_Action(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this);
 }

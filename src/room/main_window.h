@@ -121,9 +121,7 @@ class StartWindow final : public QMainWindow {
     void onOpenProject();
     void onSaveProject(bool askForName);
     void onPrint();
-    // The project texts `proj` and `projbeschr` become the project name and description of the run.
-    void takeProjectTexts();
-    // The current project file (else the room file) in `Label50`, and the project file in the title.
+    // The current project file (else the room file) in `Label50`, and the project name in the title.
     void showProjectFile();
     // The report logo of ctx.logoPath under the result; reloaded only when the path changed.
     void showLogo();

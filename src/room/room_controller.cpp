@@ -426,6 +426,8 @@ RoomController::Activation RoomController::activate() {
         m_room.tempdiff = request.temperatureDifference();
         m_room.tempDiffdt1.clear();
         FillCoolerTempDiff(m_room);
+        // The handed-over difference is a change of `tempdiff`: the room humidity follows it.
+        OnTempDiffChanged(m_room, m_ctx);
         m_room.RaumTemp = DisplayText(t0 + dT);
         m_room.verdTemp = request.evaporatingTemperature();
         m_room.proj = request.projectName();
@@ -445,8 +447,15 @@ RoomController::Activation RoomController::activate() {
     return activation;
 }
 
+void RoomController::takeProjectTexts() {
+    m_ctx.projectName = m_room.proj;
+    m_ctx.projectDescription = m_room.projbeschr;
+}
+
 void RoomController::exit(bool save) {
     if (save) saveRoom(m_ctx.roomFileName);
+    // The calling program gets the project texts as they stand in `proj` and `projbeschr`.
+    takeProjectTexts();
     WriteHandoverAtExit(m_ctx, {m_room.verdTemp, m_result.RaumLeist, m_room.tempdiff});
     m_ctx.activationState = kNeverActivated;
 }

@@ -152,6 +152,8 @@ class RoomController final {
     // "KelvoL.dat") and recalculates. After a dialog changed project data: re-reads and recalculates.
     // Otherwise nothing is read.
     Activation activate();
+    // The texts of `proj` and `projbeschr` become the project name and description of the run.
+    void takeProjectTexts();
     // Kelvo_ende: saves the room record when asked, writes VESKData.dat for the calling program and ends
     // the activation.
     void exit(bool save);
