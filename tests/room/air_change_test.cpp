@@ -1,6 +1,7 @@
 // Room air change from volume and door openings, door infiltration and the air curtain.
 
 #include "room/air_change.h"
+#include "sample_room.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ TEST(RoomAirChange, RateFromVolumeAndOpenings) {
         {"4", "2", "2", "1", 0, " 2.72", 43.6, 27},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.L << "x" << r.B << "x" << r.H << " openings " << r.openings);
+        SCOPED_TRACE(::testing::Message() << r.L << "x" << r.B << "x" << r.H << " openings " << r.openings);
         RoomRecord room;
         room.RaumL = r.L;
         room.RaumB = r.B;
@@ -95,21 +96,11 @@ RoomRecord DoorRoom() {
     return room;
 }
 
-AppContext DoorContext() {
-    AppContext ctx;
-    ctx.captions[Cap::RoomWord] = "Room";
-    ctx.captions[Cap::OutsideWord] = "Outside";
-    ctx.captions[Cap::HumidityWord] = "humidity";
-    ctx.captions[Cap::DoorOpeningTimeWord] = "Door opening time";
-    ctx.captions[Cap::PerHourWord] = "/h ";
-    return ctx;
-}
-
 // Door 1 m x 2 m, room 2 °C / 85 %, outside 25 °C / 50 %, 1.013 bar: ρ_i = 1.27975, ρ_a = 1.17667 kg/m³,
 // V̇ = 0.9·(1/3)·2^1.5·√(9.81·0.10308/1.22821)·3600 = 2771.6 m³/h; open 1 h of 24 into 100 m³:
 // n = 1.1548 /h.
 TEST(DoorInfiltration, WorkedExampleCurtainEqualDensitiesAndNoVolume) {
-    AppContext ctx = DoorContext();
+    AppContext ctx = testing::EnglishContext();
     RoomRecord room = DoorRoom();
     const DoorInfiltration d = ComputeDoorInfiltration(room, 100.0, 24, false, ctx);
     ASSERT_FALSE(d.message.has_value());
@@ -151,7 +142,7 @@ TEST(DoorInfiltration, ZeroFieldsStopWithAMessage) {
         {"85", "", "1", "Outside humidity = 0 !!"},
         {"85", "50", "0", "Door opening time = 0 !!"},
     };
-    AppContext ctx = DoorContext();
+    AppContext ctx = testing::EnglishContext();
     for (const auto& [RaumFeuchte, AussenFeuchte, oeffungsZ, text] : rows) {
         SCOPED_TRACE(text);
         RoomRecord room = DoorRoom();

@@ -28,15 +28,6 @@ RoomRecord QuietRoom(const char* roomTemp,
     return room;
 }
 
-AppContext Context() {
-    AppContext ctx;
-    ctx.captions[Cap::RoomWord] = "Room";
-    ctx.captions[Cap::TemperatureWord] = "temperature";
-    ctx.captions[Cap::GoodsWord] = "Goods";
-    ctx.captions[Cap::EndTemperatureWord] = "end temperature";
-    return ctx;
-}
-
 TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
     // c_1 = 3.0, c_2 = 1.6, h_fr = 210 kJ/kg, freezing at -2 °C throughout; Q in kWh/day worked by hand.
     const struct {
@@ -63,7 +54,7 @@ TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
         SCOPED_TRACE(c.name);
         RoomRecord room = QuietRoom(c.tRoom);
         SetGoods(room, 1, "Product", {c.m, c.tIn, c.tEnd, "-2", "3.0", "1.6", "210", c.qResp});
-        AppContext ctx = Context();
+        AppContext ctx = EnglishContext();
         const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
         ASSERT_EQ(r.goodsRows.size(), 1u);
         const GoodsHeat& g = r.goodsRows[0];
@@ -78,7 +69,7 @@ TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
 TEST(LoadCalcGoods, FreezerWorkedExampleTotal) {
     RoomRecord room = QuietRoom("-20");
     SetGoods(room, 1, "Product", {"1000", "20", "-18", "-2", "3.0", "1.6", "210", "0"});
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     EXPECT_NEAR(r.QG_kWhday, 83.78, 0.005);
     // Over 24 h of 24 h the goods line is the daily heat as average power: 83.78/24 kW cut to 3 decimals.
@@ -92,7 +83,7 @@ TEST(LoadCalcGoods, RowsCountedAndRespirationInShockOperation) {
         SetGoods(room, row, "Product", {"360", "12", "2", "-2", "1", "1", "0", "0"});
     room.goods[3] = GoodsRow{};
     room.goods[7][kGoodsAmount] = " -";
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     EXPECT_EQ(r.goodsRows.size(), 18u);
     EXPECT_NEAR(r.QG_kWhday, 18.0, 1e-9);
@@ -112,7 +103,7 @@ TEST(LoadCalcGoods, EndTemperatureBelowRoomIsReportedOncePerCalculation) {
     RoomRecord room = QuietRoom("2");
     SetGoods(room, 1, "Product", {"100", "20", "-1.5", "-2", "3", "1.6", "210", "0"});
     SetGoods(room, 2, "Product", {"100", "20", "0", "-2", "3", "1.6", "210", "0"});
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     ASSERT_EQ(r.messages.size(), 1u);
     EXPECT_EQ(r.messages[0].kind, MessageKind::Plain);
@@ -125,7 +116,7 @@ TEST(LoadCalcGoods, EndTemperatureBelowRoomIsReportedOncePerCalculation) {
 TEST(LoadCalcTransmission, EmptyEnvelopeTakesTheDefaults) {
     RoomRecord room =
         QuietRoom("0", {{&R::RaumL, "10"}, {&R::RaumB, "5"}, {&R::RaumH, "3"}, {&R::AussenTemp, "30"}});
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     ASSERT_EQ(r.walls.size(), 4u);
     const double lengths[] = {5, 10, 10, 5};
@@ -154,7 +145,7 @@ TEST(LoadCalcTransmission, GivenValuesZeroUAndMissingDimension) {
     env.ceilingT_C = 30;
     RoomRecord room =
         QuietRoom("0", {{&R::RaumL, "10"}, {&R::RaumB, "5"}, {&R::RaumH, "3"}, {&R::AussenTemp, "30"}});
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
     EXPECT_NEAR(r.walls[0].Q_W, 15 * 0.22 * 25, 1e-9);
     EXPECT_EQ(r.walls[1].Q_W, 0.0);
@@ -178,7 +169,7 @@ TEST(LoadCalcTransmission, FloorPlanRoomTakesAreaAndWallsFromTheWallTable) {
     RoomRecord room =
         QuietRoom("0", {{&R::RaumL, "12.5"}, {&R::RaumB, "7"}, {&R::RaumH, "3"}, {&R::AussenTemp, "30"}});
     room.roomShape = kFloorPlanRoom;
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
     // f from the perimeter (33.9 > 10): 10
     EXPECT_EQ(r.Umfang, " 33.9");
@@ -201,7 +192,7 @@ TEST(LoadCalcDimensions, RoundingFactorFollowsTheMagnitude) {
     for (const auto& [L, B, H, vol, area, perimeter] : cases) {
         SCOPED_TRACE(L);
         RoomRecord room = QuietRoom("2", {{&R::RaumL, L}, {&R::RaumB, B}, {&R::RaumH, H}});
-        AppContext ctx = Context();
+        AppContext ctx = EnglishContext();
         const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
         EXPECT_EQ(r.Vol, vol);
         EXPECT_EQ(r.Area, area);
@@ -220,7 +211,7 @@ TEST(LoadCalcOperation, OperatingTimeAndEvaporatorCountRules) {
     for (const auto& [laufzeit, anzVerd, laufzeitAfter, tRun, nEvap] : cases) {
         SCOPED_TRACE(std::string(laufzeit) + " / " + anzVerd);
         RoomRecord room = QuietRoom("2", {{&R::Laufzeit, laufzeit}, {&R::AnzVerd, anzVerd}});
-        AppContext ctx = Context();
+        AppContext ctx = EnglishContext();
         const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
         EXPECT_EQ(room.Laufzeit, laufzeitAfter);
         EXPECT_DOUBLE_EQ(r.tRun_h, tRun);
@@ -242,7 +233,7 @@ TEST(LoadCalcTotal, DailyOperationOver24HoursIsThePlainSum) {
                                       {&R::ELLeist, "5"},
                                       {&R::Eltotal, "250"}});
     SetGoods(room, 1, "Product", {"500", "15", "2", "-1", "3.7", "1.9", "270", "2"});
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     EXPECT_NEAR(r.Q0_kW, r.QG_kWhday / 24 + r.QB_kW + r.QE_kW + r.QL_kW + r.QT_kW + r.QP_kW, 1e-12);
     EXPECT_NEAR(r.QL_kW, r.latent_kW + r.sensible_kW, 1e-12);
@@ -255,7 +246,7 @@ TEST(LoadCalcTotal, DailyOperationOver24HoursIsThePlainSum) {
 TEST(LoadCalcTotal, CapacityAndSharesAreCutNotRounded) {
     // Only the electrical load: Q_0 = 1.23456 kW over 18 h of 24 h, plus 100 W of fans.
     RoomRecord room = QuietRoom("2", {{&R::Laufzeit, "18"}, {&R::Eltotal, "925.92"}, {&R::PlueftPN, "100"}});
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     EXPECT_NEAR(r.Q0_kW, 0.92592 * 24 / 18 + 0.1, 1e-12);
     EXPECT_EQ(r.RaumLeist, " 1.334");                  // 1.33456 cut to 3 decimals
@@ -292,7 +283,7 @@ TEST(LoadCalcDefrost, HeaterPowerFromTheMoistureCarriedIn) {
                                       {&R::Laufzeit, "18"},
                                       {&R::AnzVerd, "2"},
                                       {&R::verdTemp, "-4"}});
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     ASSERT_GT(r.moisture_gh, 0.0);
     // Heater melting the frost (335 kJ/kg) within 3 % of the time at 67 % efficiency.
@@ -343,7 +334,7 @@ TEST(LoadCalcDefrost, HeaterPowerFromTheMoistureCarriedIn) {
 TEST(LoadCalcStop, RoomBelowMinus50StopsWithAWarning) {
     RoomRecord room = QuietRoom("-50.5", {{&R::Laufzeit, "0"}, {&R::Abtau, "1500"}, {&R::verdTemp, "-60"}});
     SetGoods(room, 1, "Product", {"100", "20", "-55", "-2", "3", "1.6", "210", "0"});
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     ctx.defrostPower_kW = 7.0;
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     EXPECT_TRUE(r.stopped);

@@ -17,28 +17,6 @@ namespace {
 
 const std::string M(8, ' ');
 
-AppContext Context() {
-    AppContext ctx;
-    const std::pair<Cap, const char*> captions[] = {
-        {Cap::ReportRoomTitle, "Cold room"},
-        {Cap::LengthWord, "Length"},
-        {Cap::WidthWord, "Width"},
-        {Cap::GoodsLoadLabel, "Goods"},
-        {Cap::LatentPartLabel, "latent part"},
-        {Cap::FanPowerLabel, "Fan power"},
-        {Cap::WallWord, "Wall"},
-        {Cap::FloorWord, "Floor"},
-        {Cap::DayWord, "day"},
-        {Cap::RequiredCapacityLabel, "Required capacity"},
-        {Cap::EvaporatorCountLabel, "Evaporators"},
-        {Cap::TemperatureDifferenceLabel, "Temperature difference"},
-    };
-    for (const auto& [slot, text] : captions)
-        ctx.captions[slot] = text;
-    ctx.labelSeparator = ":"; // the writer resets it
-    return ctx;
-}
-
 RoomRecord Room() {
     RoomRecord room;
     room.RaumL = "8";
@@ -64,7 +42,7 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
 }
 
 TEST(ResultRecord, ValueAndComponentLines) {
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     RoomRecord room = Room();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
     const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
@@ -76,7 +54,7 @@ TEST(ResultRecord, ValueAndComponentLines) {
     EXPECT_TRUE(Has(lines, M + "Width :§$& 6 m\r"));
     EXPECT_TRUE(Has(lines, M + "RaumBEnde\r"));
     EXPECT_TRUE(Has(lines, M + "VDBild\r"));
-    EXPECT_TRUE(Has(lines, M + "Evaporators :§$& 2 x \r"));
+    EXPECT_TRUE(Has(lines, M + "Number of evaporators :§$& 2 x \r"));
     EXPECT_TRUE(Has(lines, M + "Temperature difference :§$& 5.8 dtM/ dt1 =  7.2 K\r"));
 
     // Goods: 2000 kg cooled 16 K at 3.6 kJ/kg K plus respiration, 33.22 kWh/day delivered within 18
@@ -95,7 +73,7 @@ TEST(ResultRecord, ValueAndComponentLines) {
 }
 
 TEST(ResultRecord, TitleOfAProjectRoomAndFloorPlanLabels) {
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     ctx.roomFileName = "Hall3.dat";
     ctx.handover.titlePrefix = "Hall 3";
     RoomRecord room = Room();
@@ -113,7 +91,7 @@ TEST(ResultRecord, TitleOfAProjectRoomAndFloorPlanLabels) {
 }
 
 TEST(ResultTables, RowsCellsAndRules) {
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     RoomRecord room = Room();
     Envelope env;
     for (int k = 0; k < 4; ++k)
@@ -147,7 +125,7 @@ TEST(ResultTables, RowsCellsAndRules) {
 
 TEST(ResultFiles, RecalcMode1SavesBothFilesAsQuotedLines) {
     TempDataDir dir;
-    AppContext ctx = Context();
+    AppContext ctx = EnglishContext();
     ctx.dataDir = dir.str();
     RoomRecord room = Room();
     const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcWriteResultFiles);

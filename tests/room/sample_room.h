@@ -4,10 +4,20 @@
 #include <array>
 #include <string>
 
+#include "app/app_context.h"
+#include "app/captions.h"
 #include "app/record_file.h"
 #include "room/room_record.h"
 
 namespace veskaro::testing {
+
+// A context with the shipped English captions, so expected messages and labels read as the user sees them.
+inline AppContext EnglishContext() {
+    AppContext ctx;
+    ctx.dataDir = VESKARO_SEED_DIR;
+    LoadCaptions(ctx);
+    return ctx;
+}
 
 // SampleRoom: a distinct text holding a comma in every text field, distinct flags, every goods cell of the
 // counted rows filled ("row,column"). Field n in the order of the record's text items (items 1-8, 10-22 and
