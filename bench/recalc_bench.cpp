@@ -14,7 +14,7 @@
 
 #include "app/app_context.h"
 #include "room/air_change.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/load_calc.h"
 #include "room/room_record.h"
 

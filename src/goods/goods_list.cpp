@@ -1,7 +1,5 @@
 #include "goods/goods_list.h"
 
-#include "room/room_record.h"
-
 namespace veskaro {
 
 namespace {
@@ -12,10 +10,10 @@ bool IsBlank(std::string_view text) {
 
 } // namespace
 
-RecordWriter GoodsListContent(const RoomRecord& room) {
+RecordWriter GoodsListContent(const GoodsGrid& goods) {
     RecordWriter out;
     for (int r = 1; r <= kGoodsGridRows; ++r) {
-        const GoodsRow& row = room.goods[static_cast<std::size_t>(r)];
+        const GoodsRow& row = goods[static_cast<std::size_t>(r)];
         if (IsBlank(row[kGoodsName])) break; // the list has no gaps: a blank name ends it
         for (int field = 1; field <= kGoodsEntryFields; ++field)
             out.line(row[static_cast<std::size_t>(field)]);
@@ -23,14 +21,14 @@ RecordWriter GoodsListContent(const RoomRecord& room) {
     return out;
 }
 
-bool WriteGoodsList(const AppContext& ctx, const RoomRecord& room) {
-    return SaveOutput(ctx, kGoodsListFile, GoodsListContent(room));
+bool WriteGoodsList(const AppContext& ctx, const GoodsGrid& goods) {
+    return SaveOutput(ctx, kGoodsListFile, GoodsListContent(goods));
 }
 
-void ReadGoodsList(const AppContext& ctx, RoomRecord& room) {
+void ReadGoodsList(const AppContext& ctx, GoodsGrid& goods) {
     RecordReader in = OpenInput(ctx, kGoodsListFile);
     for (int r = 1; r <= kGoodsGridRows; ++r) {
-        GoodsRow& row = room.goods[static_cast<std::size_t>(r)];
+        GoodsRow& row = goods[static_cast<std::size_t>(r)];
         for (int field = 1; field <= kGoodsEntryFields; ++field) {
             std::string& cell = row[static_cast<std::size_t>(field)];
             cell.clear(); // a read past the end leaves the cell empty

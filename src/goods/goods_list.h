@@ -6,22 +6,22 @@
 #include <string_view>
 
 #include "app/record_file.h"
+#include "goods/goods_grid.h"
 
 namespace veskaro {
 
 struct AppContext;
-struct RoomRecord;
 
 inline constexpr std::string_view kGoodsListFile = "Akt_Kgut.dat";
 inline constexpr int kGoodsEntryFields = 12; // goods grid columns 1..12
 
 // The file's content for the goods grid: rows 1..50, fields 1..12, ending before the first row whose
 // name (field 1, blanks trimmed) is empty; nothing of that row or the rows after it is written.
-RecordWriter GoodsListContent(const RoomRecord& room);
-// Writes the goods grid of the room to "Akt_Kgut.dat". False when the file could not be written.
-bool WriteGoodsList(const AppContext& ctx, const RoomRecord& room);
+RecordWriter GoodsListContent(const GoodsGrid& goods);
+// Writes the goods grid to "Akt_Kgut.dat". False when the file could not be written.
+bool WriteGoodsList(const AppContext& ctx, const GoodsGrid& goods);
 // The main window's reader: rows 1..50, 12 items each, every cell emptied before its read, so rows
 // beyond the file's content (and a missing file) leave empty rows.
-void ReadGoodsList(const AppContext& ctx, RoomRecord& room);
+void ReadGoodsList(const AppContext& ctx, GoodsGrid& goods);
 
 } // namespace veskaro

@@ -9,7 +9,7 @@
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "equipment/moist_air.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/result_files.h"
 #include "room/room_record.h"
 

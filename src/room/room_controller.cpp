@@ -397,7 +397,7 @@ Messages RoomController::deleteEvaporator() {
 RoomController::Activation RoomController::activate() {
     Activation activation;
     if (m_ctx.activationState == kDialogChangedData) {
-        if (readGoodsList) readGoodsList(m_ctx, m_room);
+        if (readGoodsList) readGoodsList(m_ctx, m_room.goods);
         rereadEnvelope();
         // The floor-plan dialog holds the room height of a drawn room.
         m_room.RaumH = DisplayText(m_ctx.roomHeight_m);

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "app/message.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/load_calc.h"
 #include "room/room_record.h"
 
@@ -164,7 +164,7 @@ class RoomController final {
     std::function<bool(AppContext&, const std::string& projectFile)> openProjectFile;
     // Reloads the goods grid from "Akt_Kgut.dat" after a dialog changed project data (ReadGoodsList
     // unless replaced).
-    std::function<void(AppContext&, RoomRecord&)> readGoodsList;
+    std::function<void(AppContext&, GoodsGrid&)> readGoodsList;
 
   private:
     void updateAirFlowLabel();

@@ -7,33 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "goods/goods_grid.h"
+
 namespace veskaro {
 
 struct AppContext;
 class RecordReader;
 class RecordWriter;
-
-inline constexpr int kGoodsGridRows = 50;    // rows 1..50 of the goods grid
-inline constexpr int kGoodsGridColumns = 14; // columns 0..13; 1..12 are the goods entry fields
-inline constexpr int kGoodsRowsCounted = 20; // only rows 1..20 enter the calculation and the record
-
-// Columns of a goods entry (goods grid column = field number).
-enum GoodsColumn : int {
-    kGoodsName = 1,
-    kGoodsAmount = 2,    // kg/day
-    kGoodsEntryTemp = 3, // °C
-    kGoodsEndTemp = 4,   // °C
-    kGoodsStorageTemp = 5,
-    kGoodsStorageHumidity = 6,
-    kGoodsStorageLife = 7,
-    kGoodsFreezingTemp = 8, // °C
-    kGoodsCpAbove = 9,      // kJ/(kg K)
-    kGoodsCpBelow = 10,     // kJ/(kg K)
-    kGoodsLatentHeat = 11,  // kJ/kg
-    kGoodsRespiration = 12, // kJ/(kg day)
-};
-
-using GoodsRow = std::array<std::string, kGoodsGridColumns>;
 
 // One envelope file carried inside the room record: its name and its items as text.
 struct EnvelopeFileBlock {
@@ -69,7 +49,7 @@ struct RoomRecord {
     int roomShape = 0;      // 0 rectangular, other floor plan
     int operatingBasis = 0; // 0 daily operation over 24 h, 1 shock operation
 
-    std::array<GoodsRow, kGoodsGridRows + 1> goods{}; // index 1..50; index 0 unused
+    GoodsGrid goods{}; // index 1..50; index 0 unused
 
     // Envelope files carried after item 279 (empty when the record ended at item 279).
     std::vector<EnvelopeFileBlock> envelope;

@@ -9,7 +9,7 @@
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "project/project_file.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/humidity.h"
 
 namespace veskaro {

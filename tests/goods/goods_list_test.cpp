@@ -36,7 +36,7 @@ TEST(GoodsListFile, WritesUpToTheFirstBlankName) {
         RoomRecord room;
         for (std::size_t i = 0; i < c.names.size(); ++i)
             room.goods[i + 1] = Entry(c.names[i]);
-        ASSERT_TRUE(WriteGoodsList(ctx, room));
+        ASSERT_TRUE(WriteGoodsList(ctx, room.goods));
 
         RecordWriter expected;
         for (int r = 1; r <= c.entriesWritten; ++r)
@@ -47,7 +47,7 @@ TEST(GoodsListFile, WritesUpToTheFirstBlankName) {
         // Rows beyond the file are emptied, also when they held entries.
         RoomRecord back;
         back.goods.fill(Entry("old"));
-        ReadGoodsList(ctx, back);
+        ReadGoodsList(ctx, back.goods);
         for (int r = 1; r <= kGoodsGridRows; ++r) {
             const auto i = static_cast<std::size_t>(r);
             const GoodsRow expectedRow = r <= c.entriesWritten ? room.goods[i] : GoodsRow{};

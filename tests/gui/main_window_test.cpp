@@ -582,7 +582,7 @@ TEST_F(MainWindowTest, GoodsListOfADialogReplacesTheWholeGrid) {
     RoomRecord list = window->controller().room();
     list.goods[1][kGoodsAmount] = "4000";
     list.goods[4][kGoodsName] = "";
-    ASSERT_TRUE(WriteGoodsList(ctx, list));
+    ASSERT_TRUE(WriteGoodsList(ctx, list.goods));
 
     const QString before = Text("RaumLeist");
     ctx.activationState = kDialogChangedData;

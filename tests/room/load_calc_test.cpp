@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "app/app_context.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/load_calc.h"
 #include "sample_room.h"
 

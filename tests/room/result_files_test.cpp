@@ -7,7 +7,7 @@
 
 #include "../app/temp_data_dir.h"
 #include "app/number_text.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/load_calc.h"
 #include "room/result_files.h"
 #include "sample_room.h"

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "app/app_context.h"
-#include "app/desktop_qt.h"
+#include "main/desktop_qt.h"
 #include "app/record_file.h"
 #include "project/project_dialog.h"
 #include "project/project_file.h"

@@ -1,6 +1,6 @@
 // Reading the envelope for the transmission load from the wall dialogs' files.
 
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 
 #include "app/app_context.h"
 #include "app/number_text.h"

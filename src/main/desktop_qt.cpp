@@ -1,6 +1,6 @@
 // Dispatches the Qt side of veskaro-cr: desktop program, report rendering, screenshots.
 
-#include "app/desktop_qt.h"
+#include "main/desktop_qt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/cli.h"
+#include "main/cli.h"
 #include "app/startup.h"
 
 #ifndef VESKARO_SEED_DIR

@@ -4,7 +4,7 @@
 
 #include "app/app_context.h"
 #include "app/record_file.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/room_record.h"
 
 namespace veskaro {

@@ -1,6 +1,6 @@
 // The headless command line: the load of a room record or project file, as text or JSON.
 
-#include "app/cli.h"
+#include "main/cli.h"
 
 #include <cstdio>
 #include <ostream>
@@ -9,7 +9,7 @@
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "app/startup.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/humidity.h"
 #include "room/load_calc.h"
 #include "room/room_record.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/cli.h"
+#include "main/cli.h"
 
 #ifdef VESKARO_WITH_GUI
-#include "app/desktop_qt.h"
+#include "main/desktop_qt.h"
 #endif
 
 int main(int argc, char** argv) {

@@ -14,14 +14,14 @@
 #include <ostream>
 
 #include "app/app_context.h"
-#include "app/desktop_qt.h"
+#include "main/desktop_qt.h"
 #include "app/record_file.h"
 #include "app/startup.h"
 #include "report/print_settings_dialog.h"
 #include "report/report_renderer_qt.h"
 #include "report/result_window.h"
 #include "report/room_sketch.h"
-#include "room/envelope_data.h"
+#include "envelope/envelope_data.h"
 #include "room/humidity.h"
 #include "room/load_calc.h"
 #include "room/result_files.h"

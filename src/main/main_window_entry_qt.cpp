@@ -5,7 +5,7 @@
 #include <QDir>
 
 #include "app/app_context.h"
-#include "app/desktop_qt.h"
+#include "main/desktop_qt.h"
 #include "room/main_window.h"
 #include "ui/theme.h"
 
