@@ -221,7 +221,7 @@ bool SaveReportLines(const AppContext& ctx, const std::string& name, const std::
     RecordWriter out;
     for (const std::string& line : lines)
         out.line(line);
-    return SaveOutput(ctx, name, out);
+    return SaveOutput(ctx, name, out).ok;
 }
 
 bool WriteResultFiles(const RecalcResult& r, const RoomRecord& room, AppContext& ctx) {

@@ -214,7 +214,7 @@ TEST(DataFiles, NumbersIgnoreADecimalCommaLocale) {
     const std::locale savedCpp = std::locale::global(std::locale(std::locale::classic(), new CommaNumpunct));
     RecordWriter w;
     w.real(1234.5).single(0.25).real(-1e-7).endLine();
-    const bool written = SaveOutput(dir.context(), "loc.dat", w);
+    const bool written = SaveOutput(dir.context(), "loc.dat", w).ok;
     RecordReader r = OpenInput(dir.context(), "loc.dat");
     double a = 0.0, b = 0.0, c = 0.0;
     const bool read = r.read(a) && r.read(b) && r.read(c);
