@@ -192,6 +192,9 @@ WriteStatus StageFile(const FileContent& file, StagedFile& staged) {
     const fs::path target = PathFromUtf8(file.path);
     const std::string targetName = Utf8FromPath(target.filename());
     if (targetName.empty()) return Failed(file.path, "not a file name");
+    // A folder in the target's place would fail the rename after the other files of a group are renamed.
+    std::error_code typeError;
+    if (fs::is_directory(target, typeError)) return Failed(file.path, SystemReason(EISDIR));
     ClearReadOnly(file.path);
     std::FILE* out = nullptr;
     fs::path temporary;
