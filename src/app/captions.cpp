@@ -16,15 +16,18 @@ const std::string& CaptionTable::array(int index) const {
     return m_slots[static_cast<std::size_t>(kCaptionArrayFirstSlot - 1 + index)];
 }
 
-void LoadCaptions(AppContext& ctx) {
+void ReadCaptions(RecordReader reader, CaptionTable& table) {
     // The file holds the slots in their order: 96 individual slots, the 61 array entries, 118 individual
     // slots. Strings beyond the last slot are not read; slots the file does not reach stay empty.
-    ctx.captions.m_slots.fill(std::string());
-    RecordReader reader = OpenInput(ctx, "Caption." + ctx.languageCode);
-    for (std::string& slot : ctx.captions.m_slots) {
+    table.m_slots.fill(std::string());
+    for (std::string& slot : table.m_slots) {
         if (!reader.read(slot)) break;
     }
-    ctx.captions.units = UnitLabels{};
+    table.units = UnitLabels{};
+}
+
+void LoadCaptions(AppContext& ctx) {
+    ReadCaptions(OpenInput(ctx, "Caption." + ctx.languageCode), ctx.captions);
 }
 
 } // namespace veskaro

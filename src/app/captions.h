@@ -10,6 +10,7 @@
 namespace veskaro {
 
 struct AppContext;
+class RecordReader;
 
 // Fixed SI unit labels, set after the caption file is read.
 struct UnitLabels {
@@ -40,6 +41,8 @@ class CaptionTable {
     std::array<std::string, kCaptionSlotCount> m_slots{};
 };
 
+// Reads the slots in their order from a caption file's reader; slots it does not reach stay empty.
+void ReadCaptions(RecordReader reader, CaptionTable& table);
 // Reads "Caption." & language code from the data directory into ctx.captions (missing slots stay empty)
 // and sets the unit labels.
 void LoadCaptions(AppContext& ctx);

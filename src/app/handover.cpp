@@ -2,7 +2,6 @@
 
 #include "app/handover.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "app/number_text.h"
@@ -16,15 +15,6 @@ constexpr std::string_view kHandoverFile = "VESKData.dat";
 constexpr int kFirstTextItem = 3;
 constexpr int kLastCommonItem = 5;
 constexpr int kLastItem = 19;
-constexpr double kSmallIntegerMin = -32768.0;
-constexpr double kSmallIntegerMax = 32767.0;
-
-// Number text stored in a 16-bit integer: rounded to nearest, clamped to the 16-bit range.
-short SmallInteger(const std::string& text) {
-    const double value = std::clamp(NumFromText(std::string_view(text)), kSmallIntegerMin, kSmallIntegerMax);
-    return static_cast<short>(IntFloor(value + 0.5));
-}
-
 } // namespace
 
 HandoverRequest ReadHandoverRequest(const AppContext& ctx) {
@@ -51,19 +41,19 @@ void KeepHandoverItems(AppContext& ctx, const HandoverRequest& request) {
     kept.item15 = request.item[15];
     kept.titlePrefix = request.item[16];
     kept.item17 = request.item[17];
-    kept.item18 = SmallInteger(request.item[18]);
-    kept.item19 = SmallInteger(request.item[19]);
+    kept.item18 = static_cast<short>(SmallIntegerFromText(request.item[18]));
+    kept.item19 = static_cast<short>(SmallIntegerFromText(request.item[19]));
     ctx.projectName = request.projectName();
     ctx.projectDescription = request.projectDescription();
 }
 
-bool ClearHandoverRequest(const AppContext& ctx) {
+WriteStatus ClearHandoverRequest(const AppContext& ctx) {
     RecordWriter w;
     w.integer(0).endLine().integer(0).endLine();
     return SaveOutput(ctx, kHandoverFile, w);
 }
 
-bool WriteHandoverAtExit(const AppContext& ctx, const HandoverExitValues& values) {
+WriteStatus WriteHandoverAtExit(const AppContext& ctx, const HandoverExitValues& values) {
     constexpr int kEmptyItemsAfter12 = 4;
     constexpr int kEmptyItemsAtEnd = 3;
     RecordWriter w;
@@ -76,8 +66,8 @@ bool WriteHandoverAtExit(const AppContext& ctx, const HandoverExitValues& values
     w.line("");
     w.line(values.requiredCapacityCaption);
     w.line(values.temperatureDifferenceText);
-    w.line(ctx.projectName);
-    w.line(ctx.projectDescription);
+    w.userLine(ctx.projectName);
+    w.userLine(ctx.projectDescription);
     w.line(ctx.handover.item12);
     for (int i = 0; i < kEmptyItemsAfter12; ++i)
         w.line("");

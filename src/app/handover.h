@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/record_file.h"
 
 namespace veskaro {
 
@@ -45,8 +46,8 @@ HandoverRequest ReadHandoverRequest(const AppContext& ctx);
 // (items 7, 12, 15, 16, 17, 18, 19) and the project name and description (items 10, 11).
 void KeepHandoverItems(AppContext& ctx, const HandoverRequest& request);
 // Rewrites VESKData.dat with 0 and 0, so that a request is served only once.
-bool ClearHandoverRequest(const AppContext& ctx);
+WriteStatus ClearHandoverRequest(const AppContext& ctx);
 // Writes the 24 items of the exit: the result for the calling program of the family.
-bool WriteHandoverAtExit(const AppContext& ctx, const HandoverExitValues& values);
+WriteStatus WriteHandoverAtExit(const AppContext& ctx, const HandoverExitValues& values);
 
 } // namespace veskaro

@@ -46,12 +46,6 @@ std::string LocalPath(std::string path) {
     return path;
 }
 
-// The 16-bit integer a settings item holds (rounded to nearest, clamped to the 16-bit range).
-int SmallInteger(const std::string& text) {
-    const double value = std::clamp(NumFromText(std::string_view(text)), -32768.0, 32767.0);
-    return static_cast<int>(IntFloor(value + 0.5));
-}
-
 bool HasDriveLetter(std::string_view path) {
     return path.size() >= 2 && path[1] == ':';
 }
@@ -108,7 +102,7 @@ void ReadKParam(AppContext& ctx, bool honourDataDirItem) {
     ctx.fontName = item(kKParamFont);
     ctx.projectDir = item(kKParamProjectDir);
     ctx.logoPath = item(kKParamLogo);
-    ctx.printHeaderFlag = SmallInteger(item(kKParamResultEditorFlag));
+    ctx.printHeaderFlag = SmallIntegerFromText(item(kKParamResultEditorFlag));
     ctx.kparam = std::move(settings);
 }
 

@@ -250,6 +250,22 @@ double TruncateDecimals(double value, int decimals) {
     return std::isfinite(result) ? result : IntFloor(value);
 }
 
+long long RoundLikeCInt(double value, long long low, long long high) {
+    const double floorValue = std::floor(value);
+    const double fraction = value - floorValue;
+    double rounded = floorValue;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floorValue, 2.0) != 0.0)) rounded += 1.0;
+    if (!(rounded >= static_cast<double>(low))) return low; // also NaN
+    if (rounded >= static_cast<double>(high)) return high;
+    return static_cast<long long>(rounded);
+}
+
+int SmallIntegerFromText(std::string_view text) {
+    constexpr long long kSmallMin = -32768;
+    constexpr long long kSmallMax = 32767;
+    return static_cast<int>(RoundLikeCInt(NumFromText(text), kSmallMin, kSmallMax));
+}
+
 double IntFloor(double value) {
     if (std::isnan(value)) return 0.0;
     if (std::isinf(value)) return value > 0 ? DBL_MAX : -DBL_MAX;

@@ -31,6 +31,12 @@ std::string RealItemText(double value, int significantDigits = 15);
 // displayed value.
 double TruncateDecimals(double value, int decimals);
 
+// CInt: rounds half to even (2.5 -> 2, 3.5 -> 4) and clamps to [low, high]; NaN gives low.
+long long RoundLikeCInt(double value, long long low, long long high);
+// A 16-bit integer held as number text (settings, hand-over and room record flags): NumFromText, then
+// CInt, clamped to -32768..32767.
+int SmallIntegerFromText(std::string_view text);
+
 // Int() of the handbook: the largest whole number not above value, safe for NaN and huge values.
 double IntFloor(double value);
 

@@ -16,6 +16,14 @@
 #include <random>
 #include <system_error>
 
+#include <cerrno>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include "app/app_context.h"
 #include "app/data_dir.h"
 #include "app/number_text.h"
@@ -65,17 +73,6 @@ double ItemNumber(std::string_view item) {
     if (EqualsNoCase(trimmed, kTrue)) return -1.0;
     if (EqualsNoCase(trimmed, kFalse)) return 0.0;
     return LeadingNumber(trimmed);
-}
-
-// CInt: round half to even, clamped to [low, high].
-long long RoundToInteger(double value, long long low, long long high) {
-    const double floorValue = std::floor(value);
-    const double fraction = value - floorValue;
-    double rounded = floorValue;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floorValue, 2.0) != 0.0)) rounded += 1.0;
-    if (!(rounded >= static_cast<double>(low))) return low; // also NaN
-    if (rounded >= static_cast<double>(high)) return high;
-    return static_cast<long long>(rounded);
 }
 
 // Unicode code points of CP1252 bytes 0x80..0x9F; the five undefined bytes keep their C1 control value.
@@ -133,13 +130,18 @@ std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
     return length;
 }
 
+// Temporary files are named ".~" & target & "." & random & ".tmp", a form no data file of the family has.
+constexpr std::string_view kTemporaryPrefix = ".~";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
 // A name for the temporary file beside the target that no other writer picks.
 std::string TemporaryName(const std::string& targetName) {
     static std::atomic<unsigned> counter{0};
     thread_local std::mt19937_64 random{std::random_device{}()};
     char buf[40];
     const auto res = std::to_chars(buf, buf + sizeof buf, random() ^ (counter.fetch_add(1) + 1ULL), 36);
-    return "." + targetName + "." + std::string(buf, res.ptr) + ".tmp";
+    return std::string(kTemporaryPrefix) + targetName + "." + std::string(buf, res.ptr) +
+           std::string(kTemporarySuffix);
 }
 
 // Opens a new file for writing, failing if it exists already.
@@ -151,9 +153,92 @@ std::FILE* OpenNewFile(const fs::path& path) {
 #endif
 }
 
-bool IsAbsoluteName(const std::string& name) {
-    if (!name.empty() && (name[0] == '/' || name[0] == '\\')) return true;
-    return name.size() >= 2 && name[1] == ':'; // a drive letter
+std::string SystemReason(int error) {
+    return std::error_code(error, std::generic_category()).message();
+}
+
+WriteStatus Failed(const std::string& path, std::string reason) {
+    return {false, path, std::move(reason)};
+}
+
+// Flushes a written file's data to the disk.
+bool SyncFile(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+// Flushes a folder's entries (a rename) to the disk; a system without folder handles has nothing to do.
+void SyncFolder(const fs::path& folder) {
+#ifndef _WIN32
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    (void)folder;
+#endif
+}
+
+// A temporary file beside one target, written and flushed, not yet renamed.
+struct StagedFile {
+    fs::path target;
+    fs::path temporary;
+};
+
+WriteStatus StageFile(const FileContent& file, StagedFile& staged) {
+    const fs::path target = PathFromUtf8(file.path);
+    const std::string targetName = Utf8FromPath(target.filename());
+    if (targetName.empty()) return Failed(file.path, "not a file name");
+    // A folder in the target's place would fail the rename after the other files of a group are renamed.
+    std::error_code typeError;
+    if (fs::is_directory(target, typeError)) return Failed(file.path, SystemReason(EISDIR));
+    ClearReadOnly(file.path);
+    std::FILE* out = nullptr;
+    fs::path temporary;
+    int openError = 0;
+    for (int attempt = 0; attempt < 8 && out == nullptr; ++attempt) {
+        temporary = target.parent_path() / PathFromUtf8(TemporaryName(targetName));
+        errno = 0;
+        out = OpenNewFile(temporary);
+        openError = errno;
+    }
+    if (out == nullptr) return Failed(file.path, SystemReason(openError != 0 ? openError : EIO));
+    errno = 0;
+    const bool written = std::fwrite(file.bytes.data(), 1, file.bytes.size(), out) == file.bytes.size() &&
+                         std::fflush(out) == 0 && std::ferror(out) == 0 && SyncFile(out);
+    const int writeError = errno;
+    const bool closed = std::fclose(out) == 0;
+    if (!written || !closed) {
+        std::error_code ec;
+        fs::remove(temporary, ec);
+        return Failed(file.path, SystemReason(writeError != 0 ? writeError : EIO));
+    }
+    staged = {target, temporary};
+    return {true, file.path, {}};
+}
+
+void RemoveStaged(const std::vector<StagedFile>& staged, std::size_t from) {
+    std::error_code ec;
+    for (std::size_t i = from; i < staged.size(); ++i)
+        fs::remove(staged[i].temporary, ec);
+}
+
+// The longest prefix of at most `limit` bytes that does not split a UTF-8 sequence.
+std::size_t Utf8CutPoint(const std::string& text, std::size_t limit) {
+    if (text.size() <= limit) return text.size();
+    std::size_t cut = limit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return cut;
+}
+
+// A name DeleteDataFile accepts: no folder part and no way out of the data directory.
+bool IsPlainName(std::string_view name) {
+    return !name.empty() && name.find_first_of("/\\") == std::string_view::npos &&
+           name.find("..") == std::string_view::npos;
 }
 
 } // namespace
@@ -165,10 +250,22 @@ void RecordWriter::separate() {
     m_lineOpen = true;
 }
 
+std::string StorableText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c != '\r' && c != '\n') out.push_back(c);
+    }
+    return out;
+}
+
 RecordWriter& RecordWriter::str(std::string_view text) {
     separate();
     m_text.push_back('"');
+    const std::size_t start = m_text.size();
     m_text += text;
+    // No item can hold a double quote: the reader would end the item there and shift every later item.
+    std::replace(m_text.begin() + static_cast<std::ptrdiff_t>(start), m_text.end(), '"', '\'');
     m_text.push_back('"');
     return *this;
 }
@@ -227,7 +324,7 @@ RecordReader::RecordReader(std::string utf8Text) : m_text(std::move(utf8Text)), 
 
 RecordReader RecordReader::fromFile(const std::string& fullPath) {
     std::string bytes;
-    if (!ReadFileBytes(fullPath, bytes)) return RecordReader();
+    if (!ReadFileBytes(fullPath, bytes, kMaxRecordFileBytes)) return RecordReader();
     return RecordReader(Cp1252ToUtf8(bytes));
 }
 
@@ -248,7 +345,8 @@ bool RecordReader::next(std::string& item) {
         // takes the rest of the file.
         const std::size_t close = m_text.find('"', i + 1);
         if (close == std::string::npos) {
-            item.assign(m_text, i + 1, std::string::npos);
+            item.assign(m_text, i + 1, kMaxItemBytes);
+            item.resize(Utf8CutPoint(item, kMaxItemBytes));
             m_pos = size;
             return true;
         }
@@ -260,6 +358,7 @@ bool RecordReader::next(std::string& item) {
         item.assign(TrimBlanks(std::string_view(m_text).substr(i, stop - i)));
     }
 
+    if (item.size() > kMaxItemBytes) item.resize(Utf8CutPoint(item, kMaxItemBytes));
     if (terminator == std::string::npos) {
         m_pos = size;
     } else if (m_text[terminator] == '\r' && terminator + 1 < size && m_text[terminator + 1] == '\n') {
@@ -280,14 +379,14 @@ bool RecordReader::read(double& target) {
 bool RecordReader::read(int& target) {
     std::string item;
     if (!next(item)) return false;
-    target = static_cast<int>(RoundToInteger(ItemNumber(item), INT_MIN, INT_MAX));
+    target = static_cast<int>(RoundLikeCInt(ItemNumber(item), INT_MIN, INT_MAX));
     return true;
 }
 
 bool RecordReader::read(short& target) {
     std::string item;
     if (!next(item)) return false;
-    target = static_cast<short>(RoundToInteger(ItemNumber(item), SHRT_MIN, SHRT_MAX));
+    target = static_cast<short>(RoundLikeCInt(ItemNumber(item), SHRT_MIN, SHRT_MAX));
     return true;
 }
 
@@ -384,40 +483,77 @@ bool ClearReadOnly(const std::string& path) {
     return !ec;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    const fs::path target = PathFromUtf8(path);
-    const std::string targetName = Utf8FromPath(target.filename());
-    if (targetName.empty()) return false;
-    ClearReadOnly(path);
-    const fs::path folder = target.parent_path();
-
-    std::FILE* file = nullptr;
-    fs::path temporary;
-    for (int attempt = 0; attempt < 8 && file == nullptr; ++attempt) {
-        temporary = folder / PathFromUtf8(TemporaryName(targetName));
-        file = OpenNewFile(temporary);
-    }
-    if (file == nullptr) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         std::fflush(file) == 0 && std::ferror(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-
-    std::error_code ec;
-    if (written && closed) {
-        fs::rename(temporary, target, ec);
-        if (!ec) return true;
-    }
-    fs::remove(temporary, ec);
-    return false;
+WriteStatus WriteFileAtomic(const std::string& path, std::string_view bytes) {
+    return WriteFilesAtomic({{path, std::string(bytes)}});
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
+WriteStatus WriteFilesAtomic(const std::vector<FileContent>& files) {
+    std::vector<StagedFile> staged(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        WriteStatus status = StageFile(files[i], staged[i]);
+        if (!status) {
+            RemoveStaged(staged, 0);
+            return status;
+        }
+    }
+    // Every new content is on the disk: now the renames, which the file system does in one step each.
+    for (std::size_t i = 0; i < staged.size(); ++i) {
+        std::error_code ec;
+        fs::rename(staged[i].temporary, staged[i].target, ec);
+        if (ec) {
+            RemoveStaged(staged, i);
+            return Failed(files[i].path, ec.message());
+        }
+        SyncFolder(staged[i].target.parent_path());
+    }
+    return {true, files.empty() ? std::string() : files.front().path, {}};
+}
+
+bool IsTemporaryFileName(std::string_view name) {
+    return name.size() > kTemporaryPrefix.size() + kTemporarySuffix.size() &&
+           name.substr(0, kTemporaryPrefix.size()) == kTemporaryPrefix &&
+           name.substr(name.size() - kTemporarySuffix.size()) == kTemporarySuffix;
+}
+
+int RemoveTemporaryFiles(const std::string& dir) {
+    std::error_code ec;
+    std::vector<fs::path> stale;
+    for (fs::directory_iterator it(PathFromUtf8(dir), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_regular_file(typeError) && IsTemporaryFileName(Utf8FromPath(it->path().filename())))
+            stale.push_back(it->path());
+    }
+    int removed = 0;
+    for (const fs::path& file : stale) {
+        if (fs::remove(file, ec)) ++removed;
+    }
+    return removed;
+}
+
+std::string WriteFailureMessage(const WriteStatus& status) {
+    if (status.ok) return {};
+    const std::string name = Utf8FromPath(PathFromUtf8(status.path).filename());
+    return "Could not save " + (name.empty() ? status.path : name) + ": " + status.reason;
+}
+
+Messages FailureMessages(const WriteStatus& status) {
+    if (status.ok) return {};
+    return {{MessageKind::Critical, "", WriteFailureMessage(status)}};
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
     std::error_code ec;
     const fs::path file = PathFromUtf8(path);
     if (!fs::is_regular_file(file, ec)) return false;
     std::ifstream in(file, std::ios::binary);
     if (!in) return false;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string content;
+    constexpr std::size_t kChunk = 1 << 16;
+    char buffer[kChunk];
+    while (content.size() < maxBytes && in) {
+        in.read(buffer, static_cast<std::streamsize>(std::min(kChunk, maxBytes - content.size())));
+        content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return false;
     bytes = std::move(content);
     return true;
@@ -427,13 +563,20 @@ RecordReader OpenInput(const AppContext& ctx, std::string_view name) {
     return RecordReader::fromFile(FindFileNoCase(ResolveDataPath(ctx, name)));
 }
 
-bool SaveOutput(const AppContext& ctx, std::string_view name, const RecordWriter& content) {
+WriteStatus SaveOutput(const AppContext& ctx, std::string_view name, const RecordWriter& content) {
     // An existing file whose name differs only in case is replaced under its own name.
     const std::string path = FindFileNoCase(ResolveDataPath(ctx, name));
     return WriteFileAtomic(path, Utf8ToCp1252(content.text()));
 }
 
-bool SaveAppend(const AppContext& ctx, std::string_view name, const RecordWriter& content) {
+WriteStatus SaveOutputPair(const AppContext& ctx, std::string_view firstName, const RecordWriter& first,
+                           std::string_view secondName, const RecordWriter& second) {
+    return WriteFilesAtomic(
+        {{FindFileNoCase(ResolveDataPath(ctx, firstName)), Utf8ToCp1252(first.text())},
+         {FindFileNoCase(ResolveDataPath(ctx, secondName)), Utf8ToCp1252(second.text())}});
+}
+
+WriteStatus SaveAppend(const AppContext& ctx, std::string_view name, const RecordWriter& content) {
     const std::string path = FindFileNoCase(ResolveDataPath(ctx, name));
     std::string bytes;
     ReadFileBytes(path, bytes); // a missing file starts empty
@@ -465,19 +608,16 @@ const std::string& BlockedAdviceText(const AppContext& ctx) {
 } // namespace
 
 std::string DeleteDataFile(AppContext& ctx, std::string_view name) {
-    std::string relative(name);
-#ifndef _WIN32
-    std::replace(relative.begin(), relative.end(), '\\', '/');
-#endif
-    const std::string path = FindFileNoCase(
-        IsAbsoluteName(relative) || ctx.dataDir.empty() ? relative : ctx.dataDir + kPathSeparator + relative);
+    if (!IsPlainName(name)) return {};
     std::error_code ec;
-    const fs::path file = PathFromUtf8(path);
+    const fs::path file = PathFromUtf8(FindFileNoCase(ResolveDataPath(ctx, name)));
     fs::remove(file, ec);
 
-    if (ctx.deleteBlockedShown || !fs::is_regular_file(file, ec)) return {};
-    const auto length = fs::file_size(file, ec);
-    if (ec || length == 0) return {};
+    if (ctx.deleteBlockedShown) return {};
+    const fs::file_status status = fs::symlink_status(file, ec);
+    if (ec || !fs::exists(status)) return {};
+    // A folder of that name that could not be removed blocks the name as much as a file does.
+    if (fs::is_regular_file(status) && (fs::file_size(file, ec) == 0 || ec)) return {};
 
     ctx.deleteBlockedShown = true;
     return BlockedFileMessage(ctx, name);

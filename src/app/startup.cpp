@@ -8,6 +8,7 @@
 #include "app/captions.h"
 #include "app/data_dir.h"
 #include "app/kparam.h"
+#include "app/record_file.h"
 
 namespace veskaro {
 
@@ -31,6 +32,8 @@ AppContext StartUp(const StartupOptions& options) {
     const bool overridden = !options.dataDirOverride.empty();
     ctx.dataDir = AbsoluteDirectory(overridden ? options.dataDirOverride : DefaultDataDir());
     EnsureDirectory(ctx.dataDir);
+    // A run killed in the middle of a save leaves its temporary file behind.
+    RemoveTemporaryFiles(ctx.dataDir);
     SeedDataDir(ctx.dataDir, options.seedDir);
     // A data directory given on the command line wins over the one named in the settings.
     ReadKParam(ctx, !overridden);

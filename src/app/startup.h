@@ -13,8 +13,8 @@ struct StartupOptions {
 };
 
 // Determines the data directory (override, else the documents folder & "/Veskaro", else the current
-// directory), copies the missing seed files into it (never overwriting), reads kparam.dat with its
-// defaults and loads the captions.
+// directory), removes the temporary files a killed run left there, copies the missing seed files into it
+// (never overwriting), reads kparam.dat with its defaults and loads the captions.
 AppContext StartUp(const StartupOptions& options);
 
 } // namespace veskaro

@@ -16,12 +16,12 @@ RecordWriter GoodsListContent(const GoodsGrid& goods) {
         const GoodsRow& row = goods[static_cast<std::size_t>(r)];
         if (IsBlank(row[kGoodsName])) break; // the list has no gaps: a blank name ends it
         for (int field = 1; field <= kGoodsEntryFields; ++field)
-            out.line(row[static_cast<std::size_t>(field)]);
+            out.userLine(row[static_cast<std::size_t>(field)]);
     }
     return out;
 }
 
-bool WriteGoodsList(const AppContext& ctx, const GoodsGrid& goods) {
+WriteStatus WriteGoodsList(const AppContext& ctx, const GoodsGrid& goods) {
     return SaveOutput(ctx, kGoodsListFile, GoodsListContent(goods));
 }
 

@@ -18,8 +18,8 @@ inline constexpr int kGoodsEntryFields = 12; // goods grid columns 1..12
 // The file's content for the goods grid: rows 1..50, fields 1..12, ending before the first row whose
 // name (field 1, blanks trimmed) is empty; nothing of that row or the rows after it is written.
 RecordWriter GoodsListContent(const GoodsGrid& goods);
-// Writes the goods grid to "Akt_Kgut.dat". False when the file could not be written.
-bool WriteGoodsList(const AppContext& ctx, const GoodsGrid& goods);
+// Writes the goods grid to "Akt_Kgut.dat" (every cell as StorableText).
+WriteStatus WriteGoodsList(const AppContext& ctx, const GoodsGrid& goods);
 // The main window's reader: rows 1..50, 12 items each, every cell emptied before its read, so rows
 // beyond the file's content (and a missing file) leave empty rows.
 void ReadGoodsList(const AppContext& ctx, GoodsGrid& goods);

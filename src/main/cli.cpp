@@ -325,6 +325,10 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& seed
 
     out << (options.json ? RoomJson(source, asRead, room, r, written) : RoomText(source, room, r, written));
     out.flush();
+    if (options.writeResults && !r.stopped && !written) {
+        err << "veskaro-cr calc: could not save the result files in " << ctx.dataDir << "\n";
+        return kCalcUsageError;
+    }
     return r.stopped ? kCalcStopped : kCalcOk;
 }
 

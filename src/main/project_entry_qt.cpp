@@ -41,7 +41,7 @@ void WriteSamples(const AppContext& ctx, const QString& folder) {
         RecordWriter out;
         out.str(sample.name).str(sample.description).str("").str(sample.code).endLine();
         out.line("12").line("8").line("4");
-        SaveOutput(ctx, QDir(folder).filePath(QString::fromUtf8(sample.file)).toStdString(), out);
+        (void)SaveOutput(ctx, QDir(folder).filePath(QString::fromUtf8(sample.file)).toStdString(), out);
     }
     QDir(folder).mkpath(QStringLiteral("Archive"));
     QDir(folder).mkpath(QStringLiteral("Customers"));

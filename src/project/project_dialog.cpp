@@ -367,7 +367,11 @@ void ProjectDialog::acceptDialog() {
     case kDialogModeSaveProjectAs:
         m_ctx.projectFileName = S(m_name->text().trimmed());
         m_ctx.projectDir = folder;
-        m_saved = SaveProject(m_ctx, m_ctx.programCode, folder);
+        {
+            const WriteStatus status = SaveProject(m_ctx, m_ctx.programCode, folder);
+            m_saved = status.ok;
+            m_saveFailure = WriteFailureMessage(status);
+        }
         m_ctx.dialogMode = kDialogModeNone;
         done(QDialog::Accepted);
         m_ctx.projectDir = folder;
@@ -418,11 +422,13 @@ void ProjectDialog::createNewFolder() {
 
 namespace {
 
-int RunDialog(AppContext& ctx, QWidget* parent, int mode, bool* saved = nullptr) {
+int RunDialog(AppContext& ctx, QWidget* parent, int mode, bool* saved = nullptr,
+              std::string* failure = nullptr) {
     ctx.dialogMode = mode;
     ProjectDialog dialog(ctx, parent);
     const int result = dialog.exec();
     if (saved != nullptr) *saved = dialog.saved();
+    if (failure != nullptr) *failure = dialog.saveFailure();
     return result;
 }
 
@@ -435,16 +441,18 @@ bool OpenProjectInteractive(AppContext& ctx, QWidget* parent) {
     return opened;
 }
 
-bool SaveProjectInteractive(AppContext& ctx, QWidget* parent) {
-    if (!HasCurrentProject(ctx)) return SaveProjectAsInteractive(ctx, parent);
+bool SaveProjectInteractive(AppContext& ctx, QWidget* parent, std::string* failure) {
+    if (!HasCurrentProject(ctx)) return SaveProjectAsInteractive(ctx, parent, failure);
     const WaitCursor wait;
     ctx.projectFileName = ctx.currentProjectFile;
-    return SaveProject(ctx, ctx.programCode, ctx.projectDir);
+    const WriteStatus status = SaveProject(ctx, ctx.programCode, ctx.projectDir);
+    if (failure != nullptr) *failure = WriteFailureMessage(status);
+    return status.ok;
 }
 
-bool SaveProjectAsInteractive(AppContext& ctx, QWidget* parent) {
+bool SaveProjectAsInteractive(AppContext& ctx, QWidget* parent, std::string* failure) {
     bool saved = false;
-    RunDialog(ctx, parent, kDialogModeSaveProjectAs, &saved);
+    RunDialog(ctx, parent, kDialogModeSaveProjectAs, &saved, failure);
     ctx.dialogMode = kDialogModeNone;
     return saved;
 }

@@ -49,6 +49,7 @@ class ProjectDialog final : public QDialog {
     void changeFolder(const QString& path);
     // True after an accepted save as wrote the project file.
     bool saved() const { return m_saved; }
+    const std::string& saveFailure() const { return m_saveFailure; } // "" unless a save failed
 
     // Escape and the window frame cancel like Command3D2.
     void reject() override;
@@ -77,6 +78,7 @@ class ProjectDialog final : public QDialog {
     AppContext& m_ctx;
     int m_mode = kDialogModeNone;
     bool m_saved = false;
+    std::string m_saveFailure;
     bool m_changingFolder = false;
     QDeadlineTimer m_followFolder; // until then the tree scrolls to the folder shown
 
@@ -108,9 +110,9 @@ class ProjectDialog final : public QDialog {
 bool OpenProjectInteractive(AppContext& ctx, QWidget* parent);
 // Psich: saves into the project directory under the current project file; without one yet (four
 // characters or fewer) it asks for a name like save as. True when a project file was written.
-bool SaveProjectInteractive(AppContext& ctx, QWidget* parent);
+bool SaveProjectInteractive(AppContext& ctx, QWidget* parent, std::string* failure = nullptr);
 // PsichA: shows ProjLaden in save mode. True when a project file was written.
-bool SaveProjectAsInteractive(AppContext& ctx, QWidget* parent);
+bool SaveProjectAsInteractive(AppContext& ctx, QWidget* parent, std::string* failure = nullptr);
 // Picture choice of the print settings: shows ProjLaden in picture mode. True when ctx.logoPath was set.
 bool ChoosePictureInteractive(AppContext& ctx, QWidget* parent);
 

@@ -121,7 +121,7 @@ bool ParseHeaderLine(std::string_view line, ProjectHeader& header) {
 
 std::string ReadFileText(const std::string& path, bool& ok) {
     std::string bytes;
-    ok = ReadFileBytes(FindFileNoCase(path), bytes);
+    ok = ReadFileBytes(FindFileNoCase(path), bytes, kMaxRecordFileBytes);
     return ok ? Cp1252ToUtf8(bytes) : std::string();
 }
 
@@ -242,19 +242,19 @@ RecordWriter CarriedFileContent(const ProjectFile& project) {
 
 // --- Commands ------------------------------------------------------------------------------------------
 
-bool SaveProject(AppContext& ctx, std::string_view code, std::string_view folder) {
+WriteStatus SaveProject(AppContext& ctx, std::string_view code, std::string_view folder) {
     MakeFileStem(ctx, ctx.projectName);
     ctx.projectFileName = NormaliseProjectFileName(ctx.projectFileName, ctx.fileStem);
     ctx.currentProjectFile = ctx.projectFileName;
 
     // One write statement for the header.
     RecordWriter out;
-    out.str(ctx.projectName).str(ctx.projectDescription).str("").str(code).endLine();
+    out.userStr(ctx.projectName).userStr(ctx.projectDescription).str("").userStr(code).endLine();
 
+    // A missing carried data file gives a project of the header alone.
     const std::string carried = CarriedDataFile(code);
     if (!carried.empty()) {
         RecordReader data = OpenInput(ctx, carried);
-        if (!data.exists()) return false; // an empty project would replace a good one
         std::string item;
         while (!data.atEnd()) {
             item.clear();
@@ -270,7 +270,7 @@ bool OpenProject(AppContext& ctx, std::string_view folder, std::string_view /*co
     if (!project) return false;
     const std::string carried = CarriedDataFile(project->header.programCode);
     if (carried.empty()) return false;
-    if (!SaveOutput(ctx, carried, CarriedFileContent(*project))) return false;
+    if (!SaveOutput(ctx, carried, CarriedFileContent(*project)).ok) return false;
 
     ctx.projectName = project->header.name;
     ctx.projectDescription = project->header.description;

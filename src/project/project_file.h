@@ -94,10 +94,10 @@ RecordWriter CarriedFileContent(const ProjectFile& project);
 
 // SaveProject: writes folder & ctx.projectFileName (normalised first, the normalised name is kept in
 // ctx.projectFileName and becomes ctx.currentProjectFile) with the header ctx.projectName,
-// ctx.projectDescription, "", code and the items of the code's carried data file. An unknown code writes
-// the header alone. Nothing is written, and an existing project stays untouched, when the carried data
-// file cannot be read or the folder cannot be written; the result says whether the file was written.
-bool SaveProject(AppContext& ctx, std::string_view code, std::string_view folder);
+// ctx.projectDescription, "", code and the items of the code's carried data file. An unknown code, or a
+// carried data file that does not exist, writes the header alone. A folder that cannot be written leaves
+// an existing project untouched; the status names the file and the reason.
+WriteStatus SaveProject(AppContext& ctx, std::string_view code, std::string_view folder);
 
 // OpenProject: reads folder & ctx.projectFileName and replaces the data file named by the stored program
 // code (upper-cased) with its items, in one step. On success: ctx.dialogMode = 33, ctx.currentProjectFile

@@ -34,6 +34,15 @@ bool IsBlank(std::string_view text) {
 }
 
 // Drawn text: no line-end characters, no leading blanks.
+std::string StripLineEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c != '\r' && c != '\n') out.push_back(c);
+    }
+    return out;
+}
+
 std::string DrawnText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -74,8 +83,9 @@ std::string_view ApplyStylePrefix(std::string_view raw, ReportLine& line) {
         line.extraAdvance = size * 3.0 / 3000.0;
         return raw.substr(prefixBytes);
     }
-    if (prefix.size() == 2 && prefix[0] == 'E' && prefix[1] >= '0' && prefix[1] <= '9') {
-        line.indent = (prefix[1] - '0') * kIndentStep;
+    if (prefix[0] == 'E') {
+        // The second character read as a number: a digit gives its indent, anything else none.
+        line.indent = NumFromText(prefix.substr(1)) * kIndentStep;
         return raw.substr(prefixBytes);
     }
     return raw;
@@ -179,10 +189,14 @@ ReportLine ParseReportLine(std::string_view raw) {
     line.kind = LineKind::Text;
     std::string text(body);
     if ((at = text.find(kBoldMarker)) != std::string::npos) {
-        text.erase(at, kBoldMarker.size());
+        // Only the text after the marker is bold; the text before it leads in normal type.
+        line.before = DrawnText(std::string_view(text).substr(0, at));
+        const std::string_view after = std::string_view(text).substr(at + kBoldMarker.size());
+        line.text = line.before.empty() ? DrawnText(after) : StripLineEnds(after);
         line.bold = true;
+    } else {
+        line.text = DrawnText(text);
     }
-    line.text = DrawnText(text);
     return line;
 }
 
@@ -222,7 +236,10 @@ std::vector<DrawOp> LayOutReportLines(const std::vector<std::string>& lines, dou
             break;
         }
         case LineKind::Text:
-            if (!line.text.empty()) ops.push_back(TextOp(x, y, line.text, size, line.bold));
+            if (!line.text.empty() || !line.before.empty()) {
+                ops.push_back(TextOp(x, y, line.text, size, line.bold));
+                ops.back().lead = line.before;
+            }
             y += kTextAdvance + line.extraAdvance;
             break;
         case LineKind::LabelValue:

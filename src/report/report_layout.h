@@ -63,11 +63,11 @@ struct ReportLine {
     LineKind kind = LineKind::Nothing;
     double size_pt = 0.0;      // type size from a numeric prefix, 0 = body size
     double extraAdvance = 0.0; // size·3/3000 of the height for a numeric prefix
-    double indent = 0.0;       // "E" prefix: digit·0.02 of the width
+    double indent = 0.0;       // "E" prefix: its second character as a number ·0.02 of the width
     bool startsWithE = false;  // first character "E": the rule is drawn shorter
     bool bold = false;         // "&$$"
     std::string text;          // plain text, label, or the text after a picture marker
-    std::string before;        // picture markers: the text before the marker
+    std::string before;        // picture and bold markers: the text before the marker
     std::string value;         // label/value line: the value with its unit ("" when empty)
     double valueX = kValueX;
     std::vector<std::string> cells; // table row: at most six cells
@@ -98,6 +98,7 @@ struct DrawOp {
     std::string text;
     double size_pt = 0.0;
     bool bold = false;
+    std::string lead; // text run: drawn in normal type before `text` (the text before a bold marker)
     int variant = 0;
 };
 

@@ -77,8 +77,16 @@ void PaintText(QPainter& painter, const QRectF& page, const DrawOp& op, const Re
     painter.setFont(font);
     painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const QPointF baseline(page.left() + op.x * page.width(),
-                           page.top() + op.y * page.height() + metrics.ascent());
+    QPointF baseline(page.left() + op.x * page.width(), page.top() + op.y * page.height() + metrics.ascent());
+    if (!op.lead.empty()) {
+        // The lead in normal type, the text after it in the op's own weight.
+        const QFont leadFont = ReportFont(style, op.size_pt, false);
+        const QString lead = QString::fromStdString(op.lead);
+        painter.setFont(leadFont);
+        painter.drawText(baseline, lead);
+        baseline.rx() += QFontMetricsF(leadFont, painter.device()).horizontalAdvance(lead);
+        painter.setFont(font);
+    }
     painter.drawText(baseline, QString::fromStdString(op.text));
 }
 

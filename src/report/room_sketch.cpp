@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <string_view>
 
 #include "app/number_text.h"
@@ -26,7 +27,8 @@ bool ParsePlanElement(const std::string& element, PlanSegment& segment) {
         fields.push_back(rest.substr(0, at));
         rest.remove_prefix(at + kPlanFieldSeparator.size());
     }
-    if (static_cast<int>(NumFromText(fields[0])) != kPlanWallKind) return false;
+    // The element kind is a whole number; trunc keeps a huge or broken value from ever matching it.
+    if (std::trunc(NumFromText(fields[0])) != kPlanWallKind) return false;
     segment.x2 = NumFromText(fields[1]);
     segment.y2 = NumFromText(fields[2]);
     segment.x1 = NumFromText(fields[3]);

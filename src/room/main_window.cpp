@@ -1041,7 +1041,7 @@ void StartWindow::onResult() {
 }
 
 void StartWindow::onSaveRoom() {
-    if (m_busy == 0) m_controller.saveRoom(kDefaultRoomFile);
+    if (m_busy == 0) showMessages(FailureMessages(m_controller.saveRoom(kDefaultRoomFile)));
 }
 
 void StartWindow::onRestoreRoom() {
@@ -1068,13 +1068,17 @@ void StartWindow::onOpenProject() {
 void StartWindow::onSaveProject(bool askForName) {
     if (m_busy != 0) return;
     // The project carries the room record file: it is written first, with the texts on screen.
-    m_controller.saveRoom(kDefaultRoomFile);
+    // A room record that could not be written is not saved into a project either.
+    if (const WriteStatus room = m_controller.saveRoom(kDefaultRoomFile); !room)
+        return showMessages(FailureMessages(room));
     m_controller.takeProjectTexts();
+    std::string failure;
     if (askForName) {
-        SaveProjectAsInteractive(m_ctx, this);
+        SaveProjectAsInteractive(m_ctx, this, &failure);
     } else {
-        SaveProjectInteractive(m_ctx, this);
+        SaveProjectInteractive(m_ctx, this, &failure);
     }
+    if (!failure.empty()) showMessages({{MessageKind::Critical, "", failure}});
     showProjectFile();
 }
 
@@ -1161,7 +1165,7 @@ void StartWindow::activate() {
 void StartWindow::kelvoEnde(bool save) {
     if (m_exiting) return;
     m_exiting = true;
-    m_controller.exit(save);
+    showMessages(m_controller.exit(save));
     close();
 }
 
@@ -1196,7 +1200,7 @@ void StartWindow::closeEvent(QCloseEvent* event) {
     // Closing by the frame is the exit without saving, unless the window is filling its fields.
     if (!m_exiting && m_busy == 0) {
         m_exiting = true;
-        m_controller.exit(false);
+        showMessages(m_controller.exit(false));
     }
     event->accept();
 }

@@ -221,13 +221,17 @@ bool SaveReportLines(const AppContext& ctx, const std::string& name, const std::
     RecordWriter out;
     for (const std::string& line : lines)
         out.line(line);
-    return SaveOutput(ctx, name, out);
+    return SaveOutput(ctx, name, out).ok;
 }
 
 bool WriteResultFiles(const RecalcResult& r, const RoomRecord& room, AppContext& ctx) {
-    const bool first = SaveReportLines(ctx, kResultFileName, BuildResultRecord(r, room, ctx));
-    const bool second = SaveReportLines(ctx, kResultTablesFileName, BuildResultTables(r, room, ctx));
-    return first && second;
+    RecordWriter first, second;
+    for (const std::string& line : BuildResultRecord(r, room, ctx))
+        first.line(line);
+    for (const std::string& line : BuildResultTables(r, room, ctx))
+        second.line(line);
+    // Both pages are replaced together: a reader never sees a new first page beside an old second one.
+    return SaveOutputPair(ctx, kResultFileName, first, kResultTablesFileName, second).ok;
 }
 
 } // namespace veskaro

@@ -379,7 +379,7 @@ Messages RoomController::loadRoom(std::string_view name, bool* found) {
     return messages;
 }
 
-bool RoomController::saveRoom(std::string_view name) const {
+WriteStatus RoomController::saveRoom(std::string_view name) const {
     return SaveRoomFile(m_ctx, name, m_room);
 }
 
@@ -413,7 +413,10 @@ RoomController::Activation RoomController::activate() {
 
     activation.firstActivation = true;
     m_ctx.activationState = kActive;
-    const HandoverRequest request = ReadHandoverRequest(m_ctx);
+    HandoverRequest request = ReadHandoverRequest(m_ctx);
+    const std::string refused =
+        request.isProjectRequest() ? "" : RefuseHandoverRoomFile(m_ctx, request.roomFileName());
+    if (!refused.empty()) request = HandoverRequest{};
     if (!request.isRequest()) {
         m_ctx.roomFileName = kDefaultRoomFile;
         loadRoomQuiet(kDefaultRoomFile, nullptr);
@@ -440,8 +443,11 @@ RoomController::Activation RoomController::activate() {
         if (openProjectFile) openProjectFile(m_ctx, request.projectFile);
         loadRoomQuiet(kDefaultRoomFile, nullptr);
     }
-    ClearHandoverRequest(m_ctx);
+    const WriteStatus cleared = ClearHandoverRequest(m_ctx);
     activation.messages = recalculate(kRecalcShow);
+    if (!refused.empty()) activation.messages.push_back({MessageKind::Exclamation, "", refused});
+    for (Message& m : FailureMessages(cleared))
+        activation.messages.push_back(std::move(m));
     updateAirFlowLabel();
     activation.reread = true;
     return activation;
@@ -452,12 +458,15 @@ void RoomController::takeProjectTexts() {
     m_ctx.projectDescription = m_room.projbeschr;
 }
 
-void RoomController::exit(bool save) {
-    if (save) saveRoom(m_ctx.roomFileName);
+Messages RoomController::exit(bool save) {
+    Messages failures = save ? FailureMessages(saveRoom(m_ctx.roomFileName)) : Messages{};
     // The calling program gets the project texts as they stand in `proj` and `projbeschr`.
     takeProjectTexts();
-    WriteHandoverAtExit(m_ctx, {m_room.verdTemp, m_result.RaumLeist, m_room.tempdiff});
+    for (Message& m :
+         FailureMessages(WriteHandoverAtExit(m_ctx, {m_room.verdTemp, m_result.RaumLeist, m_room.tempdiff})))
+        failures.push_back(std::move(m));
     m_ctx.activationState = kNeverActivated;
+    return failures;
 }
 
 } // namespace veskaro

@@ -135,7 +135,7 @@ class RoomController final {
     // --- Room file and commands --------------------------------------------------------------------
     // Loads a room record file, re-reads the envelope and recalculates. False in `found` when missing.
     Messages loadRoom(std::string_view name, bool* found = nullptr);
-    bool saveRoom(std::string_view name) const;
+    WriteStatus saveRoom(std::string_view name) const;
     // Clears the chosen evaporator, recalculates and deletes the stored selection "VerDpark.dat".
     Messages deleteEvaporator();
     // Re-reads the envelope files for the current room shape (after a wall dialog or a shape change).
@@ -156,7 +156,7 @@ class RoomController final {
     void takeProjectTexts();
     // Kelvo_ende: saves the room record when asked, writes VESKData.dat for the calling program and ends
     // the activation.
-    void exit(bool save);
+    Messages exit(bool save); // the failed writes
 
     // Opens the project file named by a hand-over request (B = 117): its room record becomes "KelvoL.dat",
     // which the first activation then loads. OpenStartupProject unless replaced; a project given with

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 #include "app/app_context.h"
+#include "app/data_dir.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
 
@@ -14,8 +17,11 @@ namespace veskaro {
 
 namespace {
 
-constexpr int kReservedItems = 9; // items 31 to 39, written empty and skipped on reading
-constexpr char kGoodsJoin = '#';  // joins the entry and end temperatures of a goods row into one item
+namespace fs = std::filesystem;
+
+constexpr int kProjectHeaderItems = 4; // a project file's header line
+constexpr int kReservedItems = 9;      // items 31 to 39, written empty and skipped on reading
+constexpr char kGoodsJoin = '#';       // joins the entry and end temperatures of a goods row into one item
 
 // Record items 1 to 22; nullptr marks item 9, the constant "1" (ignored on reading).
 const std::array<std::string RoomRecord::*, 22> kHeadItems = {
@@ -33,12 +39,38 @@ const std::array<std::string RoomRecord::*, 5> kDoorItems = {&RoomRecord::LWTuer
                                                              &RoomRecord::hTuer, &RoomRecord::oeffungsZ,
                                                              &RoomRecord::Eltotal};
 
-// A 16-bit integer from number text; text out of range leaves the target as it was.
+constexpr std::string_view kFloorSummaryFile = "floor_CR.dat";
+constexpr int kFloorSummaryFirstRecordItems = 3; // floor_CR.dat: its first record holds three items
+constexpr int kConstantItemIndex = 8;            // item 9 (0-based 8): the constant "1"
+
+// A 16-bit integer from number text.
 void ReadShortInteger(RecordReader& in, int& target) {
     std::string text;
-    if (!in.next(text)) return;
-    const double value = std::nearbyint(NumFromText(text));
-    if (std::isfinite(value) && value >= -32768.0 && value <= 32767.0) target = static_cast<int>(value);
+    if (in.next(text)) target = SmallIntegerFromText(text);
+}
+
+// The entry temperature of a goods row as stored: it shares its item with the end temperature, joined by
+// "#" and split at the first "#" on reading, so it gives up any "#" of its own (an end temperature keeps
+// its "#": everything after the first one belongs to it).
+std::string StorableEntryTemperature(const std::string& text) {
+    std::string out = StorableText(text);
+    out.erase(std::remove(out.begin(), out.end(), kGoodsJoin), out.end());
+    return out;
+}
+
+// The items of an envelope file as its writer lays them out: floor_CR.dat begins with a record of three
+// items; every other item stands on a line of its own.
+RecordWriter EnvelopeFileContent(std::string_view name, const std::vector<std::string>& items) {
+    RecordWriter out;
+    std::size_t i = 0;
+    if (name == kFloorSummaryFile && items.size() >= kFloorSummaryFirstRecordItems) {
+        for (; i < kFloorSummaryFirstRecordItems; ++i)
+            out.str(items[i]);
+        out.endLine();
+    }
+    for (; i < items.size(); ++i)
+        out.line(items[i]);
+    return out;
 }
 
 bool SameNameNoCase(std::string_view a, std::string_view b) {
@@ -75,26 +107,27 @@ std::vector<EnvelopeFileBlock> ReadEnvelopeFiles(const AppContext& ctx) {
 
 void WriteRoomRecord(RecordWriter& out, const RoomRecord& room,
                      const std::vector<EnvelopeFileBlock>& envelope) {
+    // Every field holds what the engineer typed: userLine makes it storable.
     for (auto field : kHeadItems)
-        out.line(field ? room.*field : std::string("1"));
+        out.userLine(field ? room.*field : std::string("1"));
     out.line(DisplayText(room.defrostFlag));
     out.line(DisplayText(room.roomShape));
     for (auto field : kDoorItems)
-        out.line(room.*field);
+        out.userLine(room.*field);
     out.line(DisplayText(room.operatingBasis));
     for (int i = 0; i < kReservedItems; ++i)
         out.line("");
     for (int r = 1; r <= kGoodsRowsCounted; ++r) {
         const GoodsRow& row = room.goods[r];
-        out.line(row[kGoodsName]);
-        out.line(row[kGoodsAmount]);
-        out.line(row[kGoodsEntryTemp] + kGoodsJoin + row[kGoodsEndTemp]);
+        out.userLine(row[kGoodsName]);
+        out.userLine(row[kGoodsAmount]);
+        out.userLine(StorableEntryTemperature(row[kGoodsEntryTemp]) + kGoodsJoin + row[kGoodsEndTemp]);
         for (int c = kGoodsStorageTemp; c < kGoodsGridColumns; ++c)
-            out.line(row[c]);
+            out.userLine(row[c]);
     }
     for (const EnvelopeFileBlock& block : envelope) {
         out.line(block.name);
-        out.line(DisplayText(static_cast<double>(block.items.size())));
+        out.line(std::to_string(block.items.size()));
         for (const std::string& item : block.items)
             out.line(item);
     }
@@ -145,23 +178,48 @@ void ReadRoomRecord(RecordReader& in, RoomRecord& room) {
     }
 }
 
-bool WriteEnvelopeFiles(const AppContext& ctx, const std::vector<EnvelopeFileBlock>& envelope) {
-    bool ok = true;
+WriteStatus WriteEnvelopeFiles(const AppContext& ctx, const std::vector<EnvelopeFileBlock>& envelope) {
+    WriteStatus first;
     for (const EnvelopeFileBlock& block : envelope) {
         const char* known = EnvelopeFileName(block.name);
         if (!known) continue;
-        RecordWriter out;
-        for (const std::string& item : block.items)
-            out.line(item);
-        ok = SaveOutput(ctx, known, out) && ok;
+        WriteStatus status = SaveOutput(ctx, known, EnvelopeFileContent(known, block.items));
+        if (!status && first) first = std::move(status);
     }
-    return ok;
+    return first;
 }
 
-bool SaveRoomFile(const AppContext& ctx, std::string_view name, const RoomRecord& room) {
+WriteStatus SaveRoomFile(const AppContext& ctx, std::string_view name, const RoomRecord& room) {
     RecordWriter out;
     WriteRoomRecord(out, room, ReadEnvelopeFiles(ctx));
     return SaveOutput(ctx, name, out);
+}
+
+bool ReadsAsRoomRecord(RecordReader in) {
+    std::string item;
+    for (int i = 0; i < kRoomRecordItems; ++i) {
+        if (!in.next(item)) return false;
+        if (i == kConstantItemIndex && item != "1") return false;
+    }
+    return true;
+}
+
+std::string RefuseHandoverRoomFile(const AppContext& ctx, std::string_view name) {
+    if (name.find_first_of("/\\") == std::string_view::npos) {
+        if (name.find("..") == std::string_view::npos) return {}; // a file of the data directory
+    } else {
+        std::error_code ec;
+        const fs::path inDataDir = fs::weakly_canonical(PathFromUtf8(ResolveDataPath(ctx, name)), ec);
+        if (!ec && inDataDir.parent_path() == fs::weakly_canonical(PathFromUtf8(ctx.dataDir), ec) && !ec)
+            return {};
+    }
+    // Elsewhere only a file that already is a room record, or a project carrying one behind its header.
+    const RecordReader file = OpenInput(ctx, name);
+    RecordReader behindHeader = file;
+    behindHeader.skip(kProjectHeaderItems);
+    if (file.exists() && (ReadsAsRoomRecord(file) || ReadsAsRoomRecord(behindHeader))) return {};
+    return "The room file handed over by another program was not opened: " + std::string(name) +
+           " is neither in the data directory nor a room record.";
 }
 
 bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room) {
@@ -171,7 +229,9 @@ bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room) {
     const bool found = in.exists();
     if (found) {
         ReadRoomRecord(in, room);
-        WriteEnvelopeFiles(ctx, room.envelope);
+        // A data directory that cannot be written keeps its envelope files; the loaded record still holds
+        // the carried ones, which the calculation takes first.
+        (void)WriteEnvelopeFiles(ctx, room.envelope);
     }
     ctx.activationState = previousState;
     return found;

@@ -7,13 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/record_file.h"
 #include "goods/goods_grid.h"
 
 namespace veskaro {
 
 struct AppContext;
-class RecordReader;
-class RecordWriter;
 
 // One envelope file carried inside the room record: its name and its items as text.
 struct EnvelopeFileBlock {
@@ -64,17 +63,26 @@ inline constexpr int kRoomRecordItems = 279; // items before the envelope block
 // The items of every envelope file of the data directory, as text (a missing file gives no items).
 std::vector<EnvelopeFileBlock> ReadEnvelopeFiles(const AppContext& ctx);
 
-// Appends the 279 room items, then one block per envelope file: name, item count, items.
+// Appends the 279 room items, then one block per envelope file: name, item count, items. Every text of
+// the room is written as StorableText (no double quote, no line end); a goods entry temperature also
+// loses any "#", the join of its item.
 void WriteRoomRecord(RecordWriter& out, const RoomRecord& room,
                      const std::vector<EnvelopeFileBlock>& envelope);
 // Reads the room items (a short record leaves the remaining fields as they were) and the envelope blocks
 // behind them into room.envelope (left empty when the record ends at item 279).
 void ReadRoomRecord(RecordReader& in, RoomRecord& room);
-// Writes each envelope block into the data directory, one quoted item per line. False when one failed.
-bool WriteEnvelopeFiles(const AppContext& ctx, const std::vector<EnvelopeFileBlock>& envelope);
+// Writes each envelope block into the data directory, one quoted item per line (floor_CR.dat: its first
+// three items in one record). Every file is tried; the status is that of the first failure.
+WriteStatus WriteEnvelopeFiles(const AppContext& ctx, const std::vector<EnvelopeFileBlock>& envelope);
 
 // Saves the room record with the data directory's envelope files as `name` (normally "KelvoL.dat").
-bool SaveRoomFile(const AppContext& ctx, std::string_view name, const RoomRecord& room);
+WriteStatus SaveRoomFile(const AppContext& ctx, std::string_view name, const RoomRecord& room);
+// Reads the first 279 items of `in` and tells whether they have the form of a room record.
+bool ReadsAsRoomRecord(RecordReader in);
+// "" when a hand-over request may open `name` as its room file: a file of the data directory, or an
+// existing room record or project file. Else the message for the user (the request is then ignored, so
+// that no save is ever aimed at a file the engineer did not choose).
+std::string RefuseHandoverRoomFile(const AppContext& ctx, std::string_view name);
 // Loads `name` into room with the activation state 5 meanwhile; the envelope blocks it carries are written
 // back into the data directory. False when the file does not exist.
 bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room);

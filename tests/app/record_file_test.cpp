@@ -38,7 +38,10 @@ TEST(RecordWriter, ItemFormsAndStatementLines) {
     RecordWriter w;
     w.str("a, b").integer(-12).real(0.25).single(1.0 / 3.0).boolean(true).boolean(false).endLine();
     w.empty().str("x").empty().endLine().line("°C").endLine();
-    EXPECT_EQ(w.text(), "\"a, b\",-12,.25,.3333333,#TRUE#,#FALSE#\r\n,\"x\",\r\n\"°C\"\r\n\r\n");
+    // No item can hold a double quote; result lines keep their CR items, typed texts lose line ends.
+    w.str("say \"hi\"").line("\r").userLine("two\r\nlines");
+    EXPECT_EQ(w.text(), "\"a, b\",-12,.25,.3333333,#TRUE#,#FALSE#\r\n,\"x\",\r\n\"°C\"\r\n\r\n"
+                        "\"say 'hi'\",\"\r\"\r\n\"twolines\"\r\n");
 }
 
 TEST(RecordReader, ItemsRegardlessOfLineBreaks) {
@@ -111,6 +114,14 @@ TEST(Encoding, Cp1252OnDiskUtf8InMemory) {
     EXPECT_EQ(Utf8ToCp1252("°²³€"), "\xB0\xB2\xB3\x80");
     EXPECT_EQ(Cp1252ToUtf8("\xB0\xB2\xB3\x80\x9F"), "°²³€Ÿ");
     EXPECT_EQ(Utf8ToCp1252("a\xE2\x82 Ω"), "a?? ?");
+    // The 0x80-0x9F block byte by byte (the five undefined bytes keep their C1 control).
+    const char* const high[32] = {
+        "€",      "\u0081", "‚", "ƒ", "„", "…", "†", "‡", "ˆ", "‰", "Š", "‹", "Œ", "\u008D", "Ž", "\u008F",
+        "\u0090", "‘",      "’", "“", "”", "•", "–", "—", "˜", "™", "š", "›", "œ", "\u009D", "ž", "Ÿ"};
+    for (int b = 0x80; b <= 0x9F; ++b) {
+        SCOPED_TRACE(b);
+        EXPECT_EQ(Cp1252ToUtf8(std::string(1, static_cast<char>(b))), high[b - 0x80]);
+    }
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
@@ -165,6 +176,34 @@ TEST(DataFiles, AtomicWriteLeavesNoTemporaryFilesAndClearsReadOnly) {
     EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"ro.dat"});
 }
 
+TEST(DataFiles, PairIsReplacedTogetherOrNotAtAllAndStaleTemporariesGo) {
+    TempDataDir dir;
+    const AppContext ctx = dir.context();
+    dir.write("ergCR.DAT", "old 1");
+    dir.write("ergCR2.DAT", "old 2");
+    RecordWriter first, second;
+    first.line("new 1");
+    second.line("new 2");
+    ASSERT_TRUE(SaveOutputPair(ctx, "ergCR.DAT", first, "ergCR2.DAT", second));
+    EXPECT_EQ(dir.read("ergCR.DAT"), "\"new 1\"\r\n");
+    EXPECT_EQ(dir.read("ergCR2.DAT"), "\"new 2\"\r\n");
+
+    // The second file cannot be written: the first keeps its old content too.
+    const WriteStatus failed = SaveOutputPair(ctx, "ergCR.DAT", second, "no/such/ergCR2.DAT", first);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(failed.path, "no/such/ergCR2.DAT");
+    EXPECT_EQ(WriteFailureMessage(failed), "Could not save ergCR2.DAT: " + failed.reason);
+    EXPECT_EQ(dir.read("ergCR.DAT"), "\"new 1\"\r\n");
+    EXPECT_EQ(Listing(dir.path()).size(), 2u);
+
+    // Temporaries a killed run left are removed; other files stay.
+    dir.write(".~ergCR.DAT.k3j9.tmp", "half");
+    dir.write("notes.tmp", "mine");
+    EXPECT_EQ(RemoveTemporaryFiles(dir.str()), 1);
+    EXPECT_EQ(Listing(dir.path()).size(), 3u);
+    EXPECT_TRUE(fs::exists(dir.path() / "notes.tmp"));
+}
+
 TEST(DataFiles, DeleteDataFileAndTheBlockedMessage) {
     TempDataDir dir;
     AppContext ctx = dir.context();
@@ -182,21 +221,24 @@ TEST(DataFiles, DeleteDataFileAndTheBlockedMessage) {
                   " write access denied!\r\rCheck the rights.\r\rCall support!\r\rSystem blocked.\r\r"
                   "Can not delete/overwrite file:   - x.dat - ");
 
-    // A file in a folder without write permission cannot be deleted (unless the rights override it).
-    const fs::path locked = dir.path() / "locked";
-    fs::create_directories(locked);
-    dir.write("locked/a.dat", "data");
-    dir.write("locked/b.dat", "data");
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-    ctx.dataDir = locked.string();
-    const std::string first = DeleteDataFile(ctx, "a.dat");
-    const std::string second = DeleteDataFile(ctx, "b.dat");
-    const bool removed = !fs::exists(locked / "a.dat");
-    fs::permissions(locked, fs::perms::owner_all);
-    if (removed) GTEST_SKIP() << "running with rights that override folder permissions";
-    EXPECT_EQ(first, BlockedFileMessage(ctx, "a.dat"));
+    // Only plain names: nothing outside the data directory is ever deleted.
+    fs::create_directories(dir.path() / "sub");
+    dir.write("sub/x.dat", "keep");
+    for (const char* name : {"sub/x.dat", "sub\\x.dat", "../x.dat", "..", ""}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(DeleteDataFile(ctx, name), "");
+    }
+    EXPECT_TRUE(fs::exists(dir.path() / "sub" / "x.dat"));
+
+    // A name held by a folder with content cannot be deleted, whatever the rights of the user: the
+    // message comes once per run.
+    for (const char* folder : {"a.dat", "b.dat"}) {
+        fs::create_directories(dir.path() / folder);
+        dir.write(std::string(folder) + "/inside", "data");
+    }
+    EXPECT_EQ(DeleteDataFile(ctx, "a.dat"), BlockedFileMessage(ctx, "a.dat"));
     EXPECT_TRUE(ctx.deleteBlockedShown);
-    EXPECT_EQ(second, "");
+    EXPECT_EQ(DeleteDataFile(ctx, "b.dat"), "");
 }
 
 // Decimal comma and thousands point, as a German user's C++ locale has them.
@@ -214,7 +256,7 @@ TEST(DataFiles, NumbersIgnoreADecimalCommaLocale) {
     const std::locale savedCpp = std::locale::global(std::locale(std::locale::classic(), new CommaNumpunct));
     RecordWriter w;
     w.real(1234.5).single(0.25).real(-1e-7).endLine();
-    const bool written = SaveOutput(dir.context(), "loc.dat", w);
+    const bool written = SaveOutput(dir.context(), "loc.dat", w).ok;
     RecordReader r = OpenInput(dir.context(), "loc.dat");
     double a = 0.0, b = 0.0, c = 0.0;
     const bool read = r.read(a) && r.read(b) && r.read(c);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <cfloat>
 #include <cmath>
 #include <random>
@@ -97,6 +99,32 @@ TEST(HostileRecords, HugeInputsComplete) {
     EXPECT_EQ(CountItems(std::string(kLarge, '\n') + "x"), kLarge + 1);
     EXPECT_EQ(CountItems(std::string(kLarge, '\n')), 0u);
     EXPECT_EQ(NumFromText(std::string(kLarge, '7')), DBL_MAX);
+}
+
+// Huge caption and settings files are read as a bounded prefix with bounded items: start-up stays quick.
+TEST(HostileRecords, HugeDataFilesAreReadAsABoundedPrefix) {
+    TempDataDir dir;
+    std::string lines;
+    while (lines.size() < (10u << 20))
+        lines += "\"" + std::string(1000, 'c') + "\"\r\n";
+    const std::string rows[] = {lines, std::string(50u << 20, 'x')};
+    for (const std::string& bytes : rows) {
+        SCOPED_TRACE(bytes.size());
+        dir.write("Caption.ENG", bytes);
+        dir.write("kparam.dat", bytes);
+        AppContext ctx = dir.context();
+        const auto start = std::chrono::steady_clock::now();
+        ReadKParam(ctx);
+        ctx.languageCode = "ENG";
+        LoadCaptions(ctx);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        for (const std::string& slot : ctx.captions.m_slots)
+            EXPECT_LE(slot.size(), kMaxItemBytes);
+        EXPECT_FALSE(ctx.captions.m_slots.front().empty());
+        std::string read;
+        ASSERT_TRUE(ReadFileBytes((dir.path() / "Caption.ENG").string(), read, kMaxRecordFileBytes));
+        EXPECT_EQ(read.size(), kMaxRecordFileBytes);
+    }
 }
 
 TEST(HostileRecords, SettingsHandoverAndCaptionsFallBackToDefaults) {

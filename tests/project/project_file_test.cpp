@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../app/temp_data_dir.h"
 #include "../room/sample_room.h"
 #include "project/drives.h"
@@ -111,17 +113,65 @@ TEST_F(ProjectFileTest, SaveAsProposesTheShortStem) {
     }
 }
 
-TEST_F(ProjectFileTest, FailedSaveLeavesTheExistingProject) {
+// Whatever a user types into a text field, the room record and the project keep every item in its place:
+// a double quote comes back as an apostrophe, line ends are dropped, the rest is kept as typed.
+TEST_F(ProjectFileTest, EveryTextFieldSurvivesAnyTypedText) {
+    const std::string rows[] = {"Store \"A\", north wing", "a,b,,c",         "#1#2#",
+                                "Label §$& value",         "two\r\nlines\n", std::string(1999, 'x') + "\""};
+    for (const std::string& typed : rows) {
+        SCOPED_TRACE(typed.substr(0, 30));
+        RoomRecord room = SampleRoom();
+        for (std::string* text : TextFields(room))
+            *text = typed;
+        for (int r = 1; r <= kGoodsRowsCounted; ++r) {
+            for (int c = 1; c < kGoodsGridColumns; ++c)
+                room.goods[r][c] = typed;
+        }
+        ASSERT_TRUE(SaveRoomFile(ctx, "KelvoL.dat", room));
+        ctx.projectName = ctx.projectDescription = typed;
+        ctx.projectFileName = "typed.prj";
+        ASSERT_TRUE(SaveProject(ctx, "CR", folder));
+        Put(Data("KelvoL.dat"), "");
+        ASSERT_TRUE(OpenProject(ctx, folder, "CR"));
+        RoomRecord loaded;
+        ASSERT_TRUE(LoadRoomFile(ctx, "KelvoL.dat", loaded));
+
+        std::string stored = typed;
+        std::replace(stored.begin(), stored.end(), '"', '\'');
+        std::erase_if(stored, [](char c) { return c == '\r' || c == '\n'; });
+        EXPECT_EQ(ctx.projectName, stored);
+        EXPECT_EQ(ctx.projectDescription, stored);
+        for (std::string* text : TextFields(loaded))
+            EXPECT_EQ(*text, stored);
+        // The entry temperature shares its item with the end temperature behind a "#": it gives up its own.
+        std::string entry = stored;
+        std::erase(entry, '#');
+        for (int r = 1; r <= kGoodsRowsCounted; ++r) {
+            for (int c = 1; c < kGoodsGridColumns; ++c)
+                EXPECT_EQ(loaded.goods[r][c], c == kGoodsEntryTemp ? entry : stored) << r << "," << c;
+        }
+        EXPECT_EQ(loaded.defrostFlag, room.defrostFlag);
+        EXPECT_EQ(loaded.operatingBasis, room.operatingBasis);
+    }
+}
+
+TEST_F(ProjectFileTest, FailedSaveLeavesTheExistingProjectAndSaysWhy) {
     const std::string good = "\"Old\",\"\",\"\",\"CR\"\r\n\"7\"\r\n";
     Put(Project("old.prj"), good);
     ctx.projectFileName = "old.prj";
-    EXPECT_FALSE(SaveProject(ctx, "CR", folder)); // no KelvoL.dat to carry
-    EXPECT_EQ(Bytes(Project("old.prj")), good);
-
-    Put(Data("KelvoL.dat"), "\"1\"\r\n");
-    EXPECT_FALSE(SaveProject(ctx, "CR", (m_root.path() / "missing" / "deeper").string() + "/"));
+    const std::string missing = (m_root.path() / "missing" / "deeper").string() + "/";
+    const WriteStatus failed = SaveProject(ctx, "CR", missing);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(failed.path, missing + "old.prj");
+    EXPECT_EQ(WriteFailureMessage(failed), "Could not save old.prj: " + failed.reason);
+    EXPECT_NE(failed.reason, "");
     EXPECT_EQ(ctx.currentProjectFile, "old.prj");
     EXPECT_EQ(Bytes(Project("old.prj")), good);
+
+    // Without a room record to carry the project holds its header alone.
+    ctx.projectName = "Hall";
+    EXPECT_TRUE(SaveProject(ctx, "CR", folder));
+    EXPECT_EQ(Bytes(Project("old.prj")), "\"Hall\",\"\",\"\",\"CR\"\r\n");
 }
 
 TEST_F(ProjectFileTest, UnreadableProjectLeavesTheRoomFileAlone) {

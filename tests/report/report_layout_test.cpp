@@ -56,6 +56,7 @@ TEST(ReportLayout, TextRunsOfPrefixesMarkersAndCells) {
         std::string text;
         double x, size_pt;
         bool bold = false;
+        std::string lead = "";
     };
     constexpr double b = kScreenBodySize_pt;
     const struct {
@@ -70,7 +71,8 @@ TEST(ReportLayout, TextRunsOfPrefixesMarkersAndCells) {
         {"empty value part: the label only", {"        Evaporators :§$&   \r"}, {{"Evaporators :", 0.09, b}}},
         {"\"12\": 12 points, prefix not drawn", {"12Big title\r"}, {{"Big title", 0.09, 12.0}}},
         {"\"E2\": indented by 0.04", {"E2Indented\r"}, {{"Indented", 0.13, b}}},
-        {"\"E\" without a digit is text", {"Ex plain\r"}, {{"Ex plain", 0.09, b}}},
+        {"\"E\" and a letter: prefix dropped, no indent", {"Ex plain\r"}, {{"plain", 0.09, b}}},
+        {"\"E\" and a blank: prefix dropped", {"E  Note\r"}, {{"Note", 0.09, b}}},
         {"\"E1\" moves the first cell only",
          {"E1a&%!b&%!c\r"},
          {{"a", 0.105, 6}, {"b", 0.29, 6}, {"c", 0.38, 6}}},
@@ -84,6 +86,7 @@ TEST(ReportLayout, TextRunsOfPrefixesMarkersAndCells) {
           {"c6", 0.8, 6}},
          kPaperBodySize_pt},
         {"bold marker", {"&$$        U-value:   .23 W/m²/K"}, {{"U-value:   .23 W/m²/K", 0.09, b, true}}},
+        {"bold only after the marker", {"   Total: &$$12 kW\r"}, {{"12 kW", 0.09, b, true, "Total: "}}},
         {"four characters or fewer: nothing", {"\r", "abc\r", "    ", "ab"}, {}},
         {"five characters are text", {"abcd\r"}, {{"abcd", 0.09, b}}},
         {"a marker counts in a short line", {"a&%!b"}, {{"a", 0.085, 6}, {"b", 0.29, 6}}},
@@ -103,6 +106,7 @@ TEST(ReportLayout, TextRunsOfPrefixesMarkersAndCells) {
             EXPECT_NEAR(ops[i].y, 0.18, kEps);
             EXPECT_DOUBLE_EQ(ops[i].size_pt, row.runs[i].size_pt);
             EXPECT_EQ(ops[i].bold, row.runs[i].bold);
+            EXPECT_EQ(ops[i].lead, row.runs[i].lead);
         }
     }
 }
@@ -195,6 +199,10 @@ TEST(RoomSketch, PlanElementsBecomeWallSegments) {
     EXPECT_FALSE(ParsePlanElement("3§$ 600§$ 0§$ 0§$ 0§$§$0§$", s));   // not a wall
     EXPECT_FALSE(ParsePlanElement("2§$ 5§$ 5§$ 5§$ 5§$Wall§$0§$", s)); // no length
     EXPECT_FALSE(ParsePlanElement("2§$ 600", s));
+    for (const char* kind : {"1e10", "-1e300", "2e9", "nan"}) { // no integer conversion out of range
+        SCOPED_TRACE(kind);
+        EXPECT_FALSE(ParsePlanElement(std::string(kind) + "§$ 600§$ 0§$ 0§$ 0§$Wall§$0§$", s));
+    }
 
     std::vector<std::string> items(10, "");
     items[1] = " .5";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "../app/temp_data_dir.h"
 #include "room/room_record.h"
 #include "sample_room.h"
@@ -62,6 +64,9 @@ TEST(RoomRecordFile, RoundTripWithEnvelopeBlocks) {
     EXPECT_EQ(loaded.envelope[2].items,
               (std::vector<std::string>{" 2", ".22", "32", "100", "0.024", "PU panel, 100 mm", ""}));
     EXPECT_EQ(Items(dir.read("w1.dat")).at(5), "PU panel, 100 mm");
+    // floor_CR.dat begins with one record of three items; the counts of the blocks carry no blank.
+    EXPECT_EQ(dir.read("floor_CR.dat"), "\" 1\",\".29\",\"15\"\r\n");
+    EXPECT_NE(dir.read("KelvoL.dat").find("\"floor_CR.dat\"\r\n\"3\"\r\n"), std::string::npos);
     // A file that was missing when saved is carried with no items and comes back empty.
     EXPECT_EQ(dir.read("CR_WALL.dat"), "");
     loaded.envelope.clear();
@@ -108,6 +113,34 @@ TEST(RoomRecordFile, GoodsItemWithoutHashAndHostileEnvelopeBlocks) {
     EXPECT_EQ(room.envelope[0].items, (std::vector<std::string>{"a", "b"}));
     EXPECT_TRUE(WriteEnvelopeFiles(dir.context(), room.envelope));
     EXPECT_FALSE(fs::exists(dir.path().parent_path() / "escape.dat"));
+}
+
+// A hand-over request may only open a room file of the data directory, or a file that already is a room
+// record or project: never aim a later save at some other file.
+TEST(RoomRecordFile, HandoverRoomFileMustBeARoomOrLieInTheDataDirectory) {
+    TempDataDir root;
+    const fs::path data = root.path() / "data";
+    fs::create_directories(data);
+    AppContext ctx;
+    ctx.dataDir = data.string();
+    root.write("victim.txt", "precious, text\r\n");
+    root.write("room.dat", RoomText(SampleRoom()));
+    root.write("hall.prj", "\"Hall\",\"\",\"\",\"CR\"\r\n" + RoomText(SampleRoom()));
+    const std::tuple<std::string, bool> rows[] = {
+        {"KelvoL.dat", true},
+        {(data / "other.dat").string(), true},
+        {"../victim.txt", false},
+        {(root.path() / "victim.txt").string(), false},
+        {(data / ".." / "victim.txt").string(), false},
+        {"..", false},
+        {(root.path() / "room.dat").string(), true},
+        {(root.path() / "hall.prj").string(), true},
+        {(root.path() / "missing.dat").string(), false},
+    };
+    for (const auto& [name, accepted] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(RefuseHandoverRoomFile(ctx, name).empty(), accepted);
+    }
 }
 
 TEST(DefaultRoomSeed, IsExactlyWhatTheWriterProduces) {

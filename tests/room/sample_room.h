@@ -26,17 +26,20 @@ inline std::string SampleField(int n) {
     return "field " + std::to_string(n) + ", with comma";
 }
 
+// The text fields of a room in the order of the record's text items (items 1-8, 10-22 and 25-29).
+inline std::array<std::string*, 26> TextFields(RoomRecord& room) {
+    return {&room.RaumL,      &room.RaumB,         &room.RaumH,    &room.RaumTemp, &room.RaumFeuchte,
+            &room.AussenTemp, &room.AussenFeuchte, &room.RaumLW,   &room.Laufzeit, &room.PersZahl,
+            &room.NBegeh,     &room.ELLeist,       &room.tempdiff, &room.verdTemp, &room.VerdNam,
+            &room.PlueftPN,   &room.Abtau,         &room.AbtauAnt, &room.AnzVerd,  &room.proj,
+            &room.projbeschr, &room.LWTuer,        &room.bTuer,    &room.hTuer,    &room.oeffungsZ,
+            &room.Eltotal};
+}
+
 inline RoomRecord SampleRoom() {
     RoomRecord room;
-    std::string* texts[] = {&room.RaumL,       &room.RaumB,      &room.RaumH,         &room.RaumTemp,
-                            &room.RaumFeuchte, &room.AussenTemp, &room.AussenFeuchte, &room.RaumLW,
-                            &room.Laufzeit,    &room.PersZahl,   &room.NBegeh,        &room.ELLeist,
-                            &room.tempdiff,    &room.verdTemp,   &room.VerdNam,       &room.PlueftPN,
-                            &room.Abtau,       &room.AbtauAnt,   &room.AnzVerd,       &room.proj,
-                            &room.projbeschr,  &room.LWTuer,     &room.bTuer,         &room.hTuer,
-                            &room.oeffungsZ,   &room.Eltotal};
     int n = 0;
-    for (std::string* text : texts)
+    for (std::string* text : TextFields(room))
         *text = SampleField(++n);
     room.defrostFlag = 1;
     room.roomShape = 2;

@@ -1,14 +1,21 @@
-// libFuzzer target: the record reader, the CP1252 conversion and the number text on arbitrary bytes.
+// libFuzzer target: the record reader, the CP1252 conversion and the number text on arbitrary bytes, and
+// the readers of the project file, the caption file, the envelope files and the room record on the same.
 // Run: record_fuzz -max_total_time=60 [corpus folder]
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "app/app_context.h"
+#include "app/captions.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
+#include "envelope/envelope_data.h"
+#include "project/project_file.h"
+#include "room/room_record.h"
 
 namespace {
 
@@ -24,6 +31,35 @@ void CheckDisplayRoundTrip(double value) {
     Require(std::fabs(back - value) <= std::fabs(value) * 1e-14);
 }
 
+// The file readers of the program on the same text: they finish, keep their bounds and give finite numbers.
+void CheckFileReaders(const std::string& text) {
+    if (const auto project = veskaro::ParseProjectText(text)) {
+        veskaro::RecordReader body(veskaro::CarriedFileContent(*project).text());
+        veskaro::RoomRecord room;
+        veskaro::ReadRoomRecord(body, room);
+    }
+    veskaro::CaptionTable captions;
+    veskaro::ReadCaptions(veskaro::RecordReader(text), captions);
+    for (const std::string& slot : captions.m_slots)
+        Require(slot.size() <= veskaro::kMaxItemBytes);
+
+    const veskaro::Envelope rect =
+        veskaro::ReadRectangularEnvelope(veskaro::RecordReader(text), veskaro::RecordReader(text));
+    const veskaro::Envelope plan = veskaro::ReadFloorPlanEnvelope(veskaro::RecordReader(text));
+    Require(plan.wallCount >= 0 && plan.wallCount <= veskaro::kMaxFloorPlanWalls);
+    for (const veskaro::Envelope* env : {&rect, &plan}) {
+        Require(std::isfinite(env->floorU_Wm2K) && std::isfinite(env->ceilingT_C));
+        for (int k = 0; k < env->wallCount; ++k)
+            Require(std::isfinite(env->walls[static_cast<std::size_t>(k)].U_Wm2K));
+    }
+
+    veskaro::RecordReader recordText(text);
+    veskaro::RoomRecord room;
+    veskaro::ReadRoomRecord(recordText, room);
+    veskaro::RecordWriter out;
+    veskaro::WriteRoomRecord(out, room, room.envelope);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -33,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     veskaro::Utf8ToCp1252(bytes); // arbitrary bytes as if they were UTF-8
 
     // Every kind of target on the same items; no NaN, no more items than characters.
+    CheckFileReaders(text);
     veskaro::RecordReader reader(text);
     std::vector<std::string> items;
     for (std::size_t n = 0;; ++n) {
@@ -62,13 +99,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (n % 4 == 0) items.push_back(item);
     }
 
-    // Strings without a double quote survive a write and a read, one per line.
+    // Every typed text survives a write and a read as its storable form, one per line.
     veskaro::RecordWriter writer;
     std::vector<std::string> written;
     for (auto& item : items) {
-        std::erase(item, '"');
-        writer.line(item);
-        written.push_back(item);
+        writer.userLine(item);
+        written.push_back(veskaro::StorableText(item));
+        std::replace(written.back().begin(), written.back().end(), '"', '\'');
     }
     veskaro::RecordReader back(writer.text());
     for (const auto& expected : written) {
