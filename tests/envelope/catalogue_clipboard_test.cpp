@@ -46,15 +46,9 @@ TEST(Catalogue, LoadsStandardThenUserRowsAndStopsAtTheGrid) {
 
 TEST(Catalogue, SaveSplitsByTheStandardMarker) {
     TextGrid grid(kCatalogueGridRows, kCatalogueGridColumns);
-    const char* rows[][4] = {{"Steel", "50", "7800", "X"},
-                             {"Cork", "0.04", "120", " x "},
-                             {"Own", "0.03", "", ""},
-                             {"No lambda", " ", "20", ""},
-                             {"", "", "", "X"},
-                             {"Mine", "0.1", "300", "user"}};
-    for (int r = 0; r < 6; ++r)
-        for (int c = 0; c < 4; ++c)
-            grid.set(r + 1, c + 1, rows[r][c]);
+    ApplyWrites(grid, PasteWrites(grid, 1, 1,
+                                  "Steel\t50\t7800\tX\rCork\t0.04\t120\t x \rOwn\t0.03\t\t\r"
+                                  "No lambda\t \t20\t\r\t\t\tX\rMine\t0.1\t300\tuser\r"));
     const CatalogueFiles files = CatalogueFileTexts(grid);
     EXPECT_EQ(files.standard.text(),
               "\"Steel\",\"50\",\"7800\"\r\n\"Cork\",\"0.04\",\"120\"\r\n\"\",\"\",\"\"\r\n");
@@ -71,54 +65,60 @@ TextGrid Letters() { // 4 x 4 grid, editable cells 1..3 x 1..3 hold "r,c"
     return g;
 }
 
+// The editable cells row by row, "|" between rows.
+std::string Cells(const TextGrid& g) {
+    std::string text;
+    for (int r = 1; r < g.rows(); ++r)
+        for (int c = 1; c < g.columns(); ++c)
+            text += g.at(r, c) + (c + 1 < g.columns() ? " " : r + 1 < g.rows() ? "|" : "");
+    return text;
+}
+
 TEST(CellClipboard, CopyAndPaste) {
     const TextGrid g = Letters();
     EXPECT_EQ(CopyRangeText(g, {3, 3, 2, 1}), "21\t22\t23\r31\t32\t33\r"); // corners in any order
     EXPECT_EQ(CopyRangeText(g, {2, 2, 2, 2}), "22");
     EXPECT_EQ(CopyRangeText(g, {0, 0, 1, 9}), "11\t12\t13\r"); // clipped to the editable cells
-
     struct Row {
         const char* what;
         int row, column;
         const char* text;
-        std::vector<std::string> expected; // rows 1-3 joined by "|"
+        const char* cells;
     };
     const Row rows[] = {
-        {"block at 2,2, beyond the grid dropped",
-         2,
-         2,
-         "a\tb\tc\rd\te\r\rf",
-         {"11", "12", "13", "21", "a", "b", "31", "d", "e"}},
-        {"CR LF and LF rows", 1, 3, "a\r\nb\nc\r\n", {"11", "12", "a", "21", "22", "b", "31", "32", "c"}},
-        {"single piece", 3, 1, "z", {"11", "12", "13", "21", "22", "23", "z", "32", "33"}},
-        {"empty text changes nothing", 1, 1, "", {"11", "12", "13", "21", "22", "23", "31", "32", "33"}},
+        {"beyond the grid dropped", 2, 2, "a\tb\tc\rd\te\r\rf", "11 12 13|21 a b|31 d e"},
+        {"CR LF and LF rows", 1, 3, "a\r\nb\nc\r\n", "11 12 a|21 22 b|31 32 c"},
+        {"single piece", 3, 1, "z", "11 12 13|21 22 23|z 32 33"},
+        {"empty text changes nothing", 1, 1, "", "11 12 13|21 22 23|31 32 33"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         TextGrid grid = Letters();
-        const GridKeyOutcome out = GridKeyAction(grid, GridKey::CtrlV, {}, row.row, row.column, row.text);
-        EXPECT_TRUE(out.pasted);
-        EXPECT_FALSE(out.clipboardText.has_value());
+        const GridKeyOutcome out =
+            GridKeyAction(grid, GridKey::ShiftInsert, {}, row.row, row.column, row.text);
+        EXPECT_TRUE(out.pasted && !out.clipboardText);
         ApplyWrites(grid, out.writes);
-        for (int i = 0; i < 9; ++i)
-            EXPECT_EQ(grid.at(1 + i / 3, 1 + i % 3), row.expected[i]) << i;
+        EXPECT_EQ(Cells(grid), row.cells);
     }
 }
 
-TEST(CellClipboard, DeleteClearsAndShiftDeleteCuts) {
-    for (GridKey key : {GridKey::Delete, GridKey::ShiftDelete, GridKey::CtrlC}) {
-        SCOPED_TRACE(static_cast<int>(key));
+TEST(CellClipboard, DeleteClearsShiftDeleteCutsCopyKeeps) {
+    struct Row {
+        GridKey key;
+        const char* cells;
+        const char* clipboard; // nullptr: the clipboard keeps its text
+    };
+    const Row rows[] = {{GridKey::Delete, "11  |21  |31 32 33", nullptr},
+                        {GridKey::ShiftDelete, "11  |21  |31 32 33", "12\t13\r22\t23\r"},
+                        {GridKey::CtrlC, "11 12 13|21 22 23|31 32 33", "12\t13\r22\t23\r"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.cells);
         TextGrid grid = Letters();
-        const GridKeyOutcome out = GridKeyAction(grid, key, {1, 2, 2, 3}, 1, 1, "old");
+        const GridKeyOutcome out = GridKeyAction(grid, row.key, {1, 2, 2, 3}, 1, 1, "old");
         ApplyWrites(grid, out.writes);
-        const bool clears = key != GridKey::CtrlC;
-        EXPECT_EQ(grid.at(2, 3), clears ? "" : "23");
-        EXPECT_EQ(grid.at(1, 2), clears ? "" : "12");
-        EXPECT_EQ(grid.at(2, 1), "21");
-        if (key == GridKey::Delete)
-            EXPECT_FALSE(out.clipboardText.has_value()); // the clipboard keeps its text
-        else
-            EXPECT_EQ(out.clipboardText.value_or(""), "12\t13\r22\t23\r");
+        EXPECT_EQ(Cells(grid), row.cells);
+        EXPECT_EQ(out.clipboardText.has_value(), row.clipboard != nullptr);
+        EXPECT_EQ(out.clipboardText.value_or(""), row.clipboard ? row.clipboard : "");
     }
 }
 

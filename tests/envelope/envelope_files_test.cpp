@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "../app/temp_data_dir.h"
 #include "app/captions.h"
 #include "envelope/envelope_data.h"
@@ -40,14 +42,11 @@ TEST(EnvelopeFiles, WallConstructionFileLayoutAndReadBack) {
         "\" 3\"\r\n\".23\"\r\n\"32\"\r\n" + std::string("\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n") +
         "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"Moderate\"\r\n\"Still\"\r\n"
         "\"0.6\",\"50\",\"Steel\",\"\"\r\n\"100\",\"0,022\",\"PIR, core\",\"note\"\r\n";
-    const RecordWriter text = ConstructionFileText(Sample(), 2, {});
-    EXPECT_EQ(text.text(), expected); // the row with blank lambda is not saved
-
-    const Construction back = ReadConstruction(RecordReader(text.text()), 2, kLevels);
-    EXPECT_EQ(back.nextLayerRow, 3);
-    EXPECT_EQ(back.layers.at(2, kColMaterial), "PIR, core");
-    EXPECT_EQ(back.layers.at(2, kColNote), "note");
-    EXPECT_EQ(back.insideLevel, "Moderate");
+    EXPECT_EQ(ConstructionFileText(Sample(), 2, {}).text(), expected); // blank lambda: row not saved
+    Construction back = ReadConstruction(RecordReader(expected), 2, kLevels);
+    back.uText = ".23";
+    back.temperatureText = "32";
+    EXPECT_EQ(ConstructionFileText(back, 2, {}).text(), expected);
 }
 
 // The floor's rule: floor_CR.dat always carries the summary behind its lead record, whether the floor's
@@ -64,23 +63,17 @@ TEST(EnvelopeFiles, FloorLayersSurviveSummaryWritesAndTheMainWindowReadsTheSumma
     for (const char* wallU : {".22", ".21"}) {
         summary.uText[0] = wallU;
         const SummaryWriteResult written = WriteEnvelopeSummary(ctx, summary);
-        ASSERT_TRUE(written.written);
-        EXPECT_EQ(written.blockedMessage, "");
+        ASSERT_TRUE(written.written && written.blockedMessage.empty());
     }
     EXPECT_FALSE(DataFileExists(ctx, "nix.dat"));
 
     const Construction back = OpenSurface(ctx, summary, kFloorSurface, kLevels);
-    EXPECT_EQ(back.nextLayerRow, 3);
-    EXPECT_EQ(back.layers.at(1, kColMaterial), "Steel");
-    EXPECT_EQ(back.layers.at(2, kColLambda), "0,022");
-    EXPECT_EQ(back.outsideLevel, "Still");
-    EXPECT_EQ(back.uText, ".29");
-
+    EXPECT_EQ(ConstructionFileText(back, 5, summary.texts()).text(),
+              ConstructionFileText(floor, 5, summary.texts()).text());
     const Envelope env = ReadRectangularEnvelope(OpenInput(ctx, "floor_CR.dat"), RecordReader());
-    EXPECT_DOUBLE_EQ(env.walls[0].U_Wm2K, 0.21);
-    EXPECT_DOUBLE_EQ(env.walls[3].tBeyond_C, 25);
-    EXPECT_DOUBLE_EQ(env.floorU_Wm2K, 0.29);
-    EXPECT_DOUBLE_EQ(env.ceilingU_Wm2K, 0.3);
+    EXPECT_EQ(
+        std::make_tuple(env.walls[0].U_Wm2K, env.walls[3].tBeyond_C, env.floorU_Wm2K, env.ceilingU_Wm2K),
+        std::make_tuple(0.21, 25.0, 0.29, 0.3));
     // The seeded floor_CR.dat is already in this layout: rewriting its summary unchanged keeps every byte.
     const std::string seed = VESKARO_SEED_DIR;
     std::string seeded;
@@ -131,59 +124,45 @@ TEST(EnvelopeFiles, DialogSummaryComesFromFloorFileOrStandardWithDefaultsForBlan
 }
 
 TEST(EnvelopeFiles, StandardEnvelopeRoundTripAndCopyWall1) {
-    EnvelopeSummary s = DefaultEnvelopeSummary("30");
-    s.uText[0] = ".2";
-    s.temperatureText[0] = "35";
+    EnvelopeSummary s = Summary(".2", "35");
+    s.uText[3] = ".1";
     CopyWall1ToAll(s);
-    EXPECT_EQ(StandardEnvelopeText(s).text(), [] {
-        std::string t;
-        for (int k = 0; k < 6; ++k)
-            t += "\".2\"\r\n\"35\"\r\n";
-        return t;
-    }());
-    EnvelopeSummary loaded = DefaultEnvelopeSummary("30");
-    ReadStandardEnvelope(RecordReader("\".1\",\"5\",\".3\""), loaded); // short file: later boxes stay
-    EXPECT_EQ(loaded.uText[0], ".1");
-    EXPECT_EQ(loaded.uText[1], ".3");
-    EXPECT_EQ(loaded.temperatureText[1], "30");
-    EXPECT_EQ(loaded.uText[4], "0,25");
+    std::string twelve;
+    for (int k = 0; k < 6; ++k)
+        twelve += "\".2\"\r\n\"35\"\r\n";
+    EXPECT_EQ(StandardEnvelopeText(s).text(), twelve);
+    ReadStandardEnvelope(RecordReader("\".1\",\"5\",\".3\""), s); // short file: later boxes stay
+    EXPECT_EQ(s.uText, (std::array<std::string, 6>{".1", ".3", ".2", ".2", ".2", ".2"}));
+    EXPECT_EQ(s.temperatureText[1], "35");
 }
 
 TEST(EnvelopeFiles, UValueReportRecords) {
-    CaptionTable cap;
-    cap[Cap::UValueTitleWord] = "Construction";
-    cap[Cap::UValueWord] = "U-value";
-    cap[Cap::SurfaceCoefficientWord] = "Coefficient";
-    cap[Cap::OutsideSideWord] = "outside";
-    cap[Cap::InsideSideWord] = "inside";
-    cap[Cap::LayersWord] = "Layers";
-    cap[Cap::MaterialWord] = "Material";
+    AppContext ctx;
+    ctx.dataDir = VESKARO_SEED_DIR;
+    LoadCaptions(ctx);
     const Construction c = Sample();
     const UValueResult u = ComputeUValue(c, kCeilingSurface, kLevels);
-    const std::vector<std::string> r = UValueReportRecords(c, u, cap);
-    const std::string m(8, ' '), rule = m + std::string(145, '-'), cell = "&%!";
+    const std::vector<std::string> r = UValueReportRecords(c, u, ctx.captions);
+    const std::string m(8, ' '), rule = m + std::string(145, '-'), cell = "&%!",
+                                 end = cell + "  " + cell + "  \r";
     ASSERT_EQ(r.size(), 43u);
     const std::pair<std::size_t, std::string> expected[] = {
-        {0, "\r"},
         {1, m + "Construction U-value"},
-        {4, rule},
-        {6, m + "Coefficient outside - Alpha e :"},
+        {6, m + "Heat transfer coefficient outside - Alpha e :"},
         {8, m + "Still ;    6 W/m²K"},
         {13, m + "Moderate ;    7 W/m²K"},
         {18, m + "Construction Layers"},
         {25, m + std::string(21, ' ') + cell + "s/[mm]" + cell + "lam /[W/mK]" + cell + "Material" + cell +
-                 "Moderate" + cell + "  " + cell + "  \r"},
-        {28, m + " 1" + cell + "0.6" + cell + "50" + cell + "Steel" + cell + cell + "  " + cell + "  \r"},
-        {32, m + " 3" + cell + "5" + cell + "" + cell + "x" + cell + cell + "  " + cell +
-                 "  \r"}, // listed, not counted
-        {39, "&$$" + m + std::string(14, ' ') + "U-value:   " + u.shownText + " W/m²/K"},
+                 "Moderate" + end},
+        {28, m + " 1" + cell + "0.6" + cell + "50" + cell + "Steel" + cell + end},
+        {32, m + " 3" + cell + "5" + cell + cell + "x" + cell + end},    // listed although not counted
+        {39, "&$$" + m + std::string(14, ' ') + "U-value:   .2 W/m²/K"}, // 1/(1/6 + 1/7 + 0.1/0.022)
         {42, rule},
     };
     for (const auto& [index, text] : expected) {
         SCOPED_TRACE(index + 1);
         EXPECT_EQ(r[index], text);
     }
-    EXPECT_EQ(u.shownText, ".2"); // 1 / (1/6 + 1/7 + 0.000012 + 0.1/0.022) = 0.206
 }
 
 } // namespace
