@@ -1,0 +1,117 @@
+// Material catalogues: loading, saving and picking.
+
+#include "envelope/material_catalogue.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/app_context.h"
+#include "app/captions.h"
+#include "app/record_file.h"
+
+namespace veskaro {
+
+namespace {
+
+const char* const kStandardMark = "X";
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+bool IsBlank(std::string_view text) {
+    return Trimmed(text).empty();
+}
+
+std::string Stem(MaterialKind kind) {
+    return kind == MaterialKind::Building ? "BauS" : "DaemmS";
+}
+
+// Reads one file's rows into the grid from row `row` on; false when rows were left for want of space.
+bool ReadRows(RecordReader file, TextGrid& grid, int& row, std::string_view mark) {
+    while (!file.atEnd()) {
+        std::string name, lambda, density;
+        file.read(name);
+        file.read(lambda);
+        file.read(density);
+        if (IsBlank(name) && IsBlank(lambda)) return true;
+        if (row >= kCatalogueRows) return false;
+        ++row;
+        grid.set(row, kColCatName, name);
+        grid.set(row, kColCatLambda, lambda);
+        grid.set(row, kColCatDensity, density);
+        grid.set(row, kColCatStandard, std::string(mark));
+    }
+    return true;
+}
+
+bool IsStandardRow(std::string_view mark) {
+    std::string text = Trimmed(mark);
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char ch) { return std::toupper(ch); });
+    return text == kStandardMark;
+}
+
+} // namespace
+
+std::string StandardCatalogueName(MaterialKind kind, std::string_view languageCode) {
+    return Stem(kind) + "." + std::string(languageCode);
+}
+
+std::string UserCatalogueName(MaterialKind kind, std::string_view languageCode) {
+    return Stem(kind) + "A." + std::string(languageCode);
+}
+
+CatalogueLoad ReadCatalogue(RecordReader standardFile, RecordReader userFile) {
+    CatalogueLoad load;
+    int row = 0;
+    const bool standardFits = ReadRows(std::move(standardFile), load.grid, row, kStandardMark);
+    // A standard file cut short leaves the user rows out as well: they would have followed it.
+    const bool userFits = standardFits && ReadRows(std::move(userFile), load.grid, row, "");
+    load.rowCount = row;
+    load.moreRowsNotLoaded = !standardFits || !userFits;
+    return load;
+}
+
+CatalogueLoad LoadCatalogue(const AppContext& ctx, MaterialKind kind) {
+    return ReadCatalogue(OpenInput(ctx, StandardCatalogueName(kind, ctx.languageCode)),
+                         OpenInput(ctx, UserCatalogueName(kind, ctx.languageCode)));
+}
+
+Message CatalogueCutMessage(const CaptionTable& captions, MaterialKind kind) {
+    const Cap title =
+        kind == MaterialKind::Building ? Cap::BuildingMaterialsTitle : Cap::InsulationMaterialsTitle;
+    return {MessageKind::Exclamation, captions[Cap::WallDialogTitle],
+            captions[title] + " > " + std::to_string(kCatalogueRows) + " !"};
+}
+
+CatalogueFiles CatalogueFileTexts(const TextGrid& grid) {
+    CatalogueFiles files;
+    for (int r = 1; r < grid.rows(); ++r) {
+        const std::string& name = grid.at(r, kColCatName);
+        const std::string& lambda = grid.at(r, kColCatLambda);
+        const std::string& density = grid.at(r, kColCatDensity);
+        if (IsStandardRow(grid.at(r, kColCatStandard))) {
+            files.standard.str(name).str(lambda).str(density).endLine();
+        } else if (!IsBlank(name) && !IsBlank(lambda)) {
+            files.user.str(name).str(lambda).str(density).endLine();
+        }
+    }
+    return files;
+}
+
+bool SaveCatalogue(const AppContext& ctx, MaterialKind kind, const TextGrid& grid) {
+    const CatalogueFiles files = CatalogueFileTexts(grid);
+    const bool standardOk = SaveOutput(ctx, StandardCatalogueName(kind, ctx.languageCode), files.standard);
+    const bool userOk = SaveOutput(ctx, UserCatalogueName(kind, ctx.languageCode), files.user);
+    return standardOk && userOk;
+}
+
+MaterialPick PickMaterial(const TextGrid& grid, int row) {
+    if (row < 1 || row >= grid.rows()) return {};
+    return {grid.at(row, kColCatName), grid.at(row, kColCatLambda)};
+}
+
+} // namespace veskaro
