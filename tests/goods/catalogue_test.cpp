@@ -1,0 +1,225 @@
+// The product catalogue of a group: its two files, the group switch, the settings file, the clipboard
+// commands and hostile files.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "../app/temp_data_dir.h"
+#include "../room/sample_room.h"
+#include "goods/catalogue.h"
+#include "goods/product_groups.h"
+
+namespace veskaro {
+namespace {
+
+std::string ProductBytes(const std::string& name, const std::string& mark) {
+    std::string bytes = "\"" + name + "\"\r\n";
+    for (int c = 2; c <= 10; ++c)
+        bytes += "\"" + name + "." + std::to_string(c) + "\"\r\n";
+    return bytes + "\"" + mark + "\"\r\n";
+}
+
+std::string Products(const std::string& stem, int count, const std::string& mark) {
+    std::string bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += ProductBytes(stem + std::to_string(i), mark);
+    return bytes;
+}
+
+AppContext EnglishIn(const testing::TempDataDir& dir) {
+    AppContext ctx = dir.context();
+    ctx.captions = testing::EnglishContext().captions;
+    return ctx;
+}
+
+TEST(Catalogue, StandardProductsFirstAndNumberedThenUserProducts) {
+    testing::TempDataDir dir;
+    dir.write("KelvoG3.ENG", Products("S", 2, "X"));
+    dir.write("KelvoA3.ENG", Products("U", 2, ""));
+    const Catalogue cat = LoadCatalogue(dir.context(), 3);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"1", "S1"}, {"2", "S2"}, {"", "U1"}, {"", "U2"}, {"", ""}};
+    for (std::size_t r = 0; r < expected.size(); ++r) {
+        EXPECT_EQ(cat.grid[r + 1][kCatRowNumber], expected[r].first) << r + 1;
+        EXPECT_EQ(cat.grid[r + 1][kCatName], expected[r].second) << r + 1;
+    }
+    EXPECT_EQ(cat.grid[1][kCatRemark], "S1.10");
+    EXPECT_FALSE(cat.restNotShown);
+}
+
+TEST(Catalogue, SaveSortsRowsByMarkAndSkipsBlankNames) {
+    testing::TempDataDir dir;
+    const AppContext ctx = dir.context();
+    Catalogue cat;
+    cat.group = 2;
+    const struct {
+        const char* name;
+        const char* mark;
+    } rows[] = {{"Cod", " x "}, {"Eel", ""}, {"   ", "X"}, {"Pike", "Y"}, {"Tuna", "X"}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        cat.grid[i + 1][kCatName] = rows[i].name;
+        cat.grid[i + 1][kCatStorageTemp] = "0";
+        cat.grid[i + 1][kCatStandardMark] = rows[i].mark;
+    }
+    ASSERT_TRUE(SaveCatalogue(ctx, cat));
+    const auto names = [&](const std::string& file) {
+        std::vector<std::string> found;
+        RecordReader in = OpenInput(ctx, file);
+        std::string item;
+        for (int i = 0; in.next(item); ++i)
+            if (i % kCatalogueProductFields == 0) found.push_back(item);
+        return found;
+    };
+    EXPECT_EQ(names("KelvoG2.ENG"), (std::vector<std::string>{"Cod", "Tuna"}));
+    EXPECT_EQ(names("KelvoA2.ENG"), (std::vector<std::string>{"Eel", "Pike"}));
+    // Saved rows are emptied; the blank-named row is neither written nor cleared.
+    EXPECT_EQ(cat.grid[1][kCatStorageTemp], "");
+    EXPECT_EQ(cat.grid[3][kCatStorageTemp], "0");
+}
+
+TEST(Catalogue, MoreThanFiftyProductsShowFiftyAndKeepTheRestInTheFiles) {
+    testing::TempDataDir dir;
+    const AppContext ctx = dir.context();
+    dir.write("KelvoG1.ENG", Products("S", 40, "X"));
+    dir.write("KelvoA1.ENG", Products("U", 15, ""));
+    Catalogue cat = LoadCatalogue(ctx, 1);
+    EXPECT_TRUE(cat.restNotShown);
+    EXPECT_EQ(cat.grid[50][kCatName], "U10");
+    const std::string standardBefore = dir.read("KelvoG1.ENG");
+    const std::string userBefore = dir.read("KelvoA1.ENG");
+    ASSERT_TRUE(SaveCatalogue(ctx, cat));
+    EXPECT_EQ(dir.read("KelvoG1.ENG"), standardBefore);
+    EXPECT_EQ(dir.read("KelvoA1.ENG"), userBefore); // U11..U15 are still there, in order
+}
+
+TEST(Catalogue, GroupSwitchSavesTheGroupLeftBeforeLoadingTheNext) {
+    testing::TempDataDir dir;
+    const AppContext ctx = dir.context();
+    dir.write("KelvoG2.ENG", Products("Fish", 1, "X"));
+    dir.write("KelvoG5.ENG", Products("Veg", 3, "X"));
+    Catalogue cat = LoadCatalogue(ctx, 2);
+    cat.grid[1][kCatCpAbove] = "3.77";
+    cat.grid[2][kCatName] = "Carp"; // a new user product
+    ASSERT_TRUE(SwitchGroup(ctx, cat, 5));
+    EXPECT_EQ(cat.group, 5);
+    EXPECT_EQ(cat.grid[3][kCatName], "Veg3");
+    const Catalogue fish = LoadCatalogue(ctx, 2);
+    EXPECT_EQ(fish.grid[1][kCatCpAbove], "3.77");
+    EXPECT_EQ(fish.grid[2][kCatName], "Carp");
+}
+
+TEST(Catalogue, HostileFilesLoadWhatCanBeRead) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        int products;
+    } cases[] = {
+        {"garbage bytes", std::string("\x01\xff,,\"\r\n\"", 8) + "\"unterminated", 1},
+        {"a product cut short", "\"Half\",\"1\"", 1},
+        {"only blank lines", "\r\n\r\n   \r\n", 0},
+        {"very many products", Products("P", 3000, "X"), 50},
+        {"one huge item", "\"" + std::string(6u << 20, 'a') + "\"", 0}, // larger than any catalogue: not read
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::TempDataDir dir;
+        const AppContext ctx = dir.context();
+        dir.write("KelvoG4.ENG", c.bytes);
+        const auto start = std::chrono::steady_clock::now();
+        Catalogue cat = LoadCatalogue(ctx, 4);
+        int shown = 0;
+        for (int r = 1; r <= kCatalogueRows; ++r)
+            if (!cat.grid[static_cast<std::size_t>(r)][kCatName].empty()) ++shown;
+        EXPECT_EQ(shown, c.products);
+        ASSERT_TRUE(SaveCatalogue(ctx, cat));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        if (cat.standardTooLarge) {
+            EXPECT_EQ(dir.read("KelvoG4.ENG").size(), c.bytes.size()); // left untouched
+        }
+    }
+}
+
+TEST(CatalogueClipboard, CopyCutDeleteAndPaste) {
+    CatalogueGrid grid{};
+    grid[1][1] = "a";
+    grid[1][2] = "b";
+    grid[2][1] = "c";
+    grid[2][2] = "d";
+    EXPECT_EQ(CopyBlock(grid, 1, 1, 1, 1, false), "a");
+    EXPECT_EQ(CopyBlock(grid, 2, 2, 1, 1, false), "a\tb\t\rc\td\t\r");
+    EXPECT_EQ(CopyBlock(grid, 1, 2, 2, 2, true), "b\t\rd\t\r");
+    EXPECT_EQ(grid[1][2], "");
+    EXPECT_EQ(grid[2][1], "c");
+    DeleteBlock(grid, 1, 1, 2, 1);
+    EXPECT_EQ(grid[2][1], "");
+
+    const struct {
+        std::string text;
+        int row, col;
+        std::vector<std::tuple<int, int, std::string>> cells; // filled cells afterwards
+    } cases[] = {
+        {"1\t2\r\n3\t4\r\n", 5, 2, {{5, 2, "1"}, {5, 3, "2"}, {6, 2, "3"}, {6, 3, "4"}}},
+        {"x\ty\t\rz\tw\t\r", 1, 1, {{1, 1, "x"}, {1, 2, "y"}, {2, 1, "z"}, {2, 2, "w"}}}, // own copy, CR only
+        {"only\r", 3, 4, {{3, 4, "only"}}},
+        {"a\tb", 1, 1, {{1, 1, "a"}}},         // text after the last separator is not pasted
+        {"p\tq\r\n", 50, 11, {{50, 11, "p"}}}, // cells beyond the grid are dropped
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CatalogueGrid g{};
+        PasteText(g, c.row, c.col, c.text);
+        int filled = 0;
+        for (const auto& row : g)
+            for (const auto& cell : row)
+                filled += cell.empty() ? 0 : 1;
+        EXPECT_EQ(filled, static_cast<int>(c.cells.size()));
+        for (const auto& [r, col, text] : c.cells)
+            EXPECT_EQ(g[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)], text);
+    }
+}
+
+TEST(GoodsSettings, OpeningGroupFromTheSettingsFile) {
+    const struct {
+        const char* file; // nullptr: no file
+        int group;
+        const char* groupName;
+    } cases[] = {
+        {nullptr, 1, "Meat"},
+        {"\"ab\",\"200\",\"10%\"\r\n", 1, "Meat"},
+        {"\"  Vegetables \",\"200\",\"10%\"\r\n", 5, "  Vegetables "},
+        {"\"Gravel\",\"200\",\"10%\"\r\n", kNoProductGroup, "Gravel"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file ? c.file : "no file");
+        testing::TempDataDir dir;
+        const AppContext ctx = EnglishIn(dir);
+        if (c.file) dir.write("kgutpar.dat", c.file);
+        GoodsSettings settings{"", "300", "5%"};
+        ReadGoodsSettings(ctx, settings);
+        EXPECT_EQ(OpeningGroup(ctx, settings), c.group);
+        EXPECT_EQ(settings.groupName, c.groupName);
+        if (!c.file) {
+            EXPECT_EQ(settings.turnover, "5%"); // a missing file leaves the texts as they were
+        }
+    }
+    testing::TempDataDir dir;
+    ASSERT_TRUE(WriteGoodsSettings(dir.context(), {"Fish", "200", "2.5%"}));
+    EXPECT_EQ(dir.read("kgutpar.dat"), "\"Fish\",\"200\",\"2.5%\"\r\n");
+    EXPECT_EQ(StandardCatalogueFile(kNoProductGroup, "ENG"), "KelvoG.ENG");
+}
+
+TEST(GoodsHeaders, CompositionsWithTheEnglishCaptions) {
+    const AppContext ctx = testing::EnglishContext();
+    EXPECT_EQ(ComposeHeader(CatalogueHeaders()[kCatStorageTemp], ctx.captions), "Storage temperature /[°C]");
+    EXPECT_EQ(ComposeHeader(CatalogueHeaders()[kCatCpBelow], ctx.captions),
+              "Specific heat below Freezing /[kJ/kg K]");
+    EXPECT_EQ(ComposeHeader(CatalogueHeaders()[kCatRespiration], ctx.captions),
+              "Respiration heat /[kJ/kg day]");
+    EXPECT_EQ(CatalogueHeaders()[kCatStandardMark].width_twips, 0);
+}
+
+} // namespace
+} // namespace veskaro
