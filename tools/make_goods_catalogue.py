@@ -136,8 +136,8 @@ Cheese, Swiss|1|65|6 months|37.2|-10.0|-|-|-
 Cheese, Roquefort|1|85|2 months|39.4|-16.3|-|-|-
 Cheese, processed American|4|70|12 months|39.2|-6.9|-|-|-
 Cheese, Parmesan, hard|4|65|10 months|29.2|-16.0|-|-|-
-Butter|4|75|1 month|15.9|-20.0|-|-|-
-Butter, frozen|-23|70|12-20 months|15.9|-20.0|-|-|-
+Butter|4|75|1 month|15.9|-20.0|2.30|1.04|-
+Butter, frozen|-23|70|12-20 months|15.9|-20.0|2.30|1.04|-
 Ice cream, vanilla|-26|90|3-23 months|61.0|-5.6|-|-|-
 Ice cream, chocolate|-26|90|3-23 months|55.7|-5.6|-|-|-
 """
@@ -197,7 +197,6 @@ Frozen yogurt|-26|90|3-8 months|64.5|-5.6|-|-|-
 Yeast, baker's, compressed|0|85|2 months|69.0|-2.0|-|-|-
 Tofu|1|90|1-2 weeks|84.6|-1.0|-|-|-
 Sauerkraut|1|90|2-3 months|92.5|-1.0|-|-|-
-Mayonnaise|4|65|4 months|15.3|-5.0|-|-|-
 Ketchup|4|65|4 months|68.3|-2.0|-|-|-
 Pizza, frozen|-18|90|6-12 months|47.7|-5.0|-|-|-
 Fruit, frozen|-23|90|1 year|86.0|-1.1|-|-|-
