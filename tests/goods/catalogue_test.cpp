@@ -35,59 +35,21 @@ AppContext EnglishIn(const testing::TempDataDir& dir) {
     return ctx;
 }
 
-TEST(Catalogue, StandardProductsFirstAndNumberedThenUserProducts) {
-    testing::TempDataDir dir;
-    dir.write("KelvoG3.ENG", Products("S", 2, "X"));
-    dir.write("KelvoA3.ENG", Products("U", 2, ""));
-    const Catalogue cat = LoadCatalogue(dir.context(), 3);
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"1", "S1"}, {"2", "S2"}, {"", "U1"}, {"", "U2"}, {"", ""}};
-    for (std::size_t r = 0; r < expected.size(); ++r) {
-        EXPECT_EQ(cat.grid[r + 1][kCatRowNumber], expected[r].first) << r + 1;
-        EXPECT_EQ(cat.grid[r + 1][kCatName], expected[r].second) << r + 1;
-    }
-    EXPECT_EQ(cat.grid[1][kCatRemark], "S1.10");
-    EXPECT_FALSE(cat.restNotShown);
-}
-
-TEST(Catalogue, SaveSortsRowsByMarkAndSkipsBlankNames) {
-    testing::TempDataDir dir;
-    const AppContext ctx = dir.context();
-    Catalogue cat;
-    cat.group = 2;
-    const struct {
-        const char* name;
-        const char* mark;
-    } rows[] = {{"Cod", " x "}, {"Eel", ""}, {"   ", "X"}, {"Pike", "Y"}, {"Tuna", "X"}};
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        cat.grid[i + 1][kCatName] = rows[i].name;
-        cat.grid[i + 1][kCatStorageTemp] = "0";
-        cat.grid[i + 1][kCatStandardMark] = rows[i].mark;
-    }
-    ASSERT_TRUE(SaveCatalogue(ctx, cat));
-    const auto names = [&](const std::string& file) {
-        std::vector<std::string> found;
-        RecordReader in = OpenInput(ctx, file);
-        std::string item;
-        for (int i = 0; in.next(item); ++i)
-            if (i % kCatalogueProductFields == 0) found.push_back(item);
-        return found;
-    };
-    EXPECT_EQ(names("KelvoG2.ENG"), (std::vector<std::string>{"Cod", "Tuna"}));
-    EXPECT_EQ(names("KelvoA2.ENG"), (std::vector<std::string>{"Eel", "Pike"}));
-    // Saved rows are emptied; the blank-named row is neither written nor cleared.
-    EXPECT_EQ(cat.grid[1][kCatStorageTemp], "");
-    EXPECT_EQ(cat.grid[3][kCatStorageTemp], "0");
-}
-
-TEST(Catalogue, MoreThanFiftyProductsShowFiftyAndKeepTheRestInTheFiles) {
+TEST(Catalogue, StandardProductsNumberedFirstAndTheRestBeyondFiftyKept) {
     testing::TempDataDir dir;
     const AppContext ctx = dir.context();
     dir.write("KelvoG1.ENG", Products("S", 40, "X"));
     dir.write("KelvoA1.ENG", Products("U", 15, ""));
     Catalogue cat = LoadCatalogue(ctx, 1);
+    // clang-format off
+    const struct { int row; const char* number; const char* name; } rows[] = {
+        {1, "1", "S1"}, {40, "40", "S40"}, {41, "", "U1"}, {50, "", "U10"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        EXPECT_EQ(cat.grid[static_cast<std::size_t>(r.row)][kCatRowNumber], r.number) << r.row;
+        EXPECT_EQ(cat.grid[static_cast<std::size_t>(r.row)][kCatName], r.name) << r.row;
+    }
     EXPECT_TRUE(cat.restNotShown);
-    EXPECT_EQ(cat.grid[50][kCatName], "U10");
     const std::string standardBefore = dir.read("KelvoG1.ENG");
     const std::string userBefore = dir.read("KelvoA1.ENG");
     ASSERT_TRUE(SaveCatalogue(ctx, cat));
@@ -95,20 +57,30 @@ TEST(Catalogue, MoreThanFiftyProductsShowFiftyAndKeepTheRestInTheFiles) {
     EXPECT_EQ(dir.read("KelvoA1.ENG"), userBefore); // U11..U15 are still there, in order
 }
 
-TEST(Catalogue, GroupSwitchSavesTheGroupLeftBeforeLoadingTheNext) {
+TEST(Catalogue, SaveSortsRowsByMarkAndTheGroupSwitchSavesTheGroupLeft) {
     testing::TempDataDir dir;
     const AppContext ctx = dir.context();
-    dir.write("KelvoG2.ENG", Products("Fish", 1, "X"));
     dir.write("KelvoG5.ENG", Products("Veg", 3, "X"));
-    Catalogue cat = LoadCatalogue(ctx, 2);
-    cat.grid[1][kCatCpAbove] = "3.77";
-    cat.grid[2][kCatName] = "Carp"; // a new user product
+    Catalogue cat;
+    cat.group = 2;
+    const std::pair<const char*, const char*> rows[] = {
+        {"Cod", " x "}, {"Eel", ""}, {"   ", "X"}, {"Pike", "Y"}, {"Tuna", "X"}};
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        cat.grid[i + 1] = {"", rows[i].first, "0", "", "", "", "", "", "", "", "", rows[i].second};
+    ASSERT_TRUE(SaveCatalogue(ctx, cat));
+    EXPECT_EQ(cat.grid[1][kCatStorageTemp], "");  // saved rows are emptied;
+    EXPECT_EQ(cat.grid[3][kCatStorageTemp], "0"); // the blank-named row is neither written nor cleared
+
+    cat = LoadCatalogue(ctx, 2);
+    cat.grid[5][kCatName] = "Carp"; // typed after the load, saved by the switch
     ASSERT_TRUE(SwitchGroup(ctx, cat, 5));
     EXPECT_EQ(cat.group, 5);
     EXPECT_EQ(cat.grid[3][kCatName], "Veg3");
     const Catalogue fish = LoadCatalogue(ctx, 2);
-    EXPECT_EQ(fish.grid[1][kCatCpAbove], "3.77");
-    EXPECT_EQ(fish.grid[2][kCatName], "Carp");
+    std::string names;
+    for (int r = 1; r <= 5; ++r)
+        names += fish.grid[static_cast<std::size_t>(r)][kCatName] + ";";
+    EXPECT_EQ(names, "Cod;Tuna;Eel;Pike;Carp;"); // standard file first
 }
 
 TEST(Catalogue, HostileFilesLoadWhatCanBeRead) {
@@ -144,29 +116,23 @@ TEST(Catalogue, HostileFilesLoadWhatCanBeRead) {
 
 TEST(CatalogueClipboard, CopyCutDeleteAndPaste) {
     CatalogueGrid grid{};
-    grid[1][1] = "a";
-    grid[1][2] = "b";
-    grid[2][1] = "c";
-    grid[2][2] = "d";
+    PasteText(grid, 1, 1, "a\tb\r\nc\td\r\n");
     EXPECT_EQ(CopyBlock(grid, 1, 1, 1, 1, false), "a");
     EXPECT_EQ(CopyBlock(grid, 2, 2, 1, 1, false), "a\tb\t\rc\td\t\r");
     EXPECT_EQ(CopyBlock(grid, 1, 2, 2, 2, true), "b\t\rd\t\r");
-    EXPECT_EQ(grid[1][2], "");
-    EXPECT_EQ(grid[2][1], "c");
+    EXPECT_EQ(grid[1][2] + grid[2][2], "");
     DeleteBlock(grid, 1, 1, 2, 1);
     EXPECT_EQ(grid[2][1], "");
 
-    const struct {
-        std::string text;
-        int row, col;
-        std::vector<std::tuple<int, int, std::string>> cells; // filled cells afterwards
-    } cases[] = {
+    // clang-format off
+    const struct { std::string text; int row, col; std::vector<std::tuple<int, int, std::string>> cells; } cases[] = {
         {"1\t2\r\n3\t4\r\n", 5, 2, {{5, 2, "1"}, {5, 3, "2"}, {6, 2, "3"}, {6, 3, "4"}}},
-        {"x\ty\t\rz\tw\t\r", 1, 1, {{1, 1, "x"}, {1, 2, "y"}, {2, 1, "z"}, {2, 2, "w"}}}, // own copy, CR only
+        {"x\ty\t\rz\tw\t\r", 1, 1, {{1, 1, "x"}, {1, 2, "y"}, {2, 1, "z"}, {2, 2, "w"}}}, // own copy: CR only
         {"only\r", 3, 4, {{3, 4, "only"}}},
-        {"a\tb", 1, 1, {{1, 1, "a"}}},         // text after the last separator is not pasted
+        {"a\tb", 1, 1, {{1, 1, "a"}}},        // text after the last separator is not pasted
         {"p\tq\r\n", 50, 11, {{50, 11, "p"}}}, // cells beyond the grid are dropped
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         CatalogueGrid g{};
@@ -182,16 +148,14 @@ TEST(CatalogueClipboard, CopyCutDeleteAndPaste) {
 }
 
 TEST(GoodsSettings, OpeningGroupFromTheSettingsFile) {
-    const struct {
-        const char* file; // nullptr: no file
-        int group;
-        const char* groupName;
-    } cases[] = {
-        {nullptr, 1, "Meat"},
-        {"\"ab\",\"200\",\"10%\"\r\n", 1, "Meat"},
+    // clang-format off
+    const struct { const char* file; int group; const char* groupName; } cases[] = {
+        {nullptr, 1, "Meat"},                                  // no file
+        {"\"ab\",\"200\",\"10%\"\r\n", 1, "Meat"},              // a name too short
         {"\"  Vegetables \",\"200\",\"10%\"\r\n", 5, "  Vegetables "},
         {"\"Gravel\",\"200\",\"10%\"\r\n", kNoProductGroup, "Gravel"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file ? c.file : "no file");
         testing::TempDataDir dir;
