@@ -10,6 +10,7 @@
 #include "../app/temp_data_dir.h"
 #include "../room/sample_room.h"
 #include "goods/catalogue.h"
+#include "goods/goods_session.h"
 #include "goods/product_groups.h"
 
 namespace veskaro {
@@ -183,6 +184,23 @@ TEST(GoodsHeaders, CompositionsWithTheEnglishCaptions) {
     EXPECT_EQ(ComposeHeader(CatalogueHeaders()[kCatRespiration], ctx.captions),
               "Respiration heat /[kJ/kg day]");
     EXPECT_EQ(CatalogueHeaders()[kCatStandardMark].width_twips, 0);
+}
+
+TEST(GoodsSession, OpenInsertAndCommitRoundTrip) {
+    testing::TempDataDir dir;
+    AppContext ctx = EnglishIn(dir);
+    dir.write("KelvoG2.ENG", Products("Cod", 2, "X"));
+    dir.write("kgutpar.dat", "\"Fish\",\"\",\"\"\r\n");
+    GoodsSession session = OpenGoodsSession(ctx, {"", "200", "10%"});
+    EXPECT_EQ(session.catalogue.group, 2);
+    EXPECT_EQ(session.settings.loadingDensity, ""); // the file's texts win over the defaults
+    ASSERT_TRUE(session.list.insertProduct(session.catalogue.grid[2], {"100", "10", "0"}).appended);
+    session.catalogue.grid[3][kCatName] = "Hake";
+    ASSERT_TRUE(CommitGoodsSession(ctx, session));
+    EXPECT_EQ(ctx.activationState, kDialogChangedData);
+    const GoodsSession again = OpenGoodsSession(ctx, {});
+    EXPECT_EQ(again.list.grid()[1][kGoodsName], "Cod2");
+    EXPECT_EQ(again.catalogue.grid[3][kCatName], "Hake");
 }
 
 } // namespace
