@@ -3,6 +3,7 @@
 // and user catalogue files and written back to them; the clipboard commands of the grid.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -176,16 +176,6 @@ TEST(GoodsSettings, OpeningGroupFromTheSettingsFile) {
     EXPECT_EQ(StandardCatalogueFile(kNoProductGroup, "ENG"), "KelvoG.ENG");
 }
 
-TEST(GoodsHeaders, CompositionsWithTheEnglishCaptions) {
-    const AppContext ctx = testing::EnglishContext();
-    EXPECT_EQ(ComposeHeader(CatalogueHeaders()[kCatStorageTemp], ctx.captions), "Storage temperature /[°C]");
-    EXPECT_EQ(ComposeHeader(CatalogueHeaders()[kCatCpBelow], ctx.captions),
-              "Specific heat below Freezing /[kJ/kg K]");
-    EXPECT_EQ(ComposeHeader(CatalogueHeaders()[kCatRespiration], ctx.captions),
-              "Respiration heat /[kJ/kg day]");
-    EXPECT_EQ(CatalogueHeaders()[kCatStandardMark].width_twips, 0);
-}
-
 TEST(GoodsSession, OpenInsertAndCommitRoundTrip) {
     testing::TempDataDir dir;
     AppContext ctx = EnglishIn(dir);
