@@ -1,0 +1,41 @@
+#pragma once
+// Messages of the goods dialog as data: caption words joined by blanks, then a fixed ending, with the
+// field that takes the focus afterwards. The dialog composes and shows them.
+
+#include <string_view>
+#include <vector>
+
+#include "app/caption_slots.h"
+#include "app/message.h"
+
+namespace veskaro {
+
+class CaptionTable;
+
+enum class InsertField { None, Amount, EntryTemperature, EndTemperature };
+
+struct GoodsMessage {
+    MessageKind kind = MessageKind::Exclamation;
+    std::vector<Cap> words;      // joined by single blanks
+    std::string_view ending;     // appended to the words as it stands
+    std::vector<Cap> titleWords; // joined by single blanks
+    InsertField focus = InsertField::None;
+
+    bool operator==(const GoodsMessage&) const = default;
+};
+
+// The message box as shown: text and title from the caption table.
+Message ComposeMessage(const GoodsMessage& message, const CaptionTable& captions);
+
+// "Amount = 0 !": the amount is missing, not positive or not a number of sensible size.
+GoodsMessage AmountMessage();
+// "Entry temperature of Product = 0 !": the entry temperature is blank or not a temperature.
+GoodsMessage EntryTemperatureMessage();
+// "End temperature of Product = 0 !": the end temperature is not a temperature.
+GoodsMessage EndTemperatureMessage();
+// "Goods list = max. 50 !": the list is full; the insert is refused.
+GoodsMessage ListFullMessage();
+// "Product list - delete all entries ?" (Yes/No), titled "Goods - clear list".
+GoodsMessage ClearListQuestion();
+
+} // namespace veskaro

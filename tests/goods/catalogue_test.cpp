@@ -1,0 +1,197 @@
+// The product catalogue of a group: its two files, the group switch, the settings file, the clipboard
+// commands and hostile files.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "../app/temp_data_dir.h"
+#include "../room/sample_room.h"
+#include "goods/catalogue.h"
+#include "goods/goods_session.h"
+#include "goods/product_groups.h"
+
+namespace veskaro {
+namespace {
+
+std::string ProductBytes(const std::string& name, const std::string& mark) {
+    std::string bytes = "\"" + name + "\"\r\n";
+    for (int c = 2; c <= 10; ++c)
+        bytes += "\"" + name + "." + std::to_string(c) + "\"\r\n";
+    return bytes + "\"" + mark + "\"\r\n";
+}
+
+std::string Products(const std::string& stem, int count, const std::string& mark) {
+    std::string bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += ProductBytes(stem + std::to_string(i), mark);
+    return bytes;
+}
+
+AppContext EnglishIn(const testing::TempDataDir& dir) {
+    AppContext ctx = dir.context();
+    ctx.captions = testing::EnglishContext().captions;
+    return ctx;
+}
+
+TEST(Catalogue, StandardProductsNumberedFirstAndTheRestBeyondFiftyKept) {
+    testing::TempDataDir dir;
+    const AppContext ctx = dir.context();
+    dir.write("KelvoG1.ENG", Products("S", 40, "X"));
+    dir.write("KelvoA1.ENG", Products("U", 15, ""));
+    Catalogue cat = LoadCatalogue(ctx, 1);
+    // clang-format off
+    const struct { int row; const char* number; const char* name; } rows[] = {
+        {1, "1", "S1"}, {40, "40", "S40"}, {41, "", "U1"}, {50, "", "U10"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        EXPECT_EQ(cat.grid[static_cast<std::size_t>(r.row)][kCatRowNumber], r.number) << r.row;
+        EXPECT_EQ(cat.grid[static_cast<std::size_t>(r.row)][kCatName], r.name) << r.row;
+    }
+    EXPECT_TRUE(cat.restNotShown);
+    const std::string standardBefore = dir.read("KelvoG1.ENG");
+    const std::string userBefore = dir.read("KelvoA1.ENG");
+    ASSERT_TRUE(SaveCatalogue(ctx, cat));
+    EXPECT_EQ(dir.read("KelvoG1.ENG"), standardBefore);
+    EXPECT_EQ(dir.read("KelvoA1.ENG"), userBefore); // U11..U15 are still there, in order
+}
+
+TEST(Catalogue, SaveSortsRowsByMarkAndTheGroupSwitchSavesTheGroupLeft) {
+    testing::TempDataDir dir;
+    const AppContext ctx = dir.context();
+    dir.write("KelvoG5.ENG", Products("Veg", 3, "X"));
+    Catalogue cat;
+    cat.group = 2;
+    const std::pair<const char*, const char*> rows[] = {
+        {"Cod", " x "}, {"Eel", ""}, {"   ", "X"}, {"Pike", "Y"}, {"Tuna", "X"}};
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        cat.grid[i + 1] = {"", rows[i].first, "0", "", "", "", "", "", "", "", "", rows[i].second};
+    ASSERT_TRUE(SaveCatalogue(ctx, cat));
+    EXPECT_EQ(cat.grid[1][kCatStorageTemp], "");  // saved rows are emptied;
+    EXPECT_EQ(cat.grid[3][kCatStorageTemp], "0"); // the blank-named row is neither written nor cleared
+
+    cat = LoadCatalogue(ctx, 2);
+    cat.grid[5][kCatName] = "Carp"; // typed after the load, saved by the switch
+    ASSERT_TRUE(SwitchGroup(ctx, cat, 5));
+    EXPECT_EQ(cat.group, 5);
+    EXPECT_EQ(cat.grid[3][kCatName], "Veg3");
+    const Catalogue fish = LoadCatalogue(ctx, 2);
+    std::string names;
+    for (int r = 1; r <= 5; ++r)
+        names += fish.grid[static_cast<std::size_t>(r)][kCatName] + ";";
+    EXPECT_EQ(names, "Cod;Tuna;Eel;Pike;Carp;"); // standard file first
+}
+
+TEST(Catalogue, HostileFilesLoadWhatCanBeRead) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        int products;
+    } cases[] = {
+        {"garbage bytes", std::string("\x01\xff,,\"\r\n\"", 8) + "\"unterminated", 1},
+        {"a product cut short", "\"Half\",\"1\"", 1},
+        {"only blank lines", "\r\n\r\n   \r\n", 0},
+        {"very many products", Products("P", 3000, "X"), 50},
+        {"one huge item", "\"" + std::string(6u << 20, 'a') + "\"", 0}, // larger than any catalogue: not read
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::TempDataDir dir;
+        const AppContext ctx = dir.context();
+        dir.write("KelvoG4.ENG", c.bytes);
+        const auto start = std::chrono::steady_clock::now();
+        Catalogue cat = LoadCatalogue(ctx, 4);
+        int shown = 0;
+        for (int r = 1; r <= kCatalogueRows; ++r)
+            if (!cat.grid[static_cast<std::size_t>(r)][kCatName].empty()) ++shown;
+        EXPECT_EQ(shown, c.products);
+        ASSERT_TRUE(SaveCatalogue(ctx, cat));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        if (cat.standardTooLarge) {
+            EXPECT_EQ(dir.read("KelvoG4.ENG").size(), c.bytes.size()); // left untouched
+        }
+    }
+}
+
+TEST(CatalogueClipboard, CopyCutDeleteAndPaste) {
+    CatalogueGrid grid{};
+    PasteText(grid, 1, 1, "a\tb\r\nc\td\r\n");
+    EXPECT_EQ(CopyBlock(grid, 1, 1, 1, 1, false), "a");
+    EXPECT_EQ(CopyBlock(grid, 2, 2, 1, 1, false), "a\tb\t\rc\td\t\r");
+    EXPECT_EQ(CopyBlock(grid, 1, 2, 2, 2, true), "b\t\rd\t\r");
+    EXPECT_EQ(grid[1][2] + grid[2][2], "");
+    DeleteBlock(grid, 1, 1, 2, 1);
+    EXPECT_EQ(grid[2][1], "");
+
+    // clang-format off
+    const struct { std::string text; int row, col; std::vector<std::tuple<int, int, std::string>> cells; } cases[] = {
+        {"1\t2\r\n3\t4\r\n", 5, 2, {{5, 2, "1"}, {5, 3, "2"}, {6, 2, "3"}, {6, 3, "4"}}},
+        {"x\ty\t\rz\tw\t\r", 1, 1, {{1, 1, "x"}, {1, 2, "y"}, {2, 1, "z"}, {2, 2, "w"}}}, // own copy: CR only
+        {"only\r", 3, 4, {{3, 4, "only"}}},
+        {"a\tb", 1, 1, {{1, 1, "a"}}},        // text after the last separator is not pasted
+        {"p\tq\r\n", 50, 11, {{50, 11, "p"}}}, // cells beyond the grid are dropped
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CatalogueGrid g{};
+        PasteText(g, c.row, c.col, c.text);
+        int filled = 0;
+        for (const auto& row : g)
+            for (const auto& cell : row)
+                filled += cell.empty() ? 0 : 1;
+        EXPECT_EQ(filled, static_cast<int>(c.cells.size()));
+        for (const auto& [r, col, text] : c.cells)
+            EXPECT_EQ(g[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)], text);
+    }
+}
+
+TEST(GoodsSettings, OpeningGroupFromTheSettingsFile) {
+    // clang-format off
+    const struct { const char* file; int group; const char* groupName; } cases[] = {
+        {nullptr, 1, "Meat"},                                  // no file
+        {"\"ab\",\"200\",\"10%\"\r\n", 1, "Meat"},              // a name too short
+        {"\"  Vegetables \",\"200\",\"10%\"\r\n", 5, "  Vegetables "},
+        {"\"Gravel\",\"200\",\"10%\"\r\n", kNoProductGroup, "Gravel"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file ? c.file : "no file");
+        testing::TempDataDir dir;
+        const AppContext ctx = EnglishIn(dir);
+        if (c.file) dir.write("kgutpar.dat", c.file);
+        GoodsSettings settings{"", "300", "5%"};
+        ReadGoodsSettings(ctx, settings);
+        EXPECT_EQ(OpeningGroup(ctx, settings), c.group);
+        EXPECT_EQ(settings.groupName, c.groupName);
+        if (!c.file) {
+            EXPECT_EQ(settings.turnover, "5%"); // a missing file leaves the texts as they were
+        }
+    }
+    testing::TempDataDir dir;
+    ASSERT_TRUE(WriteGoodsSettings(dir.context(), {"Fish", "200", "2.5%"}));
+    EXPECT_EQ(dir.read("kgutpar.dat"), "\"Fish\",\"200\",\"2.5%\"\r\n");
+    EXPECT_EQ(StandardCatalogueFile(kNoProductGroup, "ENG"), "KelvoG.ENG");
+}
+
+TEST(GoodsSession, OpenInsertAndCommitRoundTrip) {
+    testing::TempDataDir dir;
+    AppContext ctx = EnglishIn(dir);
+    dir.write("KelvoG2.ENG", Products("Cod", 2, "X"));
+    dir.write("kgutpar.dat", "\"Fish\",\"\",\"\"\r\n");
+    GoodsSession session = OpenGoodsSession(ctx, {"", "200", "10%"});
+    EXPECT_EQ(session.catalogue.group, 2);
+    EXPECT_EQ(session.settings.loadingDensity, ""); // the file's texts win over the defaults
+    ASSERT_TRUE(session.list.insertProduct(session.catalogue.grid[2], {"100", "10", "0"}).appended);
+    session.catalogue.grid[3][kCatName] = "Hake";
+    ASSERT_TRUE(CommitGoodsSession(ctx, session));
+    EXPECT_EQ(ctx.activationState, kDialogChangedData);
+    const GoodsSession again = OpenGoodsSession(ctx, {});
+    EXPECT_EQ(again.list.grid()[1][kGoodsName], "Cod2");
+    EXPECT_EQ(again.catalogue.grid[3][kCatName], "Hake");
+}
+
+} // namespace
+} // namespace veskaro
