@@ -72,7 +72,6 @@ constexpr int kGoodsHeaderHeightTwips = 720;
 constexpr int kGoodsShadedColumns[] = {kGoodsStorageTemp, kGoodsStorageHumidity};
 const QColor kGoodsShade(0xE1, 0xE5, 0xEA); // storage columns: shown for information
 constexpr const char* kDefaultRoomFile = "KelvoL.dat";
-constexpr int kRoomResultDisplay = 0; // display mode of the result window for this program's result
 const QSize kLogoBox(200, 62);        // the report logo (about 260 x 80) as the result panel shows it
 
 QMessageBox::Icon IconOf(MessageKind kind) {
@@ -139,7 +138,7 @@ StartWindow::StartWindow(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent), m_ctx(ctx), m_controller(ctx) {
     setObjectName(QStringLiteral("start"));
     m_openResultWindow = [this] {
-        m_ctx.displayMode = kRoomResultDisplay;
+        m_ctx.displayMode = DisplayMode::RoomResult;
         ShowResultWindow(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this);
     };
     buildMenus();
@@ -1083,7 +1082,7 @@ void StartWindow::onPrint() {
     // The printed pages are the result files: they are written anew before printing.
     run([this] { return m_controller.calculateWithResultFiles(); });
     m_controller.takeProjectTexts();
-    m_ctx.displayMode = kRoomResultDisplay;
+    m_ctx.displayMode = DisplayMode::RoomResult;
     Select_Action(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this);
 }
 
@@ -1189,7 +1188,7 @@ void StartWindow::showEvent(QShowEvent* event) {
             move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
         }
     }
-    if (m_ctx.activationState == kNeverActivated) activate();
+    if (m_ctx.activationState == ActivationState::NeverActivated) activate();
 }
 
 void StartWindow::closeEvent(QCloseEvent* event) {

@@ -396,23 +396,23 @@ Messages RoomController::deleteEvaporator() {
 
 RoomController::Activation RoomController::activate() {
     Activation activation;
-    if (m_ctx.activationState == kDialogChangedData) {
+    if (m_ctx.activationState == ActivationState::DialogChangedData) {
         if (readGoodsList) readGoodsList(m_ctx, m_room.goods);
         rereadEnvelope();
         // The floor-plan dialog holds the room height of a drawn room.
         m_room.RaumH = DisplayText(m_ctx.roomHeight_m);
         activation.messages = recalculate(kRecalcShow);
         activation.reread = true;
-        m_ctx.activationState = kActive;
+        m_ctx.activationState = ActivationState::Active;
         return activation;
     }
-    if (m_ctx.activationState != kNeverActivated) {
-        m_ctx.activationState = kActive;
+    if (m_ctx.activationState != ActivationState::NeverActivated) {
+        m_ctx.activationState = ActivationState::Active;
         return activation;
     }
 
     activation.firstActivation = true;
-    m_ctx.activationState = kActive;
+    m_ctx.activationState = ActivationState::Active;
     const HandoverRequest request = ReadHandoverRequest(m_ctx);
     if (!request.isRequest()) {
         m_ctx.roomFileName = kDefaultRoomFile;
@@ -457,7 +457,7 @@ void RoomController::exit(bool save) {
     // The calling program gets the project texts as they stand in `proj` and `projbeschr`.
     takeProjectTexts();
     WriteHandoverAtExit(m_ctx, {m_room.verdTemp, m_result.RaumLeist, m_room.tempdiff});
-    m_ctx.activationState = kNeverActivated;
+    m_ctx.activationState = ActivationState::NeverActivated;
 }
 
 } // namespace veskaro

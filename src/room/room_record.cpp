@@ -165,8 +165,8 @@ bool SaveRoomFile(const AppContext& ctx, std::string_view name, const RoomRecord
 }
 
 bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room) {
-    const int previousState = ctx.activationState;
-    ctx.activationState = kLoadingRoom;
+    const ActivationState previousState = ctx.activationState;
+    ctx.activationState = ActivationState::LoadingRoom;
     RecordReader in = OpenInput(ctx, name);
     const bool found = in.exists();
     if (found) {

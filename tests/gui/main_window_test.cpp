@@ -206,7 +206,7 @@ TEST_F(MainWindowTest, FirstActivationShowsTheDefaultRoomAndItsCapacity) {
     window->activate();
     EXPECT_EQ(Value("RaumL"), 12.0);
     EXPECT_EQ(Items("VESKData.dat"), (std::vector<std::string>{"1", "2"}));
-    EXPECT_EQ(ctx.activationState, kActive);
+    EXPECT_EQ(ctx.activationState, ActivationState::Active);
 }
 
 TEST_F(MainWindowTest, EnterOrLeavingAFieldRecalculatesAndTypingAloneDoesNot) {
@@ -585,7 +585,7 @@ TEST_F(MainWindowTest, GoodsListOfADialogReplacesTheWholeGrid) {
     ASSERT_TRUE(WriteGoodsList(ctx, list.goods));
 
     const QString before = Text("RaumLeist");
-    ctx.activationState = kDialogChangedData;
+    ctx.activationState = ActivationState::DialogChangedData;
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(window.get(), &activate);
     EXPECT_EQ(grid->cellText(1, kGoodsAmount), QStringLiteral("4000"));
@@ -593,7 +593,7 @@ TEST_F(MainWindowTest, GoodsListOfADialogReplacesTheWholeGrid) {
     for (int c = 1; c <= kGoodsEntryFields; ++c)
         EXPECT_TRUE(grid->cellText(4, c).isEmpty()) << "column " << c;
     EXPECT_GT(Value("RaumLeist"), Num(before));
-    EXPECT_EQ(ctx.activationState, kActive);
+    EXPECT_EQ(ctx.activationState, ActivationState::Active);
 }
 
 TEST_F(MainWindowTest, ResultAndPrintWriteTheResultFilesAndPrintTwoPagesWithTheLogo) {
@@ -631,7 +631,7 @@ TEST_F(MainWindowTest, ResultAndPrintWriteTheResultFilesAndPrintTwoPagesWithTheL
     EXPECT_EQ(
         QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
         2);
-    EXPECT_EQ(ctx.dialogMode, 0);
+    EXPECT_EQ(ctx.dialogMode, DialogMode::None);
 
     // The main window shows the new logo when it is active again.
     window->activate();
