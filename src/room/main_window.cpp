@@ -215,6 +215,11 @@ void StartWindow::announce(const Messages& messages, bool always) {
     }
     // A message whose cause went away (it did not arise this time) may be shown again later.
     m_standing = std::move(standing);
+    // A stopped calculation leaves the capacity of an earlier room: greyed, with the reason beside it.
+    if (m_controller.result().stopped) {
+        m_result->setCapacityWarning(lines.join(QLatin1Char('\n')));
+        lines.clear();
+    }
     m_result->showMessages(lines);
     if (toShow != nullptr) showMessageBox(*toShow);
 }

@@ -327,6 +327,7 @@ Messages RoomController::recalculate(int mode) {
         m_result.Umfang = result.Umfang;
         m_result.Label51 = result.Label51;
         m_result.Label68 = result.Label68;
+        m_result.stopped = true; // the loads kept are those of an earlier room: no result to show or print
         return messages;
     }
     m_result = std::move(result);
