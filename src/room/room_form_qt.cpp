@@ -182,42 +182,43 @@ QAction* RoomForm::makeAction(QObject* parent, const char* name, const char* fac
 void RoomForm::addRows(QGridLayout* grid, std::span<const GroupRow> rows,
                        const std::function<void(QGridLayout*, int)>& extra) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const GroupRow& spec = rows[i];
-        if (spec.kind == GroupRow::Kind::Extra) {
+        const GroupRow& row = rows[i];
+        if (row.kind == GroupRow::Kind::Extra) {
             if (extra) extra(grid, static_cast<int>(i));
             continue;
         }
         const AppContext& ctx = m_ctx;
-        const auto composed = spec.composedCaption;
+        const auto composed = row.composedCaption;
         QLabel* label = composed != nullptr
-                            ? makeCaption([&ctx, composed] { return Q(composed(ctx)); }, spec.captionName)
-                            : makeCaption(slot(spec.caption), spec.captionName);
-        QWidget* value = spec.kind == GroupRow::Kind::Field ? static_cast<QWidget*>(makeField(spec.field))
-                                                            : makeOutput(spec.outputName);
-        QLabel* unit = spec.unit == RowUnit::None ? nullptr : makeUnit(unitText(spec.unit));
-        if (spec.unit == RowUnit::HoursPerDay || spec.unit == RowUnit::PerDay) {
+                            ? makeCaption([&ctx, composed] { return Q(composed(ctx)); }, row.captionName)
+                            : makeCaption(slot(row.caption), row.captionName);
+        QWidget* value = row.kind == GroupRow::Kind::Field ? static_cast<QWidget*>(makeField(row.field))
+                                                           : makeOutput(row.outputName);
+        QLabel* unit = row.unit == RowUnit::None ? nullptr : makeUnit(unitText(row.unit));
+        if (row.unit == RowUnit::HoursPerDay || row.unit == RowUnit::PerDay) {
             const QString prefix =
-                spec.unit == RowUnit::HoursPerDay ? QStringLiteral("h/") : QStringLiteral("/");
+                row.unit == RowUnit::HoursPerDay ? QStringLiteral("h/") : QStringLiteral("/");
             whenCaptioned([this, unit, prefix] { unit->setText(prefix + caption(Cap::DayWord)); });
-        } else if (spec.unit == RowUnit::OperatingTime) {
+        } else if (row.unit == RowUnit::OperatingTime) {
             unit->setObjectName(QStringLiteral("LaufzeitEinheit"));
             m_operatingTimeUnit = unit;
         }
-        const int row = grid->rowCount();
-        grid->addWidget(label, row, 0);
-        grid->addWidget(value, row, 1, Qt::AlignRight);
-        if (unit != nullptr) grid->addWidget(unit, row, 2);
-        if (spec.scrollBar >= 0)
-            grid->addWidget(makeScrollBar(static_cast<RoomScrollBar>(spec.scrollBar)), row + 1, 0, 1, 3);
+        const int at = grid->rowCount();
+        grid->addWidget(label, at, 0);
+        grid->addWidget(value, at, 1, Qt::AlignRight);
+        if (unit != nullptr) grid->addWidget(unit, at, 2);
+        if (row.scrollBar >= 0)
+            grid->addWidget(makeScrollBar(static_cast<RoomScrollBar>(row.scrollBar)), at + 1, 0, 1, 3);
     }
 }
 
-QGroupBox* RoomForm::buildGroup(const GroupSpec& spec, const std::function<void(QGridLayout*, int)>& extra) {
+QGroupBox* RoomForm::buildGroup(const InputGroup& group,
+                                const std::function<void(QGridLayout*, int)>& extra) {
     auto* box = new QGroupBox;
-    box->setObjectName(QString::fromLatin1(spec.name));
-    const Cap title = spec.title;
+    box->setObjectName(QString::fromLatin1(group.name));
+    const Cap title = group.title;
     whenCaptioned([this, box, title] { box->setTitle(caption(title)); });
-    addRows(GroupGrid(box), spec.rows, extra);
+    addRows(GroupGrid(box), group.rows, extra);
     return box;
 }
 

@@ -64,7 +64,7 @@ struct GroupRow {
     std::string (*composedCaption)(const AppContext&) = nullptr; // instead of `caption`
 };
 
-struct GroupSpec {
+struct InputGroup {
     const char* name; // object name of the group box
     Cap title;
     std::span<const GroupRow> rows;
@@ -105,8 +105,8 @@ class RoomForm final {
     // Adds the rows of `rows` to `grid`; each Extra row calls `extra` with the grid and the row index.
     void addRows(QGridLayout* grid, std::span<const GroupRow> rows,
                  const std::function<void(QGridLayout*, int)>& extra = {});
-    // A group box of `spec`; the widgets of Extra rows come from `extra`.
-    QGroupBox* buildGroup(const GroupSpec& spec, const std::function<void(QGridLayout*, int)>& extra = {});
+    // A group box of `group`; the widgets of Extra rows come from `extra`.
+    QGroupBox* buildGroup(const InputGroup& group, const std::function<void(QGridLayout*, int)>& extra = {});
 
     ui::InputField* field(RoomField f) const { return m_field[static_cast<std::size_t>(f)]; }
     QScrollBar* scrollBar(RoomScrollBar b) const { return m_scroll[static_cast<std::size_t>(b)]; }

@@ -223,22 +223,15 @@ TEST_F(MainWindowTest, EnterOrLeavingAFieldRecalculatesAndTypingAloneDoesNot) {
 
 TEST_F(MainWindowTest, ScrollBarsFollowTheirFieldsAndWriteThemBack) {
     Open();
-    struct Row {
+    const struct {
         const char* field;
         const char* bar;
         QString text;
         int position;
         double afterStep; // the field after a click on the bar's right arrow
-    };
-    const Row rows[] = {
-        {"AussenTemp", "HScroll1", QStringLiteral("20"), 50, 21.0},
-        {"AussenFeuchte", "HScroll2", QStringLiteral("55"), 55, 56.0},
-        {"RaumLW", "HScroll3", QStringLiteral("2.3"), 23, 2.4},
-        {"PersZahl", "HScroll4", QStringLiteral("12"), 12, 13.0},
-        {"NBegeh", "HScroll5", QStringLiteral("30"), 30, 31.0},
-        {"ELLeist", "HScroll6", QStringLiteral("8"), 8, 9.0},
-    };
-    for (const Row& row : rows) {
+    } rows[] = {{"AussenTemp", "HScroll1", QStringLiteral("20"), 50, 21.0},
+                {"RaumLW", "HScroll3", QStringLiteral("2.3"), 23, 2.4}};
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.field);
         Enter(row.field, row.text);
         QScrollBar* bar = Bar(row.bar);
@@ -257,15 +250,12 @@ TEST_F(MainWindowTest, ScrollBarsFollowTheirFieldsAndWriteThemBack) {
         QTest::mouseClick(bar, Qt::LeftButton, {}, arrow.center());
         EXPECT_DOUBLE_EQ(Value(row.field), row.afterStep);
         EXPECT_NE(Text("RaumLeist"), before);
-        // HScroll3 also shows the air flow of the new rate.
-        if (row.bar == std::string_view("HScroll3")) {
-            EXPECT_DOUBLE_EQ(Value("Label40"), std::floor(8.0 * 6.0 * 3.5 * 2.4 * 10.0) / 10.0);
-        }
     }
-
+    EXPECT_DOUBLE_EQ(Value("Label40"), std::floor(8.0 * 6.0 * 3.5 * 2.4 * 10.0) / 10.0);
     // The humidity bar follows only humidities between 0 and 101 %.
+    Enter("AussenFeuchte", QStringLiteral("55"));
     Enter("AussenFeuchte", QStringLiteral("120"));
-    EXPECT_EQ(Bar("HScroll2")->value(), 56);
+    EXPECT_EQ(Bar("HScroll2")->value(), 55);
 }
 
 TEST_F(MainWindowTest, DoorPanelComputesAndOnlyOkTakesTheDoorAirChange) {

@@ -163,6 +163,32 @@ TEST_F(DefaultRoom, DoorOpeningsAreCappedAndDriveTheRoomAirChange) {
                      std::floor(AirChangeFromDoors(V, 40.0) * 100.0) / 100.0);
 }
 
+TEST_F(DefaultRoom, ScrollBarsWriteTheirFieldsAndRecalculate) {
+    struct Row {
+        RoomScrollBar bar;
+        int position;
+        RoomField field;
+        double value;
+    };
+    const Row rows[] = {
+        {RoomScrollBar::HScroll1, 51, RoomField::AussenTemp, 21.0}, // t + 30
+        {RoomScrollBar::HScroll2, 56, RoomField::AussenFeuchte, 56.0},
+        {RoomScrollBar::HScroll3, 24, RoomField::RaumLW, 2.4}, // tenths of an air change
+        {RoomScrollBar::HScroll4, 13, RoomField::PersZahl, 13.0},
+        {RoomScrollBar::HScroll6, 9, RoomField::ELLeist, 9.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(RoomScrollBarName(row.bar));
+        const double before = Q0();
+        controller.scrollBarMoved(row.bar, row.position);
+        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(FieldText(room, row.field))), row.value);
+        EXPECT_NE(Q0(), before);
+    }
+    // HScroll3 also shows the air flow of the new rate.
+    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(controller.labels().Label40)),
+                     std::floor(8.0 * 6.0 * 3.5 * 2.4 * 10.0) / 10.0);
+}
+
 TEST_F(DefaultRoom, HumidityAndTemperatureDifferenceFollowEachOtherWhileTyping) {
     struct Row {
         RoomField typed;
