@@ -23,8 +23,11 @@
 #include "project/drives.h"
 #include "project/project_file.h"
 #include "ui/picture_button.h"
+#include "ui/text.h"
 
 namespace veskaro {
+
+using ui::Q;
 
 namespace {
 
@@ -34,9 +37,6 @@ constexpr int kFolderWidth = 300;          // px
 constexpr int kBrowserHeight = 260;        // px
 constexpr int kFollowFolderTime_ms = 2000; // the tree keeps the folder shown in view while it fills
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 std::string S(const QString& text) {
     return text.toStdString();
 }

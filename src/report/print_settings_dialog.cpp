@@ -23,8 +23,11 @@
 #include "report/report_renderer_qt.h"
 #include "report/room_sketch.h"
 #include "ui/picture_button.h"
+#include "ui/text.h"
 
 namespace veskaro {
+
+using ui::Q;
 
 namespace {
 constexpr double kTwipsPerPoint = 20.0;
@@ -32,10 +35,6 @@ constexpr double kTwipsPerInch = 1440.0;
 constexpr int kSampleSize_pt = 14;
 constexpr int kMinimumWidth = 560;
 const QSize kLogoBox(260, 80); // the logo picture as the header shows it, about 260 x 80 pixels
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A label in the dialog's font, bold.
 QLabel* Heading(const QString& text, QWidget* parent) {

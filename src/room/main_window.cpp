@@ -30,15 +30,14 @@
 #include "ui/input_field.h"
 #include "ui/picture_button.h"
 #include "ui/picture_frame.h"
+#include "ui/text.h"
 #include "ui/theme.h"
 
 namespace veskaro {
 
-namespace {
+using ui::Q;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+namespace {
 
 constexpr const char* kDefaultRoomFile = "KelvoL.dat";
 

@@ -11,16 +11,11 @@
 #include "room/room_form_qt.h"
 #include "ui/input_field.h"
 #include "ui/picture_frame.h"
+#include "ui/text.h"
 
 namespace veskaro {
 
-namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
+using ui::Q;
 
 QAction* StartWindow::addAction(QMenu* menu, const char* name, const char* face, bool enabled,
                                 std::function<QString()> text) {

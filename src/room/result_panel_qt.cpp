@@ -12,14 +12,13 @@
 #include "room/load_calc.h"
 #include "room/room_form_qt.h"
 #include "ui/picture_button.h"
+#include "ui/text.h"
 
 namespace veskaro {
 
-namespace {
+using ui::Q;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+namespace {
 
 const QSize kLogoBox(200, 62); // the report logo (about 260 x 80) as the result panel shows it
 

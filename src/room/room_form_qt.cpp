@@ -10,16 +10,11 @@
 #include "app/app_context.h"
 #include "ui/input_field.h"
 #include "ui/picture_button.h"
+#include "ui/text.h"
 
 namespace veskaro {
 
-namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
+using ui::Q;
 
 QGridLayout* GroupGrid(QWidget* box) {
     auto* grid = new QGridLayout(box);
