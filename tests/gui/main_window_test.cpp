@@ -416,27 +416,6 @@ TEST_F(MainWindowTest, AFieldOutOfItsRangeIsMarkedAndTheCapacityGreyed) {
     EXPECT_EQ(warning->text(), QStringLiteral("Height out of range"));
 }
 
-TEST_F(MainWindowTest, HandoverRequestIsServedOnce) {
-    RecordWriter request;
-    const char* items[] = {"",    "",      "kept path", "",        "KelvoL.dat", "-8", "R404A",
-                           "",    "6",     "Hall 3",    "Freezer", "k12",        "",   "",
-                           "k15", "Store", "k17",       "3",       "7"};
-    request.integer(1).endLine().integer(2).endLine();
-    for (int i = 3; i <= 19; ++i)
-        request.line(items[i - 1]);
-    ASSERT_TRUE(SaveOutput(ctx, "VESKData.dat", request));
-
-    Open();
-    EXPECT_DOUBLE_EQ(Value("RaumTemp"), -2.0); // item 6 + item 9
-    EXPECT_EQ(Text("verdTemp"), QStringLiteral("-8"));
-    EXPECT_EQ(Text("tempdiff"), QStringLiteral("6"));
-    EXPECT_DOUBLE_EQ(Value("RaumFeuchte"), 84.0); // the humidity an air cooler holds at 6 K
-    EXPECT_EQ(Text("proj"), QStringLiteral("Hall 3"));
-    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("Hall 3")));
-    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" Store")));
-    EXPECT_EQ(Items("VESKData.dat"), (std::vector<std::string>{"0", "0"}));
-}
-
 TEST_F(MainWindowTest, ExitSavesTheRoomOnlyWhenAskedAndAnswersTheCaller) {
     const std::string saved = DataFile("KelvoL.dat");
     const std::pair<const char*, bool> exits[] = {

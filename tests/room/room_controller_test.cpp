@@ -7,8 +7,11 @@
 #include <functional>
 #include <optional>
 
+#include "../app/temp_data_dir.h"
 #include "app/app_context.h"
 #include "app/number_text.h"
+#include "app/record_file.h"
+#include "app/startup.h"
 #include "room/room_controller.h"
 #include "sample_room.h"
 
@@ -277,6 +280,39 @@ TEST_F(DefaultRoom, DoorInfiltrationWithAndWithoutAirCurtain) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, MessageKind::Critical);
     EXPECT_EQ(messages[0].text, ctx.captions[Cap::DoorOpeningTimeWord] + " = 0 !!");
+}
+
+TEST(RoomControllerActivation, HandoverRequestIsServedOnce) {
+    const testing::TempDataDir dir;
+    AppContext ctx = StartUp({dir.str(), VESKARO_SEED_DIR});
+    RecordWriter request;
+    const char* items[] = {"",    "",      "kept path", "",        "KelvoL.dat", "-8", "R404A",
+                           "",    "6",     "Hall 3",    "Freezer", "k12",        "",   "",
+                           "k15", "Store", "k17",       "3",       "7"};
+    request.integer(1).endLine().integer(2).endLine();
+    for (int i = 3; i <= 19; ++i)
+        request.line(items[i - 1]);
+    ASSERT_TRUE(SaveOutput(ctx, "VESKData.dat", request));
+
+    RoomController controller(ctx);
+    const RoomController::Activation first = controller.activate();
+    EXPECT_TRUE(first.firstActivation);
+    const RoomRecord& room = controller.room();
+    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.RaumTemp)), -2.0); // item 6 + item 9
+    EXPECT_EQ(room.verdTemp, "-8");
+    EXPECT_EQ(room.tempdiff, "6");
+    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.RaumFeuchte)), 84.0); // an air cooler at 6 K
+    EXPECT_EQ(room.proj, "Hall 3");
+    EXPECT_NE(first.windowTitle.find("Hall 3"), std::string::npos);
+    EXPECT_TRUE(first.windowTitle.ends_with(" Store"));
+    EXPECT_EQ(dir.read("VESKData.dat"), "0\r\n0\r\n"); // the request is answered
+
+    // Later activations read nothing.
+    controller.room().RaumL = "12";
+    const RoomController::Activation second = controller.activate();
+    EXPECT_FALSE(second.firstActivation);
+    EXPECT_FALSE(second.reread);
+    EXPECT_EQ(controller.room().RaumL, "12");
 }
 
 } // namespace
