@@ -34,7 +34,7 @@ CommandBar::CommandBar(RoomForm& form, QWidget* parent) : ui::PictureFrame(paren
     const auto separator = [&] {
         auto* line = new QFrame;
         line->setFrameShape(QFrame::VLine);
-        line->setStyleSheet(QStringLiteral("color: #CBD5DF;"));
+        line->setObjectName(QStringLiteral("commandSeparator"));
         row->addWidget(line);
     };
     const AppContext& ctx = form.context();

@@ -38,7 +38,7 @@ constexpr std::array<std::pair<Cap, const char*>, 9> kComponents = {{
 QFrame* Rule() {
     auto* rule = new QFrame;
     rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #B9CDE0;"));
+    rule->setObjectName(QStringLiteral("resultRule"));
     return rule;
 }
 

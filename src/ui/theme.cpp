@@ -62,8 +62,10 @@ QFrame#header QLabel#title { font-size: 17pt; font-weight: bold; }
 QFrame#header QLabel[role="unit"] { color: #C9D8E8; }
 QFrame#header QLineEdit { background: rgba(255, 255, 255, 235); border: 1px solid #7D9CBC; }
 QFrame#commandBar { border-bottom: 1px solid #D3DBE4; }
+QFrame#commandSeparator { color: #CBD5DF; }
 QFrame#resultPanel { border: 1px solid #B9CDE0; border-radius: 8px; }
 QFrame#resultPanel QLabel { color: #1F3B57; background: transparent; }
+QFrame#resultRule { color: #B9CDE0; }
 QFrame#resultPanel QLabel#resultTitle { font-size: 11pt; font-weight: bold; color: #244565; }
 QFrame#resultPanel QLabel#RaumLeist { font-size: 28pt; font-weight: bold; color: #0F3D66; }
 QFrame#resultPanel QLabel#RaumLeistUnit { font-size: 15pt; color: #3A5A7A; }
