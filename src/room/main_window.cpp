@@ -1,13 +1,9 @@
 #include "room/main_window.h"
 
-#include <QAction>
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,10 +22,8 @@
 #include "room/result_panel_qt.h"
 #include "room/room_form_qt.h"
 #include "room/room_inputs_panel_qt.h"
-#include "ui/grid_widget.h"
 #include "ui/input_field.h"
 #include "ui/picture_button.h"
-#include "ui/picture_frame.h"
 #include "ui/text.h"
 #include "ui/theme.h"
 

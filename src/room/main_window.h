@@ -6,7 +6,6 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
