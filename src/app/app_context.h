@@ -9,11 +9,27 @@
 namespace veskaro {
 
 // Activation states of the main window.
-enum ActivationState : int {
-    kNeverActivated = 0,
-    kActive = 1,
-    kDialogChangedData = 2,
-    kLoadingRoom = 5,
+enum class ActivationState {
+    NeverActivated,    // the next activation is the first: captions, hand-over request, room file
+    Active,            // activations read nothing
+    DialogChangedData, // a dialog changed project data: the next activation re-reads it
+    LoadingRoom,       // a room record is being read
+};
+
+// What the file dialog is asked to do, and what it answered.
+enum class DialogMode {
+    None,    // nothing pending
+    Open,    // open a project
+    SaveAs,  // save the project under a new name
+    Picture, // choose the report logo picture
+    Opened,  // answer: a project was opened
+    Print,   // answer of the print settings: print
+};
+
+// Which report the result window shows.
+enum class DisplayMode {
+    RoomResult,   // this program's room result (two pages)
+    UValueReport, // the U-value report of the wall dialog
 };
 
 // The room shape: a rectangle L x B, or a room drawn as a floor plan.
@@ -48,7 +64,7 @@ struct AppContext {
     std::string projectDir;           // folder proposed for project files
     std::string logoPath;             // picture on the report header
     std::string roomFileName = "KelvoL.dat";
-    int activationState = kNeverActivated;
+    ActivationState activationState = ActivationState::NeverActivated;
     KParam kparam;
     HandoverKept handover;
     CaptionTable captions;
@@ -63,9 +79,9 @@ struct AppContext {
     double sharedDeltaT_K = 0.0;      // last temperature difference set through the humidity table
 
     // Projects, dialogs and report
-    int dialogMode = 0;               // 1 open, 2 save as, 21 picture, 33 opened, 0 nothing pending
-    int newProjectPending = 0;
-    int displayMode = 0;              // result window: 0 room result, 44 U-value report
+    DialogMode dialogMode = DialogMode::None;
+    bool newProjectPending = false;   // the new-project sequence waits for the next activation
+    DisplayMode displayMode = DisplayMode::RoomResult;
     int printHeaderFlag = 0;
     std::string projectName;
     std::string projectDescription;

@@ -19,7 +19,7 @@ bool CommitGoodsSession(AppContext& ctx, GoodsSession& session) {
     session.catalogue.group = GroupNumberFromName(ctx.captions, session.settings.groupName);
     ok = SaveCatalogue(ctx, session.catalogue) && ok;
     ok = session.list.save(ctx) && ok;
-    ctx.activationState = kDialogChangedData;
+    ctx.activationState = ActivationState::DialogChangedData;
     return ok;
 }
 

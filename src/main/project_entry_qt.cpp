@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "app/app_context.h"
-#include "main/desktop_qt.h"
 #include "app/record_file.h"
+#include "main/desktop_qt.h"
 #include "project/project_dialog.h"
 #include "project/project_file.h"
 
@@ -61,7 +61,7 @@ void WaitForFolders(ProjectDialog& dialog) {
     loop.exec();
 }
 
-void Shoot(AppContext ctx, int mode, const QString& folder, const QString& file) {
+void Shoot(AppContext ctx, DialogMode mode, const QString& folder, const QString& file) {
     ctx.dialogMode = mode;
     ctx.projectDir = folder.toStdString() + "/";
     ProjectDialog dialog(ctx);
@@ -87,8 +87,8 @@ void SaveProjectScreenshots(AppContext& ctx, const std::string& dir) {
     shot.projectName = "Cold store: Hall 1";
     shot.projectDescription = "Fruit and vegetables, +2 °C";
     shot.projectFileName.clear();
-    Shoot(shot, kDialogModeOpenProject, folder, QDir(out).filePath(QStringLiteral("project_open.png")));
-    Shoot(shot, kDialogModeSaveProjectAs, folder, QDir(out).filePath(QStringLiteral("project_save_as.png")));
+    Shoot(shot, DialogMode::Open, folder, QDir(out).filePath(QStringLiteral("project_open.png")));
+    Shoot(shot, DialogMode::SaveAs, folder, QDir(out).filePath(QStringLiteral("project_save_as.png")));
     QDir(folder).removeRecursively();
 }
 

@@ -14,14 +14,14 @@
 #include <ostream>
 
 #include "app/app_context.h"
-#include "main/desktop_qt.h"
 #include "app/record_file.h"
 #include "app/startup.h"
+#include "envelope/envelope_data.h"
+#include "main/desktop_qt.h"
 #include "report/print_settings_dialog.h"
 #include "report/report_renderer_qt.h"
 #include "report/result_window.h"
 #include "report/room_sketch.h"
-#include "envelope/envelope_data.h"
 #include "room/humidity.h"
 #include "room/load_calc.h"
 #include "room/result_files.h"
@@ -162,9 +162,9 @@ void SaveReportScreenshots(AppContext& ctx, const std::string& dir) {
     ctx.projectDescription = room.projbeschr;
 
     const int keptHeaderFlag = ctx.printHeaderFlag;
-    const int keptDisplayMode = ctx.displayMode;
+    const DisplayMode keptDisplayMode = ctx.displayMode;
     ctx.printHeaderFlag = 1;
-    ctx.displayMode = 0;
+    ctx.displayMode = DisplayMode::RoomResult;
     {
         ResultWindow window(ctx, SketchOfRoom(room, ctx));
         window.setAttribute(Qt::WA_DontShowOnScreen); // the whole page, whatever the screen size

@@ -23,8 +23,11 @@
 #include "project/drives.h"
 #include "project/project_file.h"
 #include "ui/picture_button.h"
+#include "ui/text.h"
 
 namespace veskaro {
+
+using ui::Q;
 
 namespace {
 
@@ -34,9 +37,6 @@ constexpr int kFolderWidth = 300;          // px
 constexpr int kBrowserHeight = 260;        // px
 constexpr int kFollowFolderTime_ms = 2000; // the tree keeps the folder shown in view while it fills
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 std::string S(const QString& text) {
     return text.toStdString();
 }
@@ -217,18 +217,18 @@ void ProjectDialog::buildUi() {
 void ProjectDialog::applyMode() {
     QString title;
     switch (m_mode) {
-    case kDialogModeOpenProject:
+    case DialogMode::Open:
         title = Q(OpenProjectPrompt(m_ctx.languageCode, m_ctx.captions[Cap::MenuOpenProjectVerb],
                                     m_ctx.captions[Cap::ProjectWord]));
         m_prompt->setText(title);
         m_name->setText(QStringLiteral(".prj"));
         break;
-    case kDialogModeSaveProjectAs:
+    case DialogMode::SaveAs:
         title = Caption(m_ctx, Cap::SaveAsTitle);
         m_prompt->setText(title + u' ' + Caption(m_ctx, Cap::SaveAsNameWord) + QStringLiteral(" :"));
         m_name->setText(Q(ProposeSaveAsName(m_ctx)));
         break;
-    case kDialogModeChoosePicture:
+    case DialogMode::Picture:
         title = QStringLiteral("Graphic ") + Caption(m_ctx, Cap::PictureKindWord) + QStringLiteral(" :");
         m_prompt->setText(title);
         m_name->setText(QStringLiteral(".jpg"));
@@ -299,8 +299,7 @@ void ProjectDialog::onDriveChanged(int index) {
 void ProjectDialog::fillList() {
     m_list->clear();
     m_allFiles->clear();
-    const QString pattern =
-        m_mode == kDialogModeChoosePicture ? QStringLiteral("*.jpg") : QStringLiteral("*.prj");
+    const QString pattern = m_mode == DialogMode::Picture ? QStringLiteral("*.jpg") : QStringLiteral("*.prj");
     const QDir folder(browseDirectory());
     // Name filters ignore the letter case: "Plan.PRJ" belongs to the list as much as "plan.prj".
     const QStringList names =
@@ -308,7 +307,7 @@ void ProjectDialog::fillList() {
     m_allFiles->addItems(names);
 
     for (const QString& name : names) {
-        if (m_mode == kDialogModeChoosePicture) {
+        if (m_mode == DialogMode::Picture) {
             m_list->addItem(name);
             continue;
         }
@@ -331,7 +330,7 @@ QString ProjectDialog::toolTipFor(const QString& fileName) const {
 void ProjectDialog::onListClicked(QListWidgetItem* item) {
     if (item == nullptr) return;
     m_name->setText(item->text());
-    if (m_mode != kDialogModeChoosePicture) item->setToolTip(toolTipFor(item->text()));
+    if (m_mode != DialogMode::Picture) item->setToolTip(toolTipFor(item->text()));
 }
 
 void ProjectDialog::onListDoubleClicked(QListWidgetItem* item) {
@@ -355,16 +354,16 @@ void ProjectDialog::acceptDialog() {
     const WaitCursor wait;
     const std::string folder = FolderWithSeparator(browseDirectory());
     switch (m_mode) {
-    case kDialogModeOpenProject:
+    case DialogMode::Open:
         m_ctx.projectFileName = S(m_name->text().trimmed());
         m_ctx.projectDir = folder;
-        m_ctx.dialogMode = kDialogModeNone;
+        m_ctx.dialogMode = DialogMode::None;
         done(QDialog::Accepted);
-        // On success the dialog mode becomes 33.
+        // On success the dialog mode becomes Opened.
         OpenProject(m_ctx, folder, m_ctx.programCode);
         m_ctx.projectDir = folder;
         break;
-    case kDialogModeSaveProjectAs:
+    case DialogMode::SaveAs:
         m_ctx.projectFileName = S(m_name->text().trimmed());
         m_ctx.projectDir = folder;
         {
@@ -372,11 +371,11 @@ void ProjectDialog::acceptDialog() {
             m_saved = status.ok;
             m_saveFailure = WriteFailureMessage(status);
         }
-        m_ctx.dialogMode = kDialogModeNone;
+        m_ctx.dialogMode = DialogMode::None;
         done(QDialog::Accepted);
         m_ctx.projectDir = folder;
         break;
-    case kDialogModeChoosePicture:
+    case DialogMode::Picture:
         m_ctx.logoPath = folder + S(m_name->text());
         done(QDialog::Accepted);
         break;
@@ -388,7 +387,7 @@ void ProjectDialog::acceptDialog() {
 
 void ProjectDialog::cancelDialog() {
     m_ctx.projectFileName = S(m_name->text().trimmed());
-    m_ctx.dialogMode = kDialogModeNone;
+    m_ctx.dialogMode = DialogMode::None;
     QDialog::reject();
 }
 
@@ -422,7 +421,7 @@ void ProjectDialog::createNewFolder() {
 
 namespace {
 
-int RunDialog(AppContext& ctx, QWidget* parent, int mode, bool* saved = nullptr,
+int RunDialog(AppContext& ctx, QWidget* parent, DialogMode mode, bool* saved = nullptr,
               std::string* failure = nullptr) {
     ctx.dialogMode = mode;
     ProjectDialog dialog(ctx, parent);
@@ -435,9 +434,9 @@ int RunDialog(AppContext& ctx, QWidget* parent, int mode, bool* saved = nullptr,
 } // namespace
 
 bool OpenProjectInteractive(AppContext& ctx, QWidget* parent) {
-    RunDialog(ctx, parent, kDialogModeOpenProject);
-    const bool opened = ctx.dialogMode == kDialogModeProjectOpened;
-    ctx.dialogMode = kDialogModeNone;
+    RunDialog(ctx, parent, DialogMode::Open);
+    const bool opened = ctx.dialogMode == DialogMode::Opened;
+    ctx.dialogMode = DialogMode::None;
     return opened;
 }
 
@@ -452,14 +451,14 @@ bool SaveProjectInteractive(AppContext& ctx, QWidget* parent, std::string* failu
 
 bool SaveProjectAsInteractive(AppContext& ctx, QWidget* parent, std::string* failure) {
     bool saved = false;
-    RunDialog(ctx, parent, kDialogModeSaveProjectAs, &saved, failure);
-    ctx.dialogMode = kDialogModeNone;
+    RunDialog(ctx, parent, DialogMode::SaveAs, &saved, failure);
+    ctx.dialogMode = DialogMode::None;
     return saved;
 }
 
 bool ChoosePictureInteractive(AppContext& ctx, QWidget* parent) {
-    const bool chosen = RunDialog(ctx, parent, kDialogModeChoosePicture) == QDialog::Accepted;
-    ctx.dialogMode = kDialogModeNone;
+    const bool chosen = RunDialog(ctx, parent, DialogMode::Picture) == QDialog::Accepted;
+    ctx.dialogMode = DialogMode::None;
     return chosen;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // ProjLaden: the one file dialog of the program. The dialog mode of the context decides what it does:
-// 1 opens a project, 2 saves the project under a new name, 21 chooses the report logo picture.
+// open a project, save the project under a new name, choose the report logo picture.
 //
 // The dialog never changes the process working directory: the folder shown is kept in ctx.browseDir and
 // every file is addressed by its full path.
@@ -8,6 +8,8 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QString>
+
+#include "app/app_context.h"
 
 class QComboBox;
 class QFileSystemModel;
@@ -26,13 +28,6 @@ struct AppContext;
 namespace ui {
 class PictureButton;
 }
-
-enum ProjectDialogMode : int {
-    kDialogModeNone = 0,
-    kDialogModeOpenProject = 1,
-    kDialogModeSaveProjectAs = 2,
-    kDialogModeChoosePicture = 21,
-};
 
 class ProjectDialog final : public QDialog {
     Q_OBJECT
@@ -76,7 +71,7 @@ class ProjectDialog final : public QDialog {
     QString toolTipFor(const QString& fileName) const;
 
     AppContext& m_ctx;
-    int m_mode = kDialogModeNone;
+    DialogMode m_mode = DialogMode::None;
     bool m_saved = false;
     std::string m_saveFailure;
     bool m_changingFolder = false;

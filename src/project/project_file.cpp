@@ -274,7 +274,7 @@ bool OpenProject(AppContext& ctx, std::string_view folder, std::string_view /*co
 
     ctx.projectName = project->header.name;
     ctx.projectDescription = project->header.description;
-    ctx.dialogMode = kDialogModeProjectOpened;
+    ctx.dialogMode = DialogMode::Opened;
     ctx.currentProjectFile = ctx.projectFileName;
     return true;
 }
@@ -292,7 +292,7 @@ bool OpenStartupProject(AppContext& ctx, std::string_view projectFile) {
     }
     ctx.projectFileName.assign(TrimBlanks(projectFile));
     const bool opened = OpenProject(ctx, folder, ctx.programCode);
-    ctx.dialogMode = 0;
+    ctx.dialogMode = DialogMode::None;
     return opened;
 }
 
@@ -323,7 +323,7 @@ Messages RestoreRoomFile(AppContext& ctx) {
         if (!blocked.empty()) messages.push_back({MessageKind::Critical, "Veskaro", blocked});
         if (haveCopy) fs::rename(PathFromUtf8(restorePath), PathFromUtf8(roomPath), ec);
     }
-    ctx.activationState = kNeverActivated;
+    ctx.activationState = ActivationState::NeverActivated;
     return messages;
 }
 

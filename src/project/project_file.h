@@ -30,7 +30,6 @@ struct AppContext;
 inline constexpr std::string_view kProjectExtension = ".prj";
 inline constexpr std::string_view kRoomRestoreFile = "CRRestor.dat";
 inline constexpr std::string_view kClimateRestoreFile = "ACRestor.dat";
-inline constexpr int kDialogModeProjectOpened = 33;
 
 struct ProjectHeader {
     std::string name;
@@ -100,7 +99,7 @@ RecordWriter CarriedFileContent(const ProjectFile& project);
 WriteStatus SaveProject(AppContext& ctx, std::string_view code, std::string_view folder);
 
 // OpenProject: reads folder & ctx.projectFileName and replaces the data file named by the stored program
-// code (upper-cased) with its items, in one step. On success: ctx.dialogMode = 33, ctx.currentProjectFile
+// code (upper-cased) with its items, in one step. On success: ctx.dialogMode = Opened, ctx.currentProjectFile
 // = ctx.projectFileName, the project name and description come from the header. A missing, truncated or
 // foreign file, or an unknown program code, changes nothing and returns false. `code` is the calling
 // program's code; the stored code decides what is restored.

@@ -23,8 +23,11 @@
 #include "report/report_renderer_qt.h"
 #include "report/room_sketch.h"
 #include "ui/picture_button.h"
+#include "ui/text.h"
 
 namespace veskaro {
+
+using ui::Q;
 
 namespace {
 constexpr double kTwipsPerPoint = 20.0;
@@ -32,10 +35,6 @@ constexpr double kTwipsPerInch = 1440.0;
 constexpr int kSampleSize_pt = 14;
 constexpr int kMinimumWidth = 560;
 const QSize kLogoBox(260, 80); // the logo picture as the header shows it, about 260 x 80 pixels
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A label in the dialog's font, bold.
 QLabel* Heading(const QString& text, QWidget* parent) {
@@ -209,7 +208,7 @@ void PrintSettingsDialog::chooseFont(const QString& family) {
 
 void PrintSettingsDialog::choosePicture() {
     ChoosePictureInteractive(m_ctx, this);
-    m_ctx.dialogMode = 0; // the picture choice is no answer of this dialog
+    m_ctx.dialogMode = DialogMode::None; // the picture choice is no answer of this dialog
     m_Text1->setText(Q(m_ctx.logoPath));
     showPicture();
 }
@@ -239,12 +238,12 @@ void PrintSettingsDialog::Printer_I() {
 }
 
 void PrintSettingsDialog::confirm() {
-    m_ctx.dialogMode = m_runPrinterDialog(m_printer, this) == 1 ? 1 : 0;
-    done(m_ctx.dialogMode == 1 ? QDialog::Accepted : QDialog::Rejected);
+    m_ctx.dialogMode = m_runPrinterDialog(m_printer, this) == 1 ? DialogMode::Print : DialogMode::None;
+    done(m_ctx.dialogMode == DialogMode::Print ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void PrintSettingsDialog::reject() {
-    m_ctx.dialogMode = 0;
+    m_ctx.dialogMode = DialogMode::None;
     QDialog::reject();
 }
 
@@ -254,15 +253,14 @@ void Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("Veskaro CR"));
 
-    ctx.dialogMode = 0;
+    ctx.dialogMode = DialogMode::None;
     PrintSettingsDialog settings(ctx, printer, parent);
     settings.exec();
-    const int answer = ctx.dialogMode;
-    if (answer != 0) {
-        const int code = ctx.displayMode == kUValueReport ? kUValueReport : kRoomResultReport;
+    if (ctx.dialogMode == DialogMode::Print) {
+        const int code = ctx.displayMode == DisplayMode::UValueReport ? kUValueReport : kRoomResultReport;
         PrintReport(printer, ctx, code, ReportStyleOf(ctx, room));
     }
-    ctx.dialogMode = 0;
+    ctx.dialogMode = DialogMode::None;
 }
 
 } // namespace veskaro

@@ -1,6 +1,6 @@
 #pragma once
 // DruckEInstell: print settings before a report is printed: report font, logo picture, printer set-up
-// and printer information. Its answer leaves in ctx.dialogMode: 1 = print, 0 = nothing.
+// and printer information. Its answer leaves in ctx.dialogMode: Print, or None.
 
 #include <QDialog>
 

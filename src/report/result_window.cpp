@@ -83,7 +83,7 @@ ResultWindow::ResultWindow(AppContext& ctx, RoomSketch room, QWidget* parent)
 }
 
 int ResultWindow::reportCode() const {
-    return m_ctx.displayMode == kUValueReport ? kUValueReport : kRoomResultReport;
+    return m_ctx.displayMode == DisplayMode::UValueReport ? kUValueReport : kRoomResultReport;
 }
 
 void ResultWindow::buildUi() {
@@ -209,7 +209,7 @@ void ResultWindow::drawPage() {
 }
 
 void ResultWindow::closeWindow() {
-    m_ctx.dialogMode = 0;
+    m_ctx.dialogMode = DialogMode::None;
     accept();
 }
 

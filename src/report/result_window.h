@@ -50,7 +50,7 @@ class ResultWindow final : public QDialog {
     Q_DISABLE_COPY_MOVE(ResultWindow)
 
   public:
-    // Shows the report of ctx.displayMode (44: the U-value report, else the room result). `room` is what
+    // Shows the report of ctx.displayMode (the U-value report or the room result). `room` is what
     // the room sketch draws.
     explicit ResultWindow(AppContext& ctx, RoomSketch room = {}, QWidget* parent = nullptr);
 

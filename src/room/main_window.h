@@ -5,31 +5,34 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
+#include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/caption_slots.h"
 #include "app/message.h"
 #include "room/room_controller.h"
 
-class QAction;
-class QCheckBox;
-class QFrame;
-class QGroupBox;
 class QLabel;
-class QRadioButton;
-class QScrollBar;
+class QLayout;
 
 namespace veskaro {
 
 struct AppContext;
+class CommandBar;
+class ResultPanel;
+class RoomForm;
+class RoomInputsPanel;
 
-namespace ui {
-class GridWidget;
-class InputField;
-class PictureButton;
-} // namespace ui
+// A field whose value lies outside its physical range: `tip` states the range, `text` names the field
+// for the result panel.
+struct FieldWarning {
+    RoomField field;
+    std::string tip;
+    std::string text;
+};
 
 class StartWindow final : public QMainWindow {
     Q_OBJECT
@@ -38,6 +41,8 @@ class StartWindow final : public QMainWindow {
   public:
     // Shows one message to the engineer; the default is a modal message box.
     using MessageSink = std::function<void(const Message&)>;
+    // The fields of the room outside their ranges; none unless set.
+    using RangeCheck = std::function<std::vector<FieldWarning>(const RoomController&)>;
 
     explicit StartWindow(AppContext& ctx, QWidget* parent = nullptr);
     ~StartWindow() override;
@@ -46,6 +51,9 @@ class StartWindow final : public QMainWindow {
     // Opens the result window after the result command wrote the result files (ErgebEdit unless
     // replaced).
     void setResultWindowOpener(std::function<void()> open) { m_openResultWindow = std::move(open); }
+    // Prints the result files after the print command wrote them (the print settings unless replaced).
+    void setPrinter(std::function<void()> print) { m_print = std::move(print); }
+    void setRangeCheck(RangeCheck check) { m_rangeCheck = std::move(check); }
 
     RoomController& controller() { return m_controller; }
     bool busy() const { return m_busy != 0; }
@@ -62,122 +70,66 @@ class StartWindow final : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     // Layout
     void buildMenus();
+    QMenu* buildFileMenu();
     QWidget* buildHeader();
-    QWidget* buildCommandBar();
-    QWidget* buildContent();
-    QGroupBox* buildDimensions();
-    QGroupBox* buildInsideAir();
-    QGroupBox* buildOutsideAir();
-    QGroupBox* buildOperation();
-    QGroupBox* buildInternalLoads();
-    QGroupBox* buildDoor();
-    QFrame* buildDoorPanel();
-    QGroupBox* buildEvaporator();
-    QFrame* buildResult();
-    QWidget* buildGoods();
-    void placeDoorPanel();
+    QLayout* buildBody();
+    void connectPanels();
     void setTabOrder();
-    void applyStyle();
-
-    ui::InputField* makeField(RoomField field);
-    // A label whose text is set from the captions at the first activation.
-    QLabel* makeCaption(std::function<QString()> text, const char* name = nullptr);
-    std::function<QString()> slot(Cap slot) const;
-    QLabel* makeUnit(const QString& unit);
-    QLabel* makeOutput(const char* name);
-    QScrollBar* makeScrollBar(RoomScrollBar bar);
-    ui::PictureButton* makeCommand(const char* name, const char* face, bool enabled, bool faceAbove,
-                                   QSize size);
-    QAction* makeAction(const char* name, const char* face, bool enabled);
-
-    // Captions and pictures (first activation)
-    void applyCaptions();
-    QString caption(Cap slot) const;
-    QString dataPath(const char* file) const;
+    QAction* addAction(QMenu* menu, const char* name, const char* face, bool enabled,
+                       std::function<QString()> text);
 
     // Showing the room
     void showRoom();
     void showGoods();
-    void showMessages(const Messages& messages);
+    void showRangeWarnings();
+    // Shows the messages of one user action: all of them stand in the result panel; at most one box
+    // appears, for a message not shown before while its cause persisted. `always` shows the first one
+    // even when it was.
+    void announce(const Messages& messages, bool always = false);
+    void showMessageBox(const Message& message);
 
     // Handlers
     void onFieldEdited(RoomField field);
     void onFieldCommitted(RoomField field);
-    void onScrollBar(RoomScrollBar bar, int position);
-    void onOperatingBasis(int basis);
     void onGoodsCellEdited(int row, int column);
-    void onDoorCompute();
-    void onCalculate();
     void onResult();
     void onSaveRoom();
     void onRestoreRoom();
     void onOpenProject();
     void onSaveProject(bool askForName);
     void onPrint();
+    // Writes the result files for the result and print commands; false (with the stop message shown)
+    // when the calculation stopped, so that no older files are shown or printed.
+    bool writeResultFiles();
     // The current project file (else the room file) in `Label50`, and the project name in the title.
     void showProjectFile();
-    // The report logo of ctx.logoPath under the result; reloaded only when the path changed.
-    void showLogo();
-    void onDeleteEvaporator();
     // Runs a command of the controller and shows the room and its messages afterwards.
     void run(const std::function<Messages()>& command);
 
     AppContext& m_ctx;
     RoomController m_controller;
+    std::unique_ptr<RoomForm> m_form;
     MessageSink m_showMessage;
     std::function<void()> m_openResultWindow;
+    std::function<void()> m_print;
+    RangeCheck m_rangeCheck;
+    // Messages shown and still standing: a message is not shown again until its cause went away.
+    std::vector<std::pair<MessageKind, std::string>> m_standing;
     int m_busy = 0;
     bool m_exiting = false;
     bool m_centred = false;
 
-    std::array<ui::InputField*, kRoomFieldCount> m_field{};
-    std::array<QScrollBar*, kRoomScrollBarCount> m_scroll{};
-
-    // Outputs
-    QLabel* m_Vol = nullptr;
-    QLabel* m_Area = nullptr;
-    QLabel* m_Umfang = nullptr;
-    QLabel* m_Label51 = nullptr;
-    QLabel* m_Label68 = nullptr;
-    QLabel* m_RaumLeist = nullptr;
-    QLabel* m_VerdNam = nullptr;
-    QLabel* m_Label40 = nullptr;
-    QLabel* m_Label53 = nullptr;
-    QLabel* m_Label67 = nullptr;
-    QLabel* m_Label50 = nullptr;
-    QLabel* m_LaufzeitUnit = nullptr;
     QLabel* m_title = nullptr;
-    QLabel* m_logo = nullptr;
-    QString m_logoShown; // path of the picture in m_logo
-
-    // Component lines of the result panel: caption, capacity, share
-    struct LoadRow {
-        QLabel* caption = nullptr;
-        QLabel* capacity = nullptr;
-        QLabel* share = nullptr;
-    };
-    std::array<LoadRow, 9> m_loadRows{};
-
-    QRadioButton* m_TagesB = nullptr;
-    QRadioButton* m_SchockF = nullptr;
-    QRadioButton* m_retangle = nullptr;
-    QRadioButton* m_draw = nullptr;
-    QCheckBox* m_AirCurtain = nullptr;
-    QFrame* m_DoorPN = nullptr;
-    QWidget* m_content = nullptr;
-    QGroupBox* m_doorGroup = nullptr;
-    ui::PictureButton* m_doorButton = nullptr;
-    ui::GridWidget* m_AKTKgut = nullptr;
-
-    // Captions and pictures, applied at the first activation.
-    std::vector<std::function<void()>> m_captioned;
+    QLabel* m_Label50 = nullptr;
+    CommandBar* m_commands = nullptr;
+    RoomInputsPanel* m_inputs = nullptr;
+    ResultPanel* m_result = nullptr;
 };
 
 } // namespace veskaro

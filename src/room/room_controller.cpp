@@ -327,6 +327,7 @@ Messages RoomController::recalculate(int mode) {
         m_result.Umfang = result.Umfang;
         m_result.Label51 = result.Label51;
         m_result.Label68 = result.Label68;
+        m_result.stopped = true; // the loads kept are those of an earlier room: no result to show or print
         return messages;
     }
     m_result = std::move(result);
@@ -396,23 +397,23 @@ Messages RoomController::deleteEvaporator() {
 
 RoomController::Activation RoomController::activate() {
     Activation activation;
-    if (m_ctx.activationState == kDialogChangedData) {
+    if (m_ctx.activationState == ActivationState::DialogChangedData) {
         if (readGoodsList) readGoodsList(m_ctx, m_room.goods);
         rereadEnvelope();
         // The floor-plan dialog holds the room height of a drawn room.
         m_room.RaumH = DisplayText(m_ctx.roomHeight_m);
         activation.messages = recalculate(kRecalcShow);
         activation.reread = true;
-        m_ctx.activationState = kActive;
+        m_ctx.activationState = ActivationState::Active;
         return activation;
     }
-    if (m_ctx.activationState != kNeverActivated) {
-        m_ctx.activationState = kActive;
+    if (m_ctx.activationState != ActivationState::NeverActivated) {
+        m_ctx.activationState = ActivationState::Active;
         return activation;
     }
 
     activation.firstActivation = true;
-    m_ctx.activationState = kActive;
+    m_ctx.activationState = ActivationState::Active;
     HandoverRequest request = ReadHandoverRequest(m_ctx);
     const std::string refused =
         request.isProjectRequest() ? "" : RefuseHandoverRoomFile(m_ctx, request.roomFileName());
@@ -465,7 +466,7 @@ Messages RoomController::exit(bool save) {
     for (Message& m :
          FailureMessages(WriteHandoverAtExit(m_ctx, {m_room.verdTemp, m_result.RaumLeist, m_room.tempdiff})))
         failures.push_back(std::move(m));
-    m_ctx.activationState = kNeverActivated;
+    m_ctx.activationState = ActivationState::NeverActivated;
     return failures;
 }
 

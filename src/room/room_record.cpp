@@ -223,8 +223,8 @@ std::string RefuseHandoverRoomFile(const AppContext& ctx, std::string_view name)
 }
 
 bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room) {
-    const int previousState = ctx.activationState;
-    ctx.activationState = kLoadingRoom;
+    const ActivationState previousState = ctx.activationState;
+    ctx.activationState = ActivationState::LoadingRoom;
     RecordReader in = OpenInput(ctx, name);
     const bool found = in.exists();
     if (found) {

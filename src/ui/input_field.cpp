@@ -20,6 +20,20 @@ void InputField::showText(const QString& text) {
     m_pending = false;
 }
 
+void InputField::setRangeWarning(const QString& tip) {
+    // The field's own sheet wins over the window's frame rule for this field alone.
+    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #C62828; background: #FFF5F4; }"));
+    setToolTip(tip);
+    m_rangeWarning = true;
+}
+
+void InputField::clearRangeWarning() {
+    if (!m_rangeWarning) return;
+    setStyleSheet(QString());
+    setToolTip(QString());
+    m_rangeWarning = false;
+}
+
 void InputField::commit() {
     m_pending = false;
     emit committed();

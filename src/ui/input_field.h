@@ -19,6 +19,11 @@ class InputField final : public QLineEdit {
     void showText(const QString& text);
     bool hasPendingEdit() const { return m_pending; }
 
+    // A value outside the field's physical range: a red frame, and `tip` (stating the range) as tool tip.
+    void setRangeWarning(const QString& tip);
+    void clearRangeWarning();
+    bool hasRangeWarning() const { return m_rangeWarning; }
+
   signals:
     void edited();    // every user change of the text (the Change handler)
     void committed(); // Enter, Return, or leaving the field after a change
@@ -30,6 +35,7 @@ class InputField final : public QLineEdit {
   private:
     void commit();
     bool m_pending = false;
+    bool m_rangeWarning = false;
 };
 
 } // namespace veskaro::ui

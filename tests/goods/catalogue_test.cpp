@@ -187,7 +187,7 @@ TEST(GoodsSession, OpenInsertAndCommitRoundTrip) {
     ASSERT_TRUE(session.list.insertProduct(session.catalogue.grid[2], {"100", "10", "0"}).appended);
     session.catalogue.grid[3][kCatName] = "Hake";
     ASSERT_TRUE(CommitGoodsSession(ctx, session));
-    EXPECT_EQ(ctx.activationState, kDialogChangedData);
+    EXPECT_EQ(ctx.activationState, ActivationState::DialogChangedData);
     const GoodsSession again = OpenGoodsSession(ctx, {});
     EXPECT_EQ(again.list.grid()[1][kGoodsName], "Cod2");
     EXPECT_EQ(again.catalogue.grid[3][kCatName], "Hake");

@@ -73,7 +73,7 @@ class ProjectDialogTest : public ::testing::Test {
 };
 
 TEST_F(ProjectDialogTest, ListsOnlyReadableProjectsOfThisProgram) {
-    ctx.dialogMode = kDialogModeOpenProject;
+    ctx.dialogMode = DialogMode::Open;
     ProjectDialog dialog(ctx);
     EXPECT_EQ(dialog.objectName(), QStringLiteral("ProjLaden"));
     // "cr" and "AC" are other programs' codes; "d.prj" has no complete header.
@@ -92,21 +92,21 @@ TEST_F(ProjectDialogTest, CancelOpensNothing) {
         QTest::mouseClick(Child<QAbstractButton>(dialog, "Command3D2"), Qt::LeftButton);
     });
     EXPECT_FALSE(OpenProjectInteractive(ctx, nullptr));
-    EXPECT_EQ(ctx.dialogMode, 0);
+    EXPECT_EQ(ctx.dialogMode, DialogMode::None);
     EXPECT_EQ(ctx.projectFileName, "a.prj");
     EXPECT_EQ(ctx.currentProjectFile, "");
     EXPECT_EQ(Room(), kRoom);
 }
 
 TEST_F(ProjectDialogTest, PickingAnEntryAndEnterOpensIt) {
-    ctx.dialogMode = kDialogModeOpenProject;
+    ctx.dialogMode = DialogMode::Open;
     ProjectDialog dialog(ctx);
     dialog.show();
     auto* list = Child<QListWidget>(dialog, "List1");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     EXPECT_EQ(Child<QLineEdit>(dialog, "ProNam")->text(), QStringLiteral("a.prj"));
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(ctx.dialogMode, kDialogModeProjectOpened);
+    EXPECT_EQ(ctx.dialogMode, DialogMode::Opened);
     EXPECT_EQ(ctx.currentProjectFile, "a.prj");
     EXPECT_EQ(ctx.projectDir, m_projects.string() + "/");
     EXPECT_EQ(Room(), "\"21\"\r\n\"x, y\"\r\n");
@@ -119,7 +119,7 @@ TEST_F(ProjectDialogTest, OpenCommandReportsAReload) {
         QTest::mouseClick(Child<QAbstractButton>(dialog, "Command3D1"), Qt::LeftButton);
     });
     EXPECT_TRUE(OpenProjectInteractive(ctx, nullptr));
-    EXPECT_EQ(ctx.dialogMode, 0);
+    EXPECT_EQ(ctx.dialogMode, DialogMode::None);
     EXPECT_EQ(Room(), "\"2\"\r\n");
 }
 
@@ -133,7 +133,7 @@ TEST_F(ProjectDialogTest, SaveAsWithATypedNameFollowsTheSaveRules) {
         QTest::keyClick(name, Qt::Key_Return);
     });
     EXPECT_TRUE(SaveProjectAsInteractive(ctx, nullptr));
-    EXPECT_EQ(ctx.dialogMode, 0);
+    EXPECT_EQ(ctx.dialogMode, DialogMode::None);
     EXPECT_EQ(ctx.currentProjectFile, "Free.PRJ");
     EXPECT_TRUE(fs::exists(m_projects / "Free.PRJ"));
 
@@ -146,7 +146,7 @@ TEST_F(ProjectDialogTest, SaveAsWithATypedNameFollowsTheSaveRules) {
 }
 
 TEST_F(ProjectDialogTest, NewFolderIsCreatedAndShown) {
-    ctx.dialogMode = kDialogModeSaveProjectAs;
+    ctx.dialogMode = DialogMode::SaveAs;
     ProjectDialog dialog(ctx);
     dialog.show();
     QTest::mouseClick(Child<QAbstractButton>(dialog, "Command1"), Qt::LeftButton);

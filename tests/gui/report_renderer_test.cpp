@@ -206,7 +206,7 @@ TEST_F(ReportFiles, PageChooserRereadsTheResultFiles) {
 TEST_F(ReportFiles, UValueReportHasOnePage) {
     put("KWcalc.DAT", {"\r", "        Construction U-value", "&$$        U-value:   .23 W/m²/K"});
     put("ergCR.DAT", {"        room page\r"});
-    ctx.displayMode = kUValueReport;
+    ctx.displayMode = DisplayMode::UValueReport;
     ResultWindow window(ctx);
     window.show();
     EXPECT_EQ(window.findChild<QScrollBar*>(QStringLiteral("VScroll1"))->maximum(), 1);
@@ -228,11 +228,12 @@ TEST_F(ReportFiles, UValueReportHasOnePage) {
 }
 
 TEST_F(ReportFiles, PrintSettingsAnswerInTheDialogMode) {
-    const std::tuple<const char*, int, int> cases[] = {{"Okbutt", 1, 1}, {"Okbutt", 0, 0}, {"Abbutt", 1, 0}};
+    const std::tuple<const char*, int, DialogMode> cases[] = {
+        {"Okbutt", 1, DialogMode::Print}, {"Okbutt", 0, DialogMode::None}, {"Abbutt", 1, DialogMode::None}};
     for (const auto& [command, printerDialogAnswer, dialogMode] : cases) {
         SCOPED_TRACE(std::string(command) + " printer dialog " + std::to_string(printerDialogAnswer));
         ctx.fontName = "Arial";
-        ctx.dialogMode = 7;
+        ctx.dialogMode = DialogMode::Opened; // an answer left over from another dialog
         QPrinter printer;
         PrintSettingsDialog dialog(ctx, printer);
         int printerDialogs = 0;

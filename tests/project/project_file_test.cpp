@@ -56,7 +56,7 @@ TEST_F(ProjectFileTest, RoomWithWallsSurvivesSaveAndOpen) {
     ctx.projectName.clear();
     // A folder may end with either separator.
     ASSERT_TRUE(OpenProject(ctx, m_projects.string() + "\\", "CR"));
-    EXPECT_EQ(ctx.dialogMode, kDialogModeProjectOpened);
+    EXPECT_EQ(ctx.dialogMode, DialogMode::Opened);
     EXPECT_EQ(ctx.currentProjectFile, "hall3.prj");
     EXPECT_EQ(ctx.projectName, "Hall 3, freezer");
 
@@ -191,9 +191,9 @@ TEST_F(ProjectFileTest, UnreadableProjectLeavesTheRoomFileAlone) {
         SCOPED_TRACE(what);
         Put(Project("bad.prj"), bytes);
         ctx.projectFileName = "bad.prj";
-        ctx.dialogMode = 0;
+        ctx.dialogMode = DialogMode::None;
         EXPECT_FALSE(OpenProject(ctx, folder, "CR"));
-        EXPECT_EQ(ctx.dialogMode, 0);
+        EXPECT_EQ(ctx.dialogMode, DialogMode::None);
         EXPECT_EQ(Bytes(Data("KelvoL.dat")), room);
     }
     ctx.projectFileName = "missing.prj";
@@ -211,9 +211,9 @@ TEST_F(ProjectFileTest, StoredCodeChoosesTheRestoredFile) {
         Put(Data("KelvoL.dat"), room);
         Put(Project("s.prj"), std::string("\"S\",\"\",\"\",\"") + code + "\"\r\n\"21\"\r\n\"x, y\"\r\n");
         ctx.projectFileName = "s.prj";
-        ctx.dialogMode = 0;
+        ctx.dialogMode = DialogMode::None;
         EXPECT_TRUE(OpenProject(ctx, folder, "CR"));
-        EXPECT_EQ(ctx.dialogMode, kDialogModeProjectOpened);
+        EXPECT_EQ(ctx.dialogMode, DialogMode::Opened);
         EXPECT_EQ(Bytes(Data(restored)), "\"21\"\r\n\"x, y\"\r\n");
         if (std::string(restored) != "KelvoL.dat") {
             EXPECT_EQ(Bytes(Data("KelvoL.dat")), room);
@@ -236,24 +236,24 @@ TEST_F(ProjectFileTest, HeaderOnlyAndLineFeedFilesAreProjects) {
 TEST_F(ProjectFileTest, RestoreRoomFilePutsThePreviousRoomBack) {
     Put(Data("KelvoL.dat"), "\"new\"\r\n");
     Put(Data("CRRestor.dat"), "\"previous\"\r\n");
-    ctx.activationState = kActive;
+    ctx.activationState = ActivationState::Active;
     EXPECT_TRUE(RestoreRoomFile(ctx).empty());
     EXPECT_EQ(Bytes(Data("KelvoL.dat")), "\"previous\"\r\n");
     EXPECT_FALSE(fs::exists(Data("CRRestor.dat")));
-    EXPECT_EQ(ctx.activationState, kNeverActivated);
+    EXPECT_EQ(ctx.activationState, ActivationState::NeverActivated);
 
     // Without a restore copy the room file goes, so the next activation loads the defaults.
-    ctx.activationState = kActive;
+    ctx.activationState = ActivationState::Active;
     RestoreRoomFile(ctx);
     EXPECT_FALSE(fs::exists(Data("KelvoL.dat")));
-    EXPECT_EQ(ctx.activationState, kNeverActivated);
+    EXPECT_EQ(ctx.activationState, ActivationState::NeverActivated);
 
     Put(Data("KelvoL.dat"), "\"kept\"\r\n");
     ctx.programCode = "HX";
-    ctx.activationState = kActive;
+    ctx.activationState = ActivationState::Active;
     RestoreRoomFile(ctx);
     EXPECT_EQ(Bytes(Data("KelvoL.dat")), "\"kept\"\r\n");
-    EXPECT_EQ(ctx.activationState, kActive);
+    EXPECT_EQ(ctx.activationState, ActivationState::Active);
 }
 
 TEST_F(ProjectFileTest, StartupRequestOpensByNameOrPath) {
@@ -264,7 +264,7 @@ TEST_F(ProjectFileTest, StartupRequestOpensByNameOrPath) {
         ctx.projectDir = folder;
         EXPECT_TRUE(OpenStartupProject(ctx, request));
         EXPECT_EQ(Bytes(Data("KelvoL.dat")), "\"5\"\r\n");
-        EXPECT_EQ(ctx.dialogMode, 0);
+        EXPECT_EQ(ctx.dialogMode, DialogMode::None);
         EXPECT_EQ(ctx.roomFileName, "KelvoL.dat");
         EXPECT_EQ(ctx.currentProjectFile, "Hall.prj");
     }

@@ -1,13 +1,19 @@
-// What the main window does with the room, without a window: scroll-bar coupling, field rules, captions.
+// What the main window does with the room, without a window: scroll-bar coupling, field rules, the door
+// panel, the operating basis, captions.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 
+#include "../app/temp_data_dir.h"
 #include "app/app_context.h"
 #include "app/number_text.h"
+#include "app/record_file.h"
+#include "app/startup.h"
 #include "room/room_controller.h"
+#include "sample_room.h"
 
 namespace veskaro {
 namespace {
@@ -110,6 +116,203 @@ TEST(MainWindowCaptions, GoodsGridHeaders) {
     EXPECT_EQ(GoodsGridHeader(ctx, kGoodsEndTemp), "End temperature of Product /[°C]");
     EXPECT_EQ(GoodsGridHeader(ctx, kGoodsStorageHumidity), "Storage humidity /[%]");
     EXPECT_EQ(GoodsGridHeader(ctx, 9), "");
+}
+
+// The default room of the seeded data directory (8 x 6 x 3.5 m, 0 °C), read but never written.
+class DefaultRoom : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        bool found = false;
+        controller.loadRoom("KelvoL.dat", &found);
+        ASSERT_TRUE(found);
+    }
+    double Q0() const { return NumFromText(std::string_view(controller.result().RaumLeist)); }
+
+    AppContext ctx = testing::EnglishContext();
+    RoomController controller{ctx};
+    RoomRecord& room = controller.room();
+};
+
+// Air change of the room from the door openings per day: 70/(24·√V) for the room, plus 2 changes of 25 m³
+// per opening spread over the day (from 25 m³ on).
+double AirChangeFromDoors(double V_m3, double openings) {
+    return 70.0 / (24.0 * std::sqrt(V_m3)) + 2.0 * openings * (25.0 / V_m3) / 24.0;
+}
+
+TEST_F(DefaultRoom, DoorOpeningsAreCappedAndDriveTheRoomAirChange) {
+    const double V = 8.0 * 6.0 * 3.5;
+    struct Row {
+        const char* typed;
+        const char* shown; // NBegeh after the commit
+        double openings;   // used for the air change
+    };
+    const Row rows[] = {{"200", "150", 150.0}, {"30", "30", 30.0}, {"0", "0", 0.0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const double before = Q0();
+        room.NBegeh = row.typed;
+        EXPECT_TRUE(controller.commitField(RoomField::NBegeh).empty());
+        EXPECT_EQ(room.NBegeh, row.shown);
+        const double n = AirChangeFromDoors(V, row.openings);
+        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.RaumLW)), std::floor(n * 100.0) / 100.0);
+        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(controller.labels().Label40)),
+                         std::floor(V * n * 10.0) / 10.0);
+        EXPECT_NE(Q0(), before);
+    }
+    // The bar drives the same rule.
+    controller.scrollBarMoved(RoomScrollBar::HScroll5, 40);
+    EXPECT_EQ(NumFromText(std::string_view(room.NBegeh)), 40.0);
+    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.RaumLW)),
+                     std::floor(AirChangeFromDoors(V, 40.0) * 100.0) / 100.0);
+}
+
+TEST_F(DefaultRoom, ScrollBarsWriteTheirFieldsAndRecalculate) {
+    struct Row {
+        RoomScrollBar bar;
+        int position;
+        RoomField field;
+        double value;
+    };
+    const Row rows[] = {
+        {RoomScrollBar::HScroll1, 51, RoomField::AussenTemp, 21.0}, // t + 30
+        {RoomScrollBar::HScroll2, 56, RoomField::AussenFeuchte, 56.0},
+        {RoomScrollBar::HScroll3, 24, RoomField::RaumLW, 2.4}, // tenths of an air change
+        {RoomScrollBar::HScroll4, 13, RoomField::PersZahl, 13.0},
+        {RoomScrollBar::HScroll6, 9, RoomField::ELLeist, 9.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(RoomScrollBarName(row.bar));
+        const double before = Q0();
+        controller.scrollBarMoved(row.bar, row.position);
+        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(FieldText(room, row.field))), row.value);
+        EXPECT_NE(Q0(), before);
+    }
+    // HScroll3 also shows the air flow of the new rate.
+    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(controller.labels().Label40)),
+                     std::floor(8.0 * 6.0 * 3.5 * 2.4 * 10.0) / 10.0);
+}
+
+TEST_F(DefaultRoom, HumidityAndTemperatureDifferenceFollowEachOtherWhileTyping) {
+    struct Row {
+        RoomField typed;
+        const char* text;
+        std::string RoomRecord::*other;
+        double expected;
+    };
+    // Pairs of the air-cooler table: 89 % at 5 K, 86.5 % at 5.5 K, 72.5 % at 9 K, none beyond 16 K.
+    const Row rows[] = {
+        {RoomField::RaumFeuchte, "89", &RoomRecord::tempdiff, 5.0},
+        {RoomField::RaumFeuchte, "86.5", &RoomRecord::tempdiff, 5.5},
+        {RoomField::RaumFeuchte, "72.5", &RoomRecord::tempdiff, 9.0},
+        {RoomField::tempdiff, "5.5", &RoomRecord::RaumFeuchte, 86.5},
+        {RoomField::tempdiff, "9", &RoomRecord::RaumFeuchte, 72.5},
+        {RoomField::tempdiff, "17", &RoomRecord::RaumFeuchte, 0.0},
+        {RoomField::tempDiffdt1, "10", &RoomRecord::tempdiff, 8.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(RoomFieldName(row.typed)) + " = " + row.text);
+        FieldText(room, row.typed) = row.text;
+        EXPECT_TRUE(controller.fieldEdited(row.typed));
+        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.*row.other)), row.expected);
+        EXPECT_NEAR(NumFromText(std::string_view(room.verdTemp)),
+                    NumFromText(std::string_view(room.RaumTemp)) -
+                        NumFromText(std::string_view(room.tempdiff)),
+                    1e-9);
+    }
+    // Below 58 % the humidity leaves the other fields alone.
+    const RoomRecord before = room;
+    room.RaumFeuchte = "50";
+    EXPECT_FALSE(controller.fieldEdited(RoomField::RaumFeuchte));
+    EXPECT_EQ(room.tempdiff, before.tempdiff);
+    EXPECT_EQ(room.verdTemp, before.verdTemp);
+}
+
+TEST_F(DefaultRoom, OperatingBasisSwitchesTheUnitAndTheCapacity) {
+    const double daily = Q0();
+    EXPECT_EQ(controller.operatingTimeUnit(), "h/" + ctx.captions[Cap::DayWord]);
+    controller.setOperatingBasis(1);
+    EXPECT_EQ(controller.operatingTimeUnit(), " h");
+    EXPECT_NE(Q0(), daily);
+    controller.setOperatingBasis(0);
+    EXPECT_EQ(Q0(), daily);
+}
+
+TEST_F(DefaultRoom, RoomBelowMinus50StopsTheCalculation) {
+    room.RaumTemp = "-60";
+    for (const auto& command :
+         {std::function<Messages()>([&] { return controller.commitField(RoomField::RaumTemp); }),
+          std::function<Messages()>([&] { return controller.calculate(); })}) {
+        const Messages messages = command();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].kind, MessageKind::Exclamation);
+        EXPECT_EQ(messages[0].text,
+                  ctx.captions[Cap::RoomWord] + " " + ctx.captions[Cap::TemperatureWord] + " < -50°C!");
+        EXPECT_TRUE(controller.result().stopped);
+    }
+    room.RaumTemp = "-50";
+    EXPECT_TRUE(controller.commitField(RoomField::RaumTemp).empty());
+    EXPECT_FALSE(controller.result().stopped);
+}
+
+TEST_F(DefaultRoom, DoorInfiltrationWithAndWithoutAirCurtain) {
+    room.bTuer = "1";
+    room.hTuer = "2.5";
+    room.oeffungsZ = "1";
+    EXPECT_TRUE(controller.computeDoor(false).empty());
+    const double open = NumFromText(std::string_view(room.LWergeb));
+    EXPECT_GT(open, 0.0);
+    EXPECT_FALSE(controller.labels().Label53.empty());
+    EXPECT_FALSE(controller.labels().Label67.empty());
+    // A 2.5 m door keeps 15 % of its infiltration behind an air curtain (both cut to two decimals).
+    EXPECT_TRUE(controller.computeDoor(true).empty());
+    const double curtain = NumFromText(std::string_view(room.LWergeb));
+    EXPECT_NEAR(curtain, open * 0.15, 0.011);
+    EXPECT_TRUE(controller.airCurtain());
+
+    const double before = Q0();
+    controller.acceptDoor();
+    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.LWTuer)), curtain);
+    EXPECT_NE(Q0(), before);
+
+    // A zero opening time stops the computation with a critical message naming the field.
+    room.oeffungsZ = "0";
+    const Messages messages = controller.computeDoor(true);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, MessageKind::Critical);
+    EXPECT_EQ(messages[0].text, ctx.captions[Cap::DoorOpeningTimeWord] + " = 0 !!");
+}
+
+TEST(RoomControllerActivation, HandoverRequestIsServedOnce) {
+    const testing::TempDataDir dir;
+    AppContext ctx = StartUp({dir.str(), VESKARO_SEED_DIR});
+    RecordWriter request;
+    const char* items[] = {"",    "",      "kept path", "",        "KelvoL.dat", "-8", "R404A",
+                           "",    "6",     "Hall 3",    "Freezer", "k12",        "",   "",
+                           "k15", "Store", "k17",       "3",       "7"};
+    request.integer(1).endLine().integer(2).endLine();
+    for (int i = 3; i <= 19; ++i)
+        request.line(items[i - 1]);
+    ASSERT_TRUE(SaveOutput(ctx, "VESKData.dat", request));
+
+    RoomController controller(ctx);
+    const RoomController::Activation first = controller.activate();
+    EXPECT_TRUE(first.firstActivation);
+    const RoomRecord& room = controller.room();
+    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.RaumTemp)), -2.0); // item 6 + item 9
+    EXPECT_EQ(room.verdTemp, "-8");
+    EXPECT_EQ(room.tempdiff, "6");
+    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.RaumFeuchte)), 84.0); // an air cooler at 6 K
+    EXPECT_EQ(room.proj, "Hall 3");
+    EXPECT_NE(first.windowTitle.find("Hall 3"), std::string::npos);
+    EXPECT_TRUE(first.windowTitle.ends_with(" Store"));
+    EXPECT_EQ(dir.read("VESKData.dat"), "0\r\n0\r\n"); // the request is answered
+
+    // Later activations read nothing.
+    controller.room().RaumL = "12";
+    const RoomController::Activation second = controller.activate();
+    EXPECT_FALSE(second.firstActivation);
+    EXPECT_FALSE(second.reread);
+    EXPECT_EQ(controller.room().RaumL, "12");
 }
 
 } // namespace

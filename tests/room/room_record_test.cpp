@@ -56,9 +56,9 @@ TEST(RoomRecordFile, RoundTripWithEnvelopeBlocks) {
     dir.write("w1.dat", "\"other\"\r\n");
     dir.write("CR_WALL.dat", "\"other\"\r\n");
     RoomRecord loaded;
-    ctx.activationState = kActive;
+    ctx.activationState = ActivationState::Active;
     ASSERT_TRUE(LoadRoomFile(ctx, "KelvoL.dat", loaded));
-    EXPECT_EQ(ctx.activationState, kActive);
+    EXPECT_EQ(ctx.activationState, ActivationState::Active);
     ASSERT_EQ(loaded.envelope.size(), kEnvelopeFileNames.size());
     EXPECT_EQ(loaded.envelope[2].name, "w1.dat");
     EXPECT_EQ(loaded.envelope[2].items,

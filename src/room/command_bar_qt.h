@@ -1,0 +1,27 @@
+#pragma once
+// The command bar under the header: project, room file, goods and walls, evaporator and exit commands as
+// picture buttons with their captions below.
+
+#include "ui/picture_frame.h"
+
+namespace veskaro {
+
+class RoomForm;
+
+class CommandBar final : public ui::PictureFrame {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CommandBar)
+
+  public:
+    explicit CommandBar(RoomForm& form, QWidget* parent = nullptr);
+
+  signals:
+    void openProject();
+    void saveProject();
+    void saveRoom();
+    void restoreRoom();
+    void deleteEvaporator();
+    void exit(bool save);
+};
+
+} // namespace veskaro
