@@ -93,6 +93,10 @@ struct [[nodiscard]] WriteStatus {
 };
 // The user's message for a failed write: "Could not save <file>: <reason>"; "" for a write that worked.
 std::string WriteFailureMessage(const WriteStatus& status);
+// The first failure of two writes, else the second's status.
+inline WriteStatus FirstFailure(const WriteStatus& first, const WriteStatus& second) {
+    return first.ok ? second : first;
+}
 
 // The failed write as a message for the user (none for a write that worked).
 Messages FailureMessages(const WriteStatus& status);

@@ -184,16 +184,16 @@ RecordWriter ConstructionFileText(const Construction& c, int surface,
     }
 
     RecordWriter w;
-    w.line(lead).line(c.uText).line(c.temperatureText);
+    w.userLine(lead).userLine(c.uText).userLine(c.temperatureText);
     for (int i = 0; i < kConstructionReserved1; ++i)
-        w.str("");
+        w.userStr("");
     w.endLine();
     for (int i = 0; i < kConstructionReserved2; ++i)
-        w.str("");
+        w.userStr("");
     w.endLine();
-    w.line(c.insideLevel).line(c.outsideLevel);
+    w.userLine(c.insideLevel).userLine(c.outsideLevel);
     for (const FieldQuad& q : layers)
-        w.str(q[0]).str(q[1]).str(q[2]).str(q[3]).endLine();
+        w.userStr(q[0]).userStr(q[1]).userStr(q[2]).userStr(q[3]).endLine();
     return w;
 }
 
@@ -217,17 +217,17 @@ FloorFileParts ReadFloorFileParts(RecordReader file) {
 RecordWriter FloorFileText(const FloorFileParts& parts,
                            const std::array<std::string, kSummaryTexts>& summaryTexts) {
     RecordWriter w;
-    w.str(parts.lead[0]).str(parts.lead[1]).str(parts.lead[2]).endLine();
+    w.userStr(parts.lead[0]).userStr(parts.lead[1]).userStr(parts.lead[2]).endLine();
     for (const std::string& text : summaryTexts)
-        w.line(text);
+        w.userLine(text);
     const auto& rs = parts.reserved;
-    w.str(rs[0]).str(rs[1]).str(rs[2]).endLine();
-    w.str(rs[3]).str(rs[4]).str(rs[5]).endLine();
-    w.str(rs[6]).str(rs[7]).endLine();
+    w.userStr(rs[0]).userStr(rs[1]).userStr(rs[2]).endLine();
+    w.userStr(rs[3]).userStr(rs[4]).userStr(rs[5]).endLine();
+    w.userStr(rs[6]).userStr(rs[7]).endLine();
     const std::size_t count = std::max<std::size_t>(parts.quads.size(), kFloorCopiedQuads);
     for (std::size_t i = 0; i < count; ++i) {
         const FieldQuad q = i < parts.quads.size() ? parts.quads[i] : FieldQuad{};
-        w.str(q[0]).str(q[1]).str(q[2]).str(q[3]).endLine();
+        w.userStr(q[0]).userStr(q[1]).userStr(q[2]).userStr(q[3]).endLine();
     }
     return w;
 }

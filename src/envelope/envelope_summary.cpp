@@ -82,7 +82,7 @@ EnvelopeSummary LoadDialogSummary(const AppContext& ctx, std::string_view outsid
 RecordWriter StandardEnvelopeText(const EnvelopeSummary& summary) {
     RecordWriter w;
     for (const std::string& text : summary.texts())
-        w.line(text);
+        w.userLine(text);
     return w;
 }
 
@@ -93,7 +93,7 @@ void ReadStandardEnvelope(RecordReader file, EnvelopeSummary& summary) {
     }
 }
 
-bool SaveStandardEnvelope(const AppContext& ctx, const EnvelopeSummary& summary) {
+WriteStatus SaveStandardEnvelope(const AppContext& ctx, const EnvelopeSummary& summary) {
     return SaveOutput(ctx, kStandardEnvelopeFile, StandardEnvelopeText(summary));
 }
 
@@ -118,9 +118,10 @@ Construction OpenSurface(const AppContext& ctx, const EnvelopeSummary& summary, 
     return c;
 }
 
-bool SaveConstruction(const AppContext& ctx, EnvelopeSummary& summary, const Construction& construction,
-                      int surface) {
-    if (surface < 1 || surface > kSurfaceCount) return false;
+WriteStatus SaveConstruction(const AppContext& ctx, EnvelopeSummary& summary,
+                             const Construction& construction, int surface) {
+    if (surface < 1 || surface > kSurfaceCount)
+        return {false, ConstructionFileName(surface), "no such surface"};
     summary.uText[surface - 1] = construction.uText;
     summary.temperatureText[surface - 1] = construction.temperatureText;
     return SaveOutput(ctx, ConstructionFileName(surface),

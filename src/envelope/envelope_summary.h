@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/record_file.h"
 #include "envelope/construction.h"
 
 namespace veskaro {
@@ -39,7 +40,7 @@ EnvelopeSummary LoadDialogSummary(const AppContext& ctx, std::string_view outsid
 RecordWriter StandardEnvelopeText(const EnvelopeSummary& summary);
 // Load standard: the six pairs of K_w.dat into the boxes; a short file leaves the later boxes as they are.
 void ReadStandardEnvelope(RecordReader file, EnvelopeSummary& summary);
-bool SaveStandardEnvelope(const AppContext& ctx, const EnvelopeSummary& summary);
+WriteStatus SaveStandardEnvelope(const AppContext& ctx, const EnvelopeSummary& summary);
 void LoadStandardEnvelope(const AppContext& ctx, EnvelopeSummary& summary);
 
 // Copy wall 1: its U and temperature texts into walls 2-4, floor and ceiling.
@@ -49,8 +50,8 @@ void CopyWall1ToAll(EnvelopeSummary& summary);
 Construction OpenSurface(const AppContext& ctx, const EnvelopeSummary& summary, int surface,
                          const AirLevelCaptions& levels);
 // Save construction: the construction's U and temperature texts into the surface's boxes, then its file.
-bool SaveConstruction(const AppContext& ctx, EnvelopeSummary& summary, const Construction& construction,
-                      int surface);
+WriteStatus SaveConstruction(const AppContext& ctx, EnvelopeSummary& summary,
+                             const Construction& construction, int surface);
 
 // Write envelope summary: floor_CR.dat with the twelve texts after its lead record, the floor's
 // construction kept behind them.

@@ -94,19 +94,19 @@ CatalogueFiles CatalogueFileTexts(const TextGrid& grid) {
         const std::string& lambda = grid.at(r, kColCatLambda);
         const std::string& density = grid.at(r, kColCatDensity);
         if (IsStandardRow(grid.at(r, kColCatStandard))) {
-            files.standard.str(name).str(lambda).str(density).endLine();
+            files.standard.userStr(name).userStr(lambda).userStr(density).endLine();
         } else if (!IsBlank(name) && !IsBlank(lambda)) {
-            files.user.str(name).str(lambda).str(density).endLine();
+            files.user.userStr(name).userStr(lambda).userStr(density).endLine();
         }
     }
     return files;
 }
 
-bool SaveCatalogue(const AppContext& ctx, MaterialKind kind, const TextGrid& grid) {
+WriteStatus SaveCatalogue(const AppContext& ctx, MaterialKind kind, const TextGrid& grid) {
     const CatalogueFiles files = CatalogueFileTexts(grid);
-    const bool standardOk = SaveOutput(ctx, StandardCatalogueName(kind, ctx.languageCode), files.standard);
-    const bool userOk = SaveOutput(ctx, UserCatalogueName(kind, ctx.languageCode), files.user);
-    return standardOk && userOk;
+    WriteStatus standard = SaveOutput(ctx, StandardCatalogueName(kind, ctx.languageCode), files.standard);
+    WriteStatus user = SaveOutput(ctx, UserCatalogueName(kind, ctx.languageCode), files.user);
+    return FirstFailure(standard, user);
 }
 
 MaterialPick PickMaterial(const TextGrid& grid, int row) {

@@ -50,7 +50,7 @@ struct CatalogueFiles {
 // Save one catalogue: rows whose marker reads "X" (any case, blanks around) go to the standard file
 // whatever their content; other rows with name and lambda go to the user file; the rest are dropped.
 CatalogueFiles CatalogueFileTexts(const TextGrid& grid);
-bool SaveCatalogue(const AppContext& ctx, MaterialKind kind, const TextGrid& grid);
+WriteStatus SaveCatalogue(const AppContext& ctx, MaterialKind kind, const TextGrid& grid);
 
 // Pick a row: its name and lambda (blank outside the grid).
 MaterialPick PickMaterial(const TextGrid& grid, int row);

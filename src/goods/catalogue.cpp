@@ -52,7 +52,7 @@ int ReadProducts(RecordReader& in, Catalogue& catalogue, int row, bool numbered,
 
 void WriteProduct(RecordWriter& out, const CatalogueRow& product) {
     for (int c = 1; c <= kCatalogueProductFields; ++c)
-        out.line(product[Index(c)]);
+        out.userLine(product[Index(c)]);
 }
 
 int ClampInt(int value, int low, int high) {
@@ -123,7 +123,7 @@ Catalogue LoadCatalogue(const AppContext& ctx, int group) {
     return catalogue;
 }
 
-bool SaveCatalogue(const AppContext& ctx, Catalogue& catalogue) {
+WriteStatus SaveCatalogue(const AppContext& ctx, Catalogue& catalogue) {
     RecordWriter standard;
     RecordWriter user;
     for (int r = 1; r <= kCatalogueRows; ++r) {
@@ -137,16 +137,17 @@ bool SaveCatalogue(const AppContext& ctx, Catalogue& catalogue) {
         WriteProduct(standard, product);
     for (const CatalogueRow& product : catalogue.moreUser)
         WriteProduct(user, product);
-    bool ok = true;
+    WriteStatus status;
     if (!catalogue.standardTooLarge)
-        ok = SaveOutput(ctx, StandardCatalogueFile(catalogue.group, ctx.languageCode), standard) && ok;
+        status = SaveOutput(ctx, StandardCatalogueFile(catalogue.group, ctx.languageCode), standard);
     if (!catalogue.userTooLarge)
-        ok = SaveOutput(ctx, UserCatalogueFile(catalogue.group, ctx.languageCode), user) && ok;
-    return ok;
+        status =
+            FirstFailure(status, SaveOutput(ctx, UserCatalogueFile(catalogue.group, ctx.languageCode), user));
+    return status;
 }
 
-bool SwitchGroup(const AppContext& ctx, Catalogue& catalogue, int newGroup) {
-    const bool saved = SaveCatalogue(ctx, catalogue);
+WriteStatus SwitchGroup(const AppContext& ctx, Catalogue& catalogue, int newGroup) {
+    WriteStatus saved = SaveCatalogue(ctx, catalogue);
     catalogue = LoadCatalogue(ctx, newGroup);
     return saved;
 }
@@ -203,9 +204,9 @@ void ReadGoodsSettings(const AppContext& ctx, GoodsSettings& settings) {
     in.next(settings.turnover);
 }
 
-bool WriteGoodsSettings(const AppContext& ctx, const GoodsSettings& settings) {
+WriteStatus WriteGoodsSettings(const AppContext& ctx, const GoodsSettings& settings) {
     RecordWriter out;
-    out.str(settings.groupName).str(settings.loadingDensity).str(settings.turnover).endLine();
+    out.userStr(settings.groupName).userStr(settings.loadingDensity).userStr(settings.turnover).endLine();
     return SaveOutput(ctx, kGoodsSettingsFile, out);
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/record_file.h"
 #include "goods/header_text.h"
 
 namespace veskaro {
@@ -62,10 +63,10 @@ bool IsBlankName(std::string_view name);
 Catalogue LoadCatalogue(const AppContext& ctx, int group);
 // Writes the rows with a name to the group's two files (by their mark) and empties them in the grid;
 // rows with a blank name are neither written nor cleared. False when a file could not be written.
-bool SaveCatalogue(const AppContext& ctx, Catalogue& catalogue);
+WriteStatus SaveCatalogue(const AppContext& ctx, Catalogue& catalogue);
 // The group switch: saves the group left, then loads `newGroup`. False when the save failed (the new
 // group is loaded all the same).
-bool SwitchGroup(const AppContext& ctx, Catalogue& catalogue, int newGroup);
+WriteStatus SwitchGroup(const AppContext& ctx, Catalogue& catalogue, int newGroup);
 
 // --- Clipboard commands on a block from (row1, col1) to (row2, col2), either order ---------------------
 
@@ -90,7 +91,7 @@ struct GoodsSettings {
 
 // Reads the three texts; a missing or short file leaves the fields as they were.
 void ReadGoodsSettings(const AppContext& ctx, GoodsSettings& settings);
-bool WriteGoodsSettings(const AppContext& ctx, const GoodsSettings& settings);
+WriteStatus WriteGoodsSettings(const AppContext& ctx, const GoodsSettings& settings);
 // The group the dialog opens with: the settings' group name, or group 1 when it is shorter than
 // 3 characters. Returns the group number (0 for a name that matches no caption).
 int OpeningGroup(const AppContext& ctx, GoodsSettings& settings);

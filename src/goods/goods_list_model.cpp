@@ -113,7 +113,7 @@ void GoodsListModel::load(const AppContext& ctx) {
     }
 }
 
-bool GoodsListModel::save(const AppContext& ctx) const {
+WriteStatus GoodsListModel::save(const AppContext& ctx) const {
     return WriteGoodsList(ctx, m_grid);
 }
 

@@ -53,7 +53,7 @@ class GoodsListModel {
 
     // The dialog's reader: entries from the file in order, at most 50.
     void load(const AppContext& ctx);
-    bool save(const AppContext& ctx) const;
+    WriteStatus save(const AppContext& ctx) const;
 
     // Checks the inputs (list not full, amount, entry and end temperature) and appends the entry. A
     // product with a blank name appends nothing and shows nothing.

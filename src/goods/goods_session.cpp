@@ -14,13 +14,13 @@ GoodsSession OpenGoodsSession(const AppContext& ctx, const GoodsSettings& defaul
     return session;
 }
 
-bool CommitGoodsSession(AppContext& ctx, GoodsSession& session) {
-    bool ok = WriteGoodsSettings(ctx, session.settings);
+WriteStatus CommitGoodsSession(AppContext& ctx, GoodsSession& session) {
+    WriteStatus status = WriteGoodsSettings(ctx, session.settings);
     session.catalogue.group = GroupNumberFromName(ctx.captions, session.settings.groupName);
-    ok = SaveCatalogue(ctx, session.catalogue) && ok;
-    ok = session.list.save(ctx) && ok;
+    status = FirstFailure(status, SaveCatalogue(ctx, session.catalogue));
+    status = FirstFailure(status, session.list.save(ctx));
     ctx.activationState = ActivationState::DialogChangedData;
-    return ok;
+    return status;
 }
 
 } // namespace veskaro

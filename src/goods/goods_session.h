@@ -22,6 +22,6 @@ GoodsSession OpenGoodsSession(const AppContext& ctx, const GoodsSettings& defaul
 // O.K.: writes kgutpar.dat, the catalogue under the group the settings name and the goods list, and marks
 // the project data as changed so that the main window reloads its goods and recalculates. False when a
 // file could not be written (all are attempted).
-bool CommitGoodsSession(AppContext& ctx, GoodsSession& session);
+WriteStatus CommitGoodsSession(AppContext& ctx, GoodsSession& session);
 
 } // namespace veskaro

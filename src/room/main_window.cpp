@@ -217,6 +217,15 @@ void StartWindow::announce(const Messages& messages, bool always) {
     if (toShow != nullptr) showMessageBox(*toShow);
 }
 
+void StartWindow::showFailures(const Messages& failures) {
+    if (failures.empty()) return;
+    // Every failed write is reported, all of one action in one box.
+    Message combined = failures.front();
+    for (std::size_t i = 1; i < failures.size(); ++i)
+        combined.text += "\r" + failures[i].text;
+    showMessageBox(combined);
+}
+
 void StartWindow::showMessageBox(const Message& message) {
     if (m_showMessage) {
         m_showMessage(message);
@@ -276,7 +285,7 @@ void StartWindow::onPrint() {
 }
 
 void StartWindow::onSaveRoom() {
-    if (m_busy == 0) showMessages(FailureMessages(m_controller.saveRoom(kDefaultRoomFile)));
+    if (m_busy == 0) showFailures(FailureMessages(m_controller.saveRoom(kDefaultRoomFile)));
 }
 
 void StartWindow::onRestoreRoom() {
@@ -305,7 +314,7 @@ void StartWindow::onSaveProject(bool askForName) {
     // The project carries the room record file: it is written first, with the texts on screen.
     // A room record that could not be written is not saved into a project either.
     if (const WriteStatus room = m_controller.saveRoom(kDefaultRoomFile); !room)
-        return showMessages(FailureMessages(room));
+        return showFailures(FailureMessages(room));
     m_controller.takeProjectTexts();
     std::string failure;
     if (askForName) {
@@ -313,7 +322,7 @@ void StartWindow::onSaveProject(bool askForName) {
     } else {
         SaveProjectInteractive(m_ctx, this, &failure);
     }
-    if (!failure.empty()) showMessages({{MessageKind::Critical, "", failure}});
+    if (!failure.empty()) showFailures({{MessageKind::Critical, "", failure}});
     showProjectFile();
 }
 
@@ -357,7 +366,7 @@ void StartWindow::activate() {
 void StartWindow::kelvoEnde(bool save) {
     if (m_exiting) return;
     m_exiting = true;
-    showMessages(m_controller.exit(save));
+    showFailures(m_controller.exit(save));
     close();
 }
 
@@ -387,7 +396,7 @@ void StartWindow::closeEvent(QCloseEvent* event) {
     // Closing by the frame is the exit without saving, unless the window is filling its fields.
     if (!m_exiting && m_busy == 0) {
         m_exiting = true;
-        showMessages(m_controller.exit(false));
+        showFailures(m_controller.exit(false));
     }
     event->accept();
 }

@@ -93,6 +93,8 @@ class StartWindow final : public QMainWindow {
     // even when it was.
     void announce(const Messages& messages, bool always = false);
     void showMessageBox(const Message& message);
+    // Failed writes: always shown, one box for all of them.
+    void showFailures(const Messages& failures);
 
     // Handlers
     void onFieldEdited(RoomField field);
