@@ -20,16 +20,33 @@ struct Target {
 };
 
 const Target kTargets[] = {
-    {"R11", "R11"},         {"R12", "R12"},           {"R13", "R13"},           {"R14", "R14"},
-    {"R22", "R22"},         {"R23", "R23"},           {"R123", "R123"},         {"R124", "R124"},
-    {"R134A", "R134a"},     {"R152A", "R152A"},       {"R227", "R227EA"},       {"R32", "R32"},
-    {"R404A", "R404A"},     {"R407C", "R407C"},       {"R410A", "R410A"},       {"R507", "R507A"},
-    {"PROPAN", "n-Propane"}, {"PROPYLEN", "Propylene"}, {"R600A", "IsoButane"}, {"AMMONIAK", "Ammonia"},
-    {"CO2", "CarbonDioxide"}, {"R1234YF", "R1234yf"}, {"R1234ZE", "R1234ze(E)"},
+    {"R11", "R11"},
+    {"R12", "R12"},
+    {"R13", "R13"},
+    {"R14", "R14"},
+    {"R22", "R22"},
+    {"R23", "R23"},
+    {"R123", "R123"},
+    {"R124", "R124"},
+    {"R134A", "R134a"},
+    {"R152A", "R152A"},
+    {"R227", "R227EA"},
+    {"R32", "R32"},
+    {"R404A", "R404A"},
+    {"R407C", "R407C"},
+    {"R410A", "R410A"},
+    {"R507", "R507A"},
+    {"PROPAN", "n-Propane"},
+    {"PROPYLEN", "Propylene"},
+    {"R600A", "IsoButane"},
+    {"AMMONIAK", "Ammonia"},
+    {"CO2", "CarbonDioxide"},
+    {"R1234YF", "R1234yf"},
+    {"R1234ZE", "R1234ze(E)"},
 };
 
 constexpr double kZeroC_K = 273.15;
-constexpr int kCols = 9; // the nine correlations
+constexpr int kCols = 9;                         // the nine correlations
 constexpr double kIirLiquidEnthalpy_Jkg = 200e3; // IIR reference: saturated liquid at 0 °C
 
 struct Row {
@@ -48,7 +65,8 @@ std::vector<Row> BuildTable(const eos::Fluid& f, double& offset_Jkg) {
         const eos::SatState s = f.saturation(T);
         const double up = f.saturation(T + 0.05).pDew_Pa, down = f.saturation(T - 0.05).pDew_Pa;
         rows.push_back({double(t), s.pBubble_Pa / 1e5, s.pDew_Pa / 1e5, s.rhoLiquid, s.rhoVapour,
-                        (s.hLiquid + offset_Jkg) / 1e3, (s.hVapour + offset_Jkg) / 1e3, (up - down) / 0.1 / 1e5});
+                        (s.hLiquid + offset_Jkg) / 1e3, (s.hVapour + offset_Jkg) / 1e3,
+                        (up - down) / 0.1 / 1e5});
     }
     return rows;
 }
@@ -105,8 +123,10 @@ double Evaluate(const Fit& f, double T) {
 
 // Both forms over rows [0, n); the better one. Errors are relative to `scale` (the value itself, or the
 // latent heat for enthalpies, whose zero point is arbitrary).
-Fit FitBoth(const std::vector<double>& T, const std::vector<double>& y, const std::vector<double>& scale, std::size_t n) {
-    std::vector<double> Ts(T.begin(), T.begin() + n), ys(y.begin(), y.begin() + n), w(n), invT(n), lg(n), g(n);
+Fit FitBoth(const std::vector<double>& T, const std::vector<double>& y, const std::vector<double>& scale,
+            std::size_t n) {
+    std::vector<double> Ts(T.begin(), T.begin() + n), ys(y.begin(), y.begin() + n), w(n), invT(n), lg(n),
+        g(n);
     for (std::size_t i = 0; i < n; ++i) {
         w[i] = 1.0 / scale[i];
         invT[i] = 1.0 / Ts[i];
@@ -130,11 +150,13 @@ Fit FitBoth(const std::vector<double>& T, const std::vector<double>& y, const st
         for (std::size_t i = 0; i < n; ++i)
             f.maxErr = std::max(f.maxErr, std::abs(Evaluate(f, Ts[i]) - ys[i]) / scale[i]);
     }
-    return *std::min_element(fits.begin(), fits.end(), [](const Fit& l, const Fit& r) { return l.maxErr < r.maxErr; });
+    return *std::min_element(fits.begin(), fits.end(),
+                             [](const Fit& l, const Fit& r) { return l.maxErr < r.maxErr; });
 }
 
 // Shrinks the fitted range from the top until the fit holds to 0.5 % (never below ten records).
-Fit FitProperty(const std::vector<double>& T, const std::vector<double>& y, const std::vector<double>& scale) {
+Fit FitProperty(const std::vector<double>& T, const std::vector<double>& y,
+                const std::vector<double>& scale) {
     std::size_t n = T.size();
     Fit f = FitBoth(T, y, scale, n);
     while (f.maxErr > 0.005 && n > 10)
@@ -162,7 +184,8 @@ std::string TableText(const std::vector<Row>& rows) {
     std::string text;
     char buf[200];
     for (const Row& r : rows) {
-        std::snprintf(buf, sizeof buf, "%.0f,%.6g,%.6g,%.6g,%.6g,%.3f,%.3f\r\n", r.t_C, r.pb, r.pd, r.rl, r.rv, r.hl, r.hv);
+        std::snprintf(buf, sizeof buf, "%.0f,%.6g,%.6g,%.6g,%.6g,%.3f,%.3f\r\n", r.t_C, r.pb, r.pd, r.rl,
+                      r.rv, r.hl, r.hv);
         text += buf;
     }
     return text;
@@ -173,7 +196,8 @@ std::string BlockText(const char* name, const std::vector<Row>& rows, std::ostre
     for (const Row& r : rows) {
         T.push_back(r.t_C + kZeroC_K);
         latent.push_back(r.hv - r.hl);
-        const double v[kCols] = {r.pb, r.pd, r.rl, r.rv, r.hl, r.hv, r.hv - r.hl, r.rv * (r.hv - r.hl), r.slope};
+        const double v[kCols] = {r.pb,   r.pd, r.rl, r.rv, r.hl, r.hv, r.hv - r.hl, r.rv * (r.hv - r.hl),
+                                 r.slope};
         for (int k = 0; k < kCols; ++k)
             col[k].push_back(v[k]);
     }
@@ -182,9 +206,10 @@ std::string BlockText(const char* name, const std::vector<Row>& rows, std::ostre
     for (int k = 0; k < kCols; ++k) {
         const bool enthalpy = k == 4 || k == 5;
         const Fit f = FitProperty(T, col[k], enthalpy ? latent : col[k]);
-        text += std::string("        {CorrelationForm::") + (f.exp ? "ExpForm" : "Poly3") + ", " + Num(f.a) + ", " +
-                Num(f.b) + ", " + Num(f.c) + ", " + Num(f.d) + ", " + Num(f.tMax) + "},\n";
-        report << " " << Num(f.maxErr * 100) << "%" << (f.tMax < T.back() ? "(to " + Num(f.tMax - kZeroC_K) + " C)" : "");
+        text += std::string("        {CorrelationForm::") + (f.exp ? "ExpForm" : "Poly3") + ", " + Num(f.a) +
+                ", " + Num(f.b) + ", " + Num(f.c) + ", " + Num(f.d) + ", " + Num(f.tMax) + "},\n";
+        report << " " << Num(f.maxErr * 100) << "%"
+               << (f.tMax < T.back() ? "(to " + Num(f.tMax - kZeroC_K) + " C)" : "");
     }
     report << "\n";
     return text + "    }}},\n";
@@ -214,8 +239,8 @@ std::string SuperheatText(const eos::Fluid& f, double offset_Jkg) {
             guess = rho;
             const double up = f.enthalpy(T + 0.5, f.density(T + 0.5, p * 1e5, rho));
             const double down = f.enthalpy(T - 0.5, f.density(T - 0.5, p * 1e5, rho));
-            std::snprintf(buf, sizeof buf, "%d,%d,%.6g,%.3f,%.4f,%.2f\r\n", p, t, rho, (f.enthalpy(T, rho) + offset_Jkg) / 1e3,
-                          (up - down) / 1e3, tSat - kZeroC_K);
+            std::snprintf(buf, sizeof buf, "%d,%d,%.6g,%.3f,%.4f,%.2f\r\n", p, t, rho,
+                          (f.enthalpy(T, rho) + offset_Jkg) / 1e3, (up - down) / 1e3, tSat - kZeroC_K);
             text += buf;
         }
     }
@@ -230,11 +255,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string jsonDir = argv[1], dataDir = argv[2];
-    std::string blocks = "// Generated by tools/make_refrigerant_tables from the saturation tables it writes; do not edit.\n"
-                         "// Per refrigerant: the lowest table temperature (K), then the nine fits of refrigerant_correlations.h\n"
-                         "// as form, a, b, c, d and the highest temperature (K) the fit holds to within 0.5 %.\n\n"
-                         "#include \"equipment/refrigerant_correlations.h\"\n\nnamespace veskaro {\n\n"
-                         "const CorrelationBlock kCorrelationBlocks[] = {\n";
+    std::string blocks =
+        "// Generated by tools/make_refrigerant_tables from the saturation tables it writes; do not edit.\n"
+        "// Per refrigerant: the lowest table temperature (K), then the nine fits of "
+        "refrigerant_correlations.h\n"
+        "// as form, a, b, c, d and the highest temperature (K) the fit holds to within 0.5 %.\n\n"
+        "#include \"equipment/refrigerant_correlations.h\"\n\nnamespace veskaro {\n\n"
+        "// clang-format off\nconst CorrelationBlock kCorrelationBlocks[] = {\n";
     int count = 0;
     try {
         for (const Target& target : kTargets) {
@@ -249,13 +276,15 @@ int main(int argc, char** argv) {
             std::cout << target.table << " " << rows.size() << " records, " << fluid.source() << "\n";
             blocks += BlockText(target.table, rows, std::cout);
             ++count;
-            if (std::string(target.table) == "CO2" && !WriteText(dataDir + "/CO2_sh01.dat", SuperheatText(fluid, offset)))
+            if (std::string(target.table) == "CO2" &&
+                !WriteText(dataDir + "/CO2_sh01.dat", SuperheatText(fluid, offset)))
                 throw std::runtime_error("cannot write CO2_sh01.dat");
         }
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";
         return 1;
     }
-    blocks += "};\n\nconst int kCorrelationBlockCount = " + std::to_string(count) + ";\n\n} // namespace veskaro\n";
+    blocks +=
+        "};\n// clang-format on\n\nconst int kCorrelationBlockCount = " + std::to_string(count) + ";\n\n} // namespace veskaro\n";
     return WriteText(argv[3], blocks) ? 0 : 1;
 }

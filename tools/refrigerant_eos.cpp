@@ -10,8 +10,7 @@ namespace eos {
 
 const Json& Json::operator[](const std::string& key) const {
     const auto it = members.find(key);
-    if (it == members.end())
-        throw std::runtime_error("missing member " + key);
+    if (it == members.end()) throw std::runtime_error("missing member " + key);
     return it->second;
 }
 
@@ -35,8 +34,7 @@ struct Parser {
         std::string out;
         ++i; // opening quote
         while (i < s.size() && s[i] != '"') {
-            if (s[i] == '\\' && i + 1 < s.size())
-                ++i;
+            if (s[i] == '\\' && i + 1 < s.size()) ++i;
             out += s[i++];
         }
         ++i;
@@ -45,8 +43,7 @@ struct Parser {
     Json value() {
         blanks();
         Json v;
-        if (i >= s.size())
-            throw std::runtime_error("unexpected end of JSON");
+        if (i >= s.size()) throw std::runtime_error("unexpected end of JSON");
         const char c = s[i];
         if (c == '{') {
             v.kind = Json::Kind::Object;
@@ -57,8 +54,7 @@ struct Parser {
                 ++i; // colon
                 v.members[key] = value();
                 blanks();
-                if (s[i] == ',')
-                    ++i;
+                if (s[i] == ',') ++i;
             }
             ++i;
         } else if (c == '[') {
@@ -67,8 +63,7 @@ struct Parser {
             for (blanks(); i < s.size() && s[i] != ']'; blanks()) {
                 v.items.push_back(value());
                 blanks();
-                if (s[i] == ',')
-                    ++i;
+                if (s[i] == ',') ++i;
             }
             ++i;
         } else if (c == '"') {
@@ -115,8 +110,7 @@ Ancillary ReadAncillary(const Json& j) {
 
 const std::vector<double>& A(const Term& t, const char* key) {
     const auto it = t.arrays.find(key);
-    if (it == t.arrays.end())
-        throw std::runtime_error(t.type + " lacks " + key);
+    if (it == t.arrays.end()) throw std::runtime_error(t.type + " lacks " + key);
     return it->second;
 }
 
@@ -132,10 +126,8 @@ double Ancillary::operator()(double T) const {
     double sum = 0.0;
     for (std::size_t k = 0; k < n.size(); ++k)
         sum += n[k] * std::pow(theta, t[k]);
-    if (type == "rhoLnoexp")
-        return reducing * (1.0 + sum);
-    if (usingTauR)
-        sum *= Tr / T;
+    if (type == "rhoLnoexp") return reducing * (1.0 + sum);
+    if (usingTauR) sum *= Tr / T;
     return reducing * std::exp(sum);
 }
 
@@ -177,15 +169,17 @@ double Fluid::alphar(double d, double tau) const {
                 sum += n[k] * std::pow(d, dd[k]) * std::pow(tau, t[k]) * decay;
             }
         } else if (term.type == "ResidualHelmholtzGaussian") {
-            const auto &dd = A(term, "d"), &t = A(term, "t"), &eta = A(term, "eta"), &eps = A(term, "epsilon"),
-                       &beta = A(term, "beta"), &gam = A(term, "gamma");
+            const auto &dd = A(term, "d"), &t = A(term, "t"), &eta = A(term, "eta"),
+                       &eps = A(term, "epsilon"), &beta = A(term, "beta"), &gam = A(term, "gamma");
             for (std::size_t k = 0; k < n.size(); ++k)
                 sum += n[k] * std::pow(d, dd[k]) * std::pow(tau, t[k]) *
-                       std::exp(-eta[k] * (d - eps[k]) * (d - eps[k]) - beta[k] * (tau - gam[k]) * (tau - gam[k]));
+                       std::exp(-eta[k] * (d - eps[k]) * (d - eps[k]) -
+                                beta[k] * (tau - gam[k]) * (tau - gam[k]));
         } else if (term.type == "ResidualHelmholtzGaoB") {
             // Gao et al. (2020) ammonia terms: exp(eta (delta - eps)^2 + 1 / (beta (tau - gamma)^2 + b)).
-            const auto &dd = A(term, "d"), &t = A(term, "t"), &eta = A(term, "eta"), &eps = A(term, "epsilon"),
-                       &beta = A(term, "beta"), &gam = A(term, "gamma"), &b = A(term, "b");
+            const auto &dd = A(term, "d"), &t = A(term, "t"), &eta = A(term, "eta"),
+                       &eps = A(term, "epsilon"), &beta = A(term, "beta"), &gam = A(term, "gamma"),
+                       &b = A(term, "b");
             for (std::size_t k = 0; k < n.size(); ++k)
                 sum += n[k] * std::pow(d, dd[k]) * std::pow(tau, t[k]) *
                        std::exp(eta[k] * (d - eps[k]) * (d - eps[k]) +
@@ -240,8 +234,11 @@ double Fluid::idealEnthalpyOverRT(double T) const {
         } else if (term.type == "IdealGasHelmholtzCP0PolyT") {
             const auto &c = A(term, "c"), &t = A(term, "t");
             for (std::size_t k = 0; k < c.size(); ++k)
-                h += (std::abs(t[k] + 1.0) < 1e-12 ? c[k] * std::log(T) : c[k] * std::pow(T, t[k] + 1.0) / (t[k] + 1.0)) / T;
-        } else if (term.type != "IdealGasHelmholtzLead" && term.type != "IdealGasHelmholtzEnthalpyEntropyOffset") {
+                h += (std::abs(t[k] + 1.0) < 1e-12 ? c[k] * std::log(T)
+                                                   : c[k] * std::pow(T, t[k] + 1.0) / (t[k] + 1.0)) /
+                     T;
+        } else if (term.type != "IdealGasHelmholtzLead" &&
+                   term.type != "IdealGasHelmholtzEnthalpyEntropyOffset") {
             throw std::runtime_error("unsupported ideal term " + term.type); // those two only shift constants
         }
     }
@@ -270,13 +267,13 @@ double Fluid::density(double T, double p, double guess) const {
         const double f = pressure(T, rho) - p;
         const double slope = (pressure(T, rho + h) - pressure(T, rho - h)) / (2.0 * h);
         double step = f / slope;
-        if (std::abs(step) > 0.2 * rho)
-            step = std::copysign(0.2 * rho, step);
+        if (std::abs(step) > 0.2 * rho) step = std::copysign(0.2 * rho, step);
         rho -= step;
         if (std::abs(step) < 1e-10 * rho || (it > 50 && std::abs(step) < 1e-7 * rho))
             return rho; // the pressure itself carries about 1e-9 of difference noise in the liquid
     }
-    throw std::runtime_error("density did not converge at T = " + std::to_string(T) + " K, p = " + std::to_string(p) + " Pa");
+    throw std::runtime_error("density did not converge at T = " + std::to_string(T) +
+                             " K, p = " + std::to_string(p) + " Pa");
 }
 
 SatState Fluid::saturation(double T) const {
@@ -292,7 +289,8 @@ SatState Fluid::saturation(double T) const {
         double dL = m_rhoL(T) / m_rhor, dV = m_rhoV(T) / m_rhor;
         for (int it = 0; it < 100; ++it) {
             auto resid = [&](double a, double b, double out[2]) {
-                out[0] = (a * (1.0 + a * dAlpharDelta(a, tau)) - b * (1.0 + b * dAlpharDelta(b, tau))) * m_rhor * RT;
+                out[0] = (a * (1.0 + a * dAlpharDelta(a, tau)) - b * (1.0 + b * dAlpharDelta(b, tau))) *
+                         m_rhor * RT;
                 out[1] = gibbsResidual(a, tau) - gibbsResidual(b, tau);
             };
             double r[2], rl[2], rv[2];
@@ -306,8 +304,7 @@ SatState Fluid::saturation(double T) const {
             const double sL = (r[0] * j11 - r[1] * j01) / det, sV = (j00 * r[1] - j10 * r[0]) / det;
             dL -= sL;
             dV -= sV;
-            if (std::abs(sL) < 1e-10 * dL && std::abs(sV) < 1e-10 * dV)
-                break;
+            if (std::abs(sL) < 1e-10 * dL && std::abs(sV) < 1e-10 * dV) break;
             if (it == 99 && (std::abs(sL) > 1e-6 * dL || std::abs(sV) > 1e-6 * dV))
                 throw std::runtime_error("saturation did not converge");
         }

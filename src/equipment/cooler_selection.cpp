@@ -23,20 +23,31 @@ constexpr double kNominalDeltaT1_K = 8.0; // ΔT1 of the standard condition
 struct FactorPoint {
     double t0_C, factor;
 };
-constexpr std::array<FactorPoint, 7> kT0Factors{{
-    {-40.0, 0.88}, {-30.0, 0.91}, {-20.0, 0.95}, {-8.0, 1.00}, {-2.0, 0.98}, {0.0, 0.96}, {5.0, 0.92}}};
+constexpr std::array<FactorPoint, 7> kT0Factors{
+    {{-40.0, 0.88}, {-30.0, 0.91}, {-20.0, 0.95}, {-8.0, 1.00}, {-2.0, 0.98}, {0.0, 0.96}, {5.0, 0.92}}};
 
 // Refrigerant factor for direct expansion (glide and pressure drop of the circuit against R404A).
 struct RefrigerantFactor {
     std::string_view name;
     double factor;
 };
-constexpr std::array<RefrigerantFactor, 12> kRefrigerantFactors{{
-    {"R404A", 1.00}, {"R507", 1.00}, {"R22", 1.00}, {"R410A", 1.02}, {"R32", 1.02}, {"R134A", 0.93},
-    {"R1234YF", 0.92}, {"R1234ZE", 0.90}, {"R407C", 0.94}, {"PROPAN", 0.98}, {"AMMONIAK", 1.05}, {"CO2", 1.04}}};
+constexpr std::array<RefrigerantFactor, 12> kRefrigerantFactors{{{"R404A", 1.00},
+                                                                 {"R507", 1.00},
+                                                                 {"R22", 1.00},
+                                                                 {"R410A", 1.02},
+                                                                 {"R32", 1.02},
+                                                                 {"R134A", 0.93},
+                                                                 {"R1234YF", 0.92},
+                                                                 {"R1234ZE", 0.90},
+                                                                 {"R407C", 0.94},
+                                                                 {"PROPAN", 0.98},
+                                                                 {"AMMONIAK", 1.05},
+                                                                 {"CO2", 1.04}}};
 constexpr double kOtherRefrigerantFactor = 0.95;
 
-bool InRange(double v, double lo, double hi) { return std::isfinite(v) && v >= lo && v <= hi; }
+bool InRange(double v, double lo, double hi) {
+    return std::isfinite(v) && v >= lo && v <= hi;
+}
 
 void ParseRows(const std::string& text, bool user, CoolerCatalogue& out) {
     RecordReader reader(text);
@@ -46,13 +57,15 @@ void ParseRows(const std::string& text, bool user, CoolerCatalogue& out) {
         m.user = user;
         double fans = 0, diameter = 0;
         bool complete = reader.read(m.name);
-        for (double* f : {&m.finSpacing_mm, &fans, &diameter, &m.nominal_kW, &m.airFlow_m3h, &m.fanPower_W, &m.heater_W, &m.throw_m})
+        for (double* f : {&m.finSpacing_mm, &fans, &diameter, &m.nominal_kW, &m.airFlow_m3h, &m.fanPower_W,
+                          &m.heater_W, &m.throw_m})
             complete = reader.read(*f) && complete;
         ++rows;
         const bool valid = complete && !m.name.empty() && m.name.size() <= kMaxNameLength &&
-                           InRange(m.finSpacing_mm, 1, 20) && InRange(fans, 1, 12) && InRange(diameter, 100, 1500) &&
-                           InRange(m.nominal_kW, 0.05, 2000) && InRange(m.airFlow_m3h, 0, 1e6) &&
-                           InRange(m.fanPower_W, 0, 1e5) && InRange(m.heater_W, 0, 1e6) && InRange(m.throw_m, 0, 500);
+                           InRange(m.finSpacing_mm, 1, 20) && InRange(fans, 1, 12) &&
+                           InRange(diameter, 100, 1500) && InRange(m.nominal_kW, 0.05, 2000) &&
+                           InRange(m.airFlow_m3h, 0, 1e6) && InRange(m.fanPower_W, 0, 1e5) &&
+                           InRange(m.heater_W, 0, 1e6) && InRange(m.throw_m, 0, 500);
         if (!valid) {
             ++skipped;
             continue;
@@ -62,19 +75,20 @@ void ParseRows(const std::string& text, bool user, CoolerCatalogue& out) {
         out.models.push_back(std::move(m));
     }
     if (skipped > 0)
-        out.problems.push_back(std::to_string(skipped) + (user ? " user" : "") + " cooler rows left out: not valid");
+        out.problems.push_back(std::to_string(skipped) + (user ? " user" : "") +
+                               " cooler rows left out: not valid");
     if (!reader.atEnd())
         out.problems.push_back(std::string(user ? "user" : "cooler") + " catalogue longer than " +
                                std::to_string(kMaxCatalogueRows) + " rows: the rest is left out");
 }
 
-std::string ReadBounded(const AppContext& ctx, std::string_view name, std::vector<std::string>& problems, bool required) {
+std::string ReadBounded(const AppContext& ctx, std::string_view name, std::vector<std::string>& problems,
+                        bool required) {
     const std::string path = FindFileNoCase(ResolveDataPath(ctx, name));
     std::error_code ec;
     const std::uintmax_t bytes = std::filesystem::file_size(path, ec);
     if (ec) {
-        if (required)
-            problems.push_back(std::string(name) + " missing");
+        if (required) problems.push_back(std::string(name) + " missing");
         return {};
     }
     if (bytes > kMaxCatalogueBytes) {
@@ -108,74 +122,64 @@ CoolerCatalogue LoadCoolerCatalogue(const AppContext& ctx) {
 }
 
 double EvaporatingTemperatureFactor(double t0_C) {
-    if (!(t0_C > kT0Factors.front().t0_C))
-        return kT0Factors.front().factor; // also NaN
-    if (t0_C >= kT0Factors.back().t0_C)
-        return kT0Factors.back().factor;
-    const auto hi = std::find_if(kT0Factors.begin(), kT0Factors.end(), [&](const FactorPoint& p) { return p.t0_C >= t0_C; });
+    if (!(t0_C > kT0Factors.front().t0_C)) return kT0Factors.front().factor; // also NaN
+    if (t0_C >= kT0Factors.back().t0_C) return kT0Factors.back().factor;
+    const auto hi = std::find_if(kT0Factors.begin(), kT0Factors.end(),
+                                 [&](const FactorPoint& p) { return p.t0_C >= t0_C; });
     const auto lo = hi - 1;
     return lo->factor + (hi->factor - lo->factor) * (t0_C - lo->t0_C) / (hi->t0_C - lo->t0_C);
 }
 
 double RefrigerantCapacityFactor(std::string_view refrigerant) {
     const RefrigerantRow* row = FindRefrigerant(refrigerant);
-    if (row == nullptr)
-        return kOtherRefrigerantFactor;
+    if (row == nullptr) return kOtherRefrigerantFactor;
     for (const RefrigerantFactor& f : kRefrigerantFactors)
-        if (f.name == row->names[0])
-            return f.factor;
+        if (f.name == row->names[0]) return f.factor;
     return kOtherRefrigerantFactor;
 }
 
 double CoolerCapacity_kW(const CoolerModel& model, double dT1_K, double t0_C, std::string_view refrigerant) {
-    if (!(dT1_K > 0.0) || !std::isfinite(dT1_K))
-        return 0.0;
+    if (!(dT1_K > 0.0) || !std::isfinite(dT1_K)) return 0.0;
     return model.nominal_kW * dT1_K / kNominalDeltaT1_K * EvaporatingTemperatureFactor(t0_C) *
            RefrigerantCapacityFactor(refrigerant);
 }
 
-std::vector<CoolerCandidate> MatchingCoolers(const std::vector<CoolerModel>& models, double Qe_kW, double dT1_K,
-                                             double t0_C, std::string_view refrigerant) {
+std::vector<CoolerCandidate> MatchingCoolers(const std::vector<CoolerModel>& models, double Qe_kW,
+                                             double dT1_K, double t0_C, std::string_view refrigerant) {
     std::vector<CoolerCandidate> out;
-    if (!(Qe_kW > 0.0) || !std::isfinite(Qe_kW))
-        return out;
+    if (!(Qe_kW > 0.0) || !std::isfinite(Qe_kW)) return out;
     for (std::size_t i = 0; i < models.size(); ++i) {
         const double q = CoolerCapacity_kW(models[i], dT1_K, t0_C, refrigerant);
-        if (q >= Qe_kW)
-            out.push_back({i, q, 100.0 * (q / Qe_kW - 1.0)});
+        if (q >= Qe_kW) out.push_back({i, q, 100.0 * (q / Qe_kW - 1.0)});
     }
-    std::stable_sort(out.begin(), out.end(),
-                     [](const CoolerCandidate& a, const CoolerCandidate& b) { return a.reserve_pct < b.reserve_pct; });
+    std::stable_sort(out.begin(), out.end(), [](const CoolerCandidate& a, const CoolerCandidate& b) {
+        return a.reserve_pct < b.reserve_pct;
+    });
     return out;
 }
 
-OperatingPoint EvaporatorOperatingPoint(const AppContext& ctx, SaturationTables& tables, std::string_view refrigerant,
-                                        double t0_C, double Qe_kW) {
+OperatingPoint EvaporatorOperatingPoint(const AppContext& ctx, SaturationTables& tables,
+                                        std::string_view refrigerant, double t0_C, double Qe_kW) {
     OperatingPoint op;
     const SaturationTable* table = tables.find(ctx, refrigerant, op.status);
-    if (table == nullptr)
-        return op;
+    if (table == nullptr) return op;
     const SaturationPoint evap = table->lookup(t0_C);
     const SaturationPoint liquid = table->lookup(kLiquidLineTemperature_C);
     op.clamped = evap.clamped || liquid.clamped;
     op.p0_bar = evap.pDew_bar;
     const double dh = evap.hVapour_kJkg - liquid.hLiquid_kJkg; // refrigerating effect per kg
-    if (dh > 0.0 && Qe_kW > 0.0 && std::isfinite(Qe_kW))
-        op.massFlow_kgs = Qe_kW / dh;
+    if (dh > 0.0 && Qe_kW > 0.0 && std::isfinite(Qe_kW)) op.massFlow_kgs = Qe_kW / dh;
     return op;
 }
 
 StoredSelection ParseStoredSelection(const std::string& text) {
     StoredSelection s;
     RecordReader reader(text);
-    if (!reader.read(s.refrigerant) || !reader.read(s.cooler))
-        return {};
+    if (!reader.read(s.refrigerant) || !reader.read(s.cooler)) return {};
     double v[3] = {0, 0, 0};
     for (double& x : v)
-        if (!reader.read(x))
-            x = 0;
-    if (s.refrigerant.size() > kMaxNameLength || s.cooler.size() > kMaxNameLength)
-        return {};
+        if (!reader.read(x)) x = 0;
+    if (s.refrigerant.size() > kMaxNameLength || s.cooler.size() > kMaxNameLength) return {};
     s.Qe_kW = InRange(v[0], 0, 1e5) ? v[0] : 0;
     s.dT1_K = InRange(v[1], 0, 100) ? v[1] : 0;
     s.t0_C = InRange(v[2], -100, 50) ? v[2] : 0;

@@ -12,8 +12,8 @@ namespace veskaro {
 
 struct AppContext;
 
-inline constexpr std::string_view kCoolerCatalogueFile = "CoolerCat.dat";  // standard rows
-inline constexpr std::string_view kUserCoolerFile = "CoolerCatU.dat";      // the user's supplier rows
+inline constexpr std::string_view kCoolerCatalogueFile = "CoolerCat.dat"; // standard rows
+inline constexpr std::string_view kUserCoolerFile = "CoolerCatU.dat";     // the user's supplier rows
 inline constexpr std::string_view kStoredSelectionFile = "VerDpark.dat";
 
 // One cooler: record of 9 items "name", fin spacing mm, fans, fan diameter mm, nominal capacity kW at
@@ -48,23 +48,23 @@ double RefrigerantCapacityFactor(std::string_view refrigerant);
 double CoolerCapacity_kW(const CoolerModel& model, double dT1_K, double t0_C, std::string_view refrigerant);
 
 struct CoolerCandidate {
-    std::size_t index = 0;     // into the catalogue
-    double capacity_kW = 0.0;  // at the requested conditions
-    double reserve_pct = 0.0;  // 100 · (capacity / Qe - 1)
+    std::size_t index = 0;    // into the catalogue
+    double capacity_kW = 0.0; // at the requested conditions
+    double reserve_pct = 0.0; // 100 · (capacity / Qe - 1)
 };
 
 // The coolers whose capacity meets Qe, smallest reserve first (ties in catalogue order). Nothing for
 // Qe, ΔT1 not positive or not finite.
-std::vector<CoolerCandidate> MatchingCoolers(const std::vector<CoolerModel>& models, double Qe_kW, double dT1_K,
-                                             double t0_C, std::string_view refrigerant);
+std::vector<CoolerCandidate> MatchingCoolers(const std::vector<CoolerModel>& models, double Qe_kW,
+                                             double dT1_K, double t0_C, std::string_view refrigerant);
 
 inline constexpr double kLiquidLineTemperature_C = 30.0; // liquid reaching the expansion valve
 
 struct OperatingPoint {
     TableStatus status = TableStatus::Ok;
-    double p0_bar = 0.0;        // dew pressure at t0
-    double massFlow_kgs = 0.0;  // refrigerant flow for Qe with liquid at 30 °C and saturated vapour out
-    bool clamped = false;       // t0 or 30 °C lay outside the table
+    double p0_bar = 0.0;       // dew pressure at t0
+    double massFlow_kgs = 0.0; // refrigerant flow for Qe with liquid at 30 °C and saturated vapour out
+    bool clamped = false;      // t0 or 30 °C lay outside the table
 };
 OperatingPoint EvaporatorOperatingPoint(const AppContext& ctx, SaturationTables& tables,
                                         std::string_view refrigerant, double t0_C, double Qe_kW);

@@ -9,10 +9,10 @@ namespace veskaro {
 namespace {
 
 constexpr double kZeroC_K = 273.15;
-constexpr double kHeaterRoomShare = 0.33;    // share of the defrost heater power that heats the room
-constexpr double kDefaultRunTime_h = 18.0;   // run time set when none is given
+constexpr double kHeaterRoomShare = 0.33;  // share of the defrost heater power that heats the room
+constexpr double kDefaultRunTime_h = 18.0; // run time set when none is given
 constexpr double kDefaultDefrostShare_pct = 3.0;
-constexpr int kMaxCoolers = 1000;            // bound on a typed number of evaporators
+constexpr int kMaxCoolers = 1000; // bound on a typed number of evaporators
 
 double RunTime(const std::string& laufzeit) {
     const double t = NumFromText(std::string_view(laufzeit));
@@ -21,8 +21,7 @@ double RunTime(const std::string& laufzeit) {
 
 int CoolerCount(const std::string& anzVerd) {
     const double n = IntFloor(NumFromText(std::string_view(anzVerd)));
-    if (!(n >= 1.0))
-        return 1;
+    if (!(n >= 1.0)) return 1;
     return n > kMaxCoolers ? kMaxCoolers : static_cast<int>(n);
 }
 
@@ -41,11 +40,9 @@ Handover PrepareHandover(const HandoverFields& f, double defrost_kW, int dayBasi
     h.t0_C = NumFromText(std::string_view(f.verdTemp));
     h.T0_K = h.t0_C + kZeroC_K;
     h.proceed = h.deltaT_K > 0.0 && Q > 0.0 && std::isfinite(Q) && std::isfinite(h.deltaT_K);
-    if (!h.proceed)
-        return h;
+    if (!h.proceed) return h;
     const double fan_W = NumFromText(std::string_view(f.plueftPN));
-    if (fan_W > 0.0)
-        Q -= fan_W / 1000.0; // the fan heat of one evaporator, once
+    if (fan_W > 0.0) Q -= fan_W / 1000.0; // the fan heat of one evaporator, once
     h.Q_kW = Q;
     h.Qe_kW = Q / h.n;
     const double D = dayBasis_h > 0 ? dayBasis_h : 24.0;
@@ -69,12 +66,10 @@ RoomUpdate ApplySelection(const Handover& h, const HandoverFields& f, const Sele
     u.verdNam = result.name;
     const double heater_W = IntFloor(1000.0 * result.heater_kW);
     u.abtau = DisplayText(heater_W);
-    if (NumFromText(std::string_view(f.laufzeit)) <= 0.0)
-        u.laufzeit = "18";
+    if (NumFromText(std::string_view(f.laufzeit)) <= 0.0) u.laufzeit = "18";
     // The time share the chosen heater needs to melt the frost of the load calculation.
     double share = NumFromText(std::string_view(f.abtauAnt));
-    if (!(share > 0.0))
-        share = kDefaultDefrostShare_pct;
+    if (!(share > 0.0)) share = kDefaultDefrostShare_pct;
     const double D = dayBasis_h > 0 ? dayBasis_h : 24.0;
     if (heater_W > 0.0 && defrost_kW > 0.0) {
         const double needed = share * 1000.0 * defrost_kW / (heater_W * RunTime(u.laufzeit) * h.n / D);

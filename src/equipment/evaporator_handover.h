@@ -20,14 +20,14 @@ struct HandoverFields {
 
 // What the selection receives.
 struct Handover {
-    bool proceed = false;       // ΔT > 0 and Q > 0; otherwise nothing but the recalculation happens
+    bool proceed = false; // ΔT > 0 and Q > 0; otherwise nothing but the recalculation happens
     double deltaT_K = 0.0;
-    double Q_kW = 0.0;          // required capacity after the fan heat of one evaporator is taken off
-    int n = 1;                  // number of evaporators (0 or blank counts as 1)
+    double Q_kW = 0.0; // required capacity after the fan heat of one evaporator is taken off
+    int n = 1;         // number of evaporators (0 or blank counts as 1)
     double t0_C = 0.0, T0_K = 0.0;
-    double Qe_kW = 0.0;         // capacity per evaporator, Q / n
+    double Qe_kW = 0.0; // capacity per evaporator, Q / n
     double defrostShare_kW = 0.0;
-    int engineMode = 44;        // selection for a cold room
+    int engineMode = 44; // selection for a cold room
 };
 
 // Forms the hand-over. `defrost_kW` is the defrost power of the load calculation, `dayBasis_h` its day
@@ -37,10 +37,10 @@ Handover PrepareHandover(const HandoverFields& fields, double defrost_kW, int da
 
 // What the selection returns.
 struct SelectionResult {
-    int code = 0;              // kSelectionCancelled abandons the selection
-    std::string name;          // chosen cooler
-    std::string fanPowerText;  // fan power per cooler, W
-    double heater_kW = 0.0;    // defrost heater power per cooler
+    int code = 0;             // kSelectionCancelled abandons the selection
+    std::string name;         // chosen cooler
+    std::string fanPowerText; // fan power per cooler, W
+    double heater_kW = 0.0;   // defrost heater power per cooler
 };
 inline constexpr int kSelectionCancelled = 113;
 
@@ -48,9 +48,9 @@ inline constexpr int kSelectionCancelled = 113;
 struct RoomUpdate {
     std::string plueftPN, verdNam, abtau, abtauAnt, laufzeit;
     int defrostFlag = 0;
-    bool changesFan = false;        // plueftPN and verdNam were set
-    bool changesCapacity = false;   // raumLeist was set
-    std::string raumLeist;          // Q' with the fans of all n coolers, truncated to g decimals
+    bool changesFan = false;      // plueftPN and verdNam were set
+    bool changesCapacity = false; // raumLeist was set
+    std::string raumLeist;        // Q' with the fans of all n coolers, truncated to g decimals
 };
 
 // Applies a returned selection: cancelled keeps the defrost texts of `fields` and clears the flag; a

@@ -6,6 +6,7 @@
 
 namespace veskaro {
 
+// clang-format off
 const CorrelationBlock kCorrelationBlocks[] = {
     {"R11", 213.15, {{
         {CorrelationForm::ExpForm, 15.8897457547507, -2201.04604082988, -136957.165102494, 0, 333.15},
@@ -261,6 +262,7 @@ const CorrelationBlock kCorrelationBlocks[] = {
         {CorrelationForm::Poly3, -289.617345246446, 5.42342227751161, -0.0331161049209659, 6.66686955813713e-05, 329.15},
     }}},
 };
+// clang-format on
 
 const int kCorrelationBlockCount = 23;
 

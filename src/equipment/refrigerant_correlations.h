@@ -23,15 +23,16 @@ struct Correlation {
 
 // The nine correlation results, in this order.
 enum CorrelationIndex {
-    kCorrBubblePressure_bar,     // bubble-point pressure, bar abs
-    kCorrDewPressure_bar,        // dew-point pressure, bar abs
-    kCorrLiquidDensity_kgm3,     // saturated liquid density
-    kCorrVapourDensity_kgm3,     // saturated vapour density at the dew point
-    kCorrLiquidEnthalpy_kJkg,    // saturated liquid enthalpy (IIR reference)
-    kCorrVapourEnthalpy_kJkg,    // saturated vapour enthalpy at the dew point
-    kCorrLatentHeat_kJkg,        // dew-point vapour minus bubble-point liquid enthalpy
-    kCorrVolumetricEffect_kJm3,  // latent heat times vapour density: refrigerating effect per m³ of suction gas
-    kCorrDewPressureSlope_barK,  // d p_dew / dT
+    kCorrBubblePressure_bar,    // bubble-point pressure, bar abs
+    kCorrDewPressure_bar,       // dew-point pressure, bar abs
+    kCorrLiquidDensity_kgm3,    // saturated liquid density
+    kCorrVapourDensity_kgm3,    // saturated vapour density at the dew point
+    kCorrLiquidEnthalpy_kJkg,   // saturated liquid enthalpy (IIR reference)
+    kCorrVapourEnthalpy_kJkg,   // saturated vapour enthalpy at the dew point
+    kCorrLatentHeat_kJkg,       // dew-point vapour minus bubble-point liquid enthalpy
+    kCorrVolumetricEffect_kJm3, // latent heat times vapour density: refrigerating effect per m³ of suction
+                                // gas
+    kCorrDewPressureSlope_barK, // d p_dew / dT
     kCorrelationCount
 };
 
@@ -55,7 +56,7 @@ struct CorrelationResults {
 CorrelationResults RefrigerantCorrelations(std::string_view refrigerant, double T_K);
 
 // The family's example block: R12 saturated vapour viscosity, Pa s, as Poly3 of T (K).
-inline constexpr Correlation kR12VapourViscosity{CorrelationForm::Poly3, -0.16244, 1.7545e-3, -5.99112e-6,
-                                                  6.96937e-9, 0.0};
+inline constexpr Correlation kR12VapourViscosity{
+    CorrelationForm::Poly3, -0.16244, 1.7545e-3, -5.99112e-6, 6.96937e-9, 0.0};
 
 } // namespace veskaro

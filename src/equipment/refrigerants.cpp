@@ -28,47 +28,76 @@ std::string Upper(std::string_view text) {
 }
 
 bool ValidAfter(const SaturationPoint& p, const SaturationPoint* previous) {
-    const double v[] = {p.t_C, p.pBubble_bar, p.pDew_bar, p.rhoLiquid_kgm3, p.rhoVapour_kgm3, p.hLiquid_kJkg, p.hVapour_kJkg};
-    if (!std::all_of(std::begin(v), std::end(v), [](double x) { return std::isfinite(x) && std::abs(x) < 1e7; }))
+    const double v[] = {p.t_C,          p.pBubble_bar, p.pDew_bar, p.rhoLiquid_kgm3, p.rhoVapour_kgm3,
+                        p.hLiquid_kJkg, p.hVapour_kJkg};
+    if (!std::all_of(std::begin(v), std::end(v),
+                     [](double x) { return std::isfinite(x) && std::abs(x) < 1e7; }))
         return false;
-    if (p.pBubble_bar <= 0 || p.pDew_bar <= 0 || p.rhoLiquid_kgm3 <= 0 || p.rhoVapour_kgm3 <= 0)
-        return false;
+    if (p.pBubble_bar <= 0 || p.pDew_bar <= 0 || p.rhoLiquid_kgm3 <= 0 || p.rhoVapour_kgm3 <= 0) return false;
     return previous == nullptr || p.t_C > previous->t_C;
 }
 
-double Lerp(double a, double b, double f) { return a + (b - a) * f; }
+double Lerp(double a, double b, double f) {
+    return a + (b - a) * f;
+}
 // Saturation pressure is close to exponential in temperature: interpolate its logarithm.
-double LogLerp(double a, double b, double f) { return std::exp(Lerp(std::log(a), std::log(b), f)); }
+double LogLerp(double a, double b, double f) {
+    return std::exp(Lerp(std::log(a), std::log(b), f));
+}
 
 } // namespace
 
 const std::vector<RefrigerantRow>& RefrigerantNameTable() {
     static const std::vector<RefrigerantRow> table = {
-        {{"R11"}, "R11.DAT", true},          {{"R12"}, "R12.DAT", true},
-        {{"R13"}, "R13.DAT", true},          {{"R13B1"}, "R13B1.DAT", false},
-        {{"R14"}, "R14.DAT", true},          {{"R22"}, "R22.DAT", true},
-        {{"R23"}, "R23.DAT", true},          {{"R502"}, "R502.DAT", false},
-        {{"PROPAN", "R290"}, "PROPAN.DAT", true}, {{"PROPYLEN", "R1270"}, "PROPYLEN.DAT", true},
-        {{"R600A"}, "R600A.DAT", true},      {{"R152A"}, "R152A.DAT", true},
-        {{"R134A"}, "R134A.DAT", true},      {{"AMMONIAK", "R717"}, "AMMONIAK.DAT", true},
-        {{"R723"}, "R723.DAT", false},       {{"R507", "R507A"}, "R507.DAT", true},
-        {{"R123"}, "R123.DAT", true},        {{"R401A"}, "R401A.DAT", false},
-        {{"R401B"}, "R401B.DAT", false},     {{"R402A"}, "R402A.DAT", false},
-        {{"R402B"}, "R402B.DAT", false},     {{"R404A"}, "R404A.DAT", true},
-        {{"R408A"}, "R408A.DAT", false},     {{"R409A"}, "R409A.DAT", false},
-        {{"R410A"}, "R410A.DAT", true},      {{"R413A", "ISC_49"}, "R413A.DAT", false},
-        {{"R407A"}, "R407A.DAT", false},     {{"R407C"}, "R407C.DAT", true},
-        {{"AC9000"}, "Ac9000.DAT", false},   {{"HX4"}, "HX4.DAT", false},
-        {{"R124"}, "R124.DAT", true},        {{"R227"}, "R227.DAT", true},
-        {{"ISC_69L", "R403B"}, "ISC_69L.DAT", false}, {{"ISC_59", "R417A"}, "ISC_59.DAT", false},
-        {{"RS45"}, "RS45.DAT", false},       {{"ISC_29", "R422D"}, "ISC_29.DAT", false},
-        {{"ISC_79", "R422A"}, "ISC_79.DAT", false}, {{"FX_90"}, "FX_90.DAT", false},
-        {{"ISC_89"}, "ISC_89.DAT", false},   {{"CO2", "R744"}, "CO2.DAT", true},
+        {{"R11"}, "R11.DAT", true},
+        {{"R12"}, "R12.DAT", true},
+        {{"R13"}, "R13.DAT", true},
+        {{"R13B1"}, "R13B1.DAT", false},
+        {{"R14"}, "R14.DAT", true},
+        {{"R22"}, "R22.DAT", true},
+        {{"R23"}, "R23.DAT", true},
+        {{"R502"}, "R502.DAT", false},
+        {{"PROPAN", "R290"}, "PROPAN.DAT", true},
+        {{"PROPYLEN", "R1270"}, "PROPYLEN.DAT", true},
+        {{"R600A"}, "R600A.DAT", true},
+        {{"R152A"}, "R152A.DAT", true},
+        {{"R134A"}, "R134A.DAT", true},
+        {{"AMMONIAK", "R717"}, "AMMONIAK.DAT", true},
+        {{"R723"}, "R723.DAT", false},
+        {{"R507", "R507A"}, "R507.DAT", true},
+        {{"R123"}, "R123.DAT", true},
+        {{"R401A"}, "R401A.DAT", false},
+        {{"R401B"}, "R401B.DAT", false},
+        {{"R402A"}, "R402A.DAT", false},
+        {{"R402B"}, "R402B.DAT", false},
+        {{"R404A"}, "R404A.DAT", true},
+        {{"R408A"}, "R408A.DAT", false},
+        {{"R409A"}, "R409A.DAT", false},
+        {{"R410A"}, "R410A.DAT", true},
+        {{"R413A", "ISC_49"}, "R413A.DAT", false},
+        {{"R407A"}, "R407A.DAT", false},
+        {{"R407C"}, "R407C.DAT", true},
+        {{"AC9000"}, "Ac9000.DAT", false},
+        {{"HX4"}, "HX4.DAT", false},
+        {{"R124"}, "R124.DAT", true},
+        {{"R227"}, "R227.DAT", true},
+        {{"ISC_69L", "R403B"}, "ISC_69L.DAT", false},
+        {{"ISC_59", "R417A"}, "ISC_59.DAT", false},
+        {{"RS45"}, "RS45.DAT", false},
+        {{"ISC_29", "R422D"}, "ISC_29.DAT", false},
+        {{"ISC_79", "R422A"}, "ISC_79.DAT", false},
+        {{"FX_90"}, "FX_90.DAT", false},
+        {{"ISC_89"}, "ISC_89.DAT", false},
+        {{"CO2", "R744"}, "CO2.DAT", true},
         // Refrigerants chosen today.
-        {{"R32"}, "R32.DAT", true},          {{"R1234YF"}, "R1234YF.DAT", true},
-        {{"R1234ZE"}, "R1234ZE.DAT", true},  {{"R448A"}, "R448A.DAT", false},
-        {{"R449A"}, "R449A.DAT", false},     {{"R452A"}, "R452A.DAT", false},
-        {{"R454C"}, "R454C.DAT", false},     {{"R455A"}, "R455A.DAT", false},
+        {{"R32"}, "R32.DAT", true},
+        {{"R1234YF"}, "R1234YF.DAT", true},
+        {{"R1234ZE"}, "R1234ZE.DAT", true},
+        {{"R448A"}, "R448A.DAT", false},
+        {{"R449A"}, "R449A.DAT", false},
+        {{"R452A"}, "R452A.DAT", false},
+        {{"R454C"}, "R454C.DAT", false},
+        {{"R455A"}, "R455A.DAT", false},
         {{"R513A"}, "R513A.DAT", false},
     };
     return table;
@@ -76,24 +105,23 @@ const std::vector<RefrigerantRow>& RefrigerantNameTable() {
 
 const RefrigerantRow* FindRefrigerant(std::string_view name) {
     const std::string key = Upper(name);
-    if (key.empty())
-        return nullptr;
+    if (key.empty()) return nullptr;
     for (const RefrigerantRow& row : RefrigerantNameTable())
         for (std::string_view alias : row.names)
-            if (alias == key)
-                return &row;
+            if (alias == key) return &row;
     return nullptr;
 }
 
 std::vector<std::string> ShippedRefrigerantNames() {
     std::vector<std::string> out;
     for (const RefrigerantRow& row : RefrigerantNameTable())
-        if (row.shipped)
-            out.emplace_back(row.names[0]);
+        if (row.shipped) out.emplace_back(row.names[0]);
     return out;
 }
 
-void CurrentRefrigerant::set(std::string_view name) { m_name = Upper(name); }
+void CurrentRefrigerant::set(std::string_view name) {
+    m_name = Upper(name);
+}
 
 SaturationTable SaturationTable::fromText(const std::string& text, TableStatus& status) {
     RecordReader reader(text);
@@ -105,7 +133,9 @@ SaturationTable SaturationTable::fromReader(RecordReader& reader, TableStatus& s
     status = TableStatus::Ok;
     while (!reader.atEnd() && table.m_rows.size() < kMaxTableRecords) {
         SaturationPoint p;
-        double* fields[] = {&p.t_C, &p.pBubble_bar, &p.pDew_bar, &p.rhoLiquid_kgm3, &p.rhoVapour_kgm3, &p.hLiquid_kJkg, &p.hVapour_kJkg};
+        double* fields[] = {
+            &p.t_C,          &p.pBubble_bar, &p.pDew_bar, &p.rhoLiquid_kgm3, &p.rhoVapour_kgm3,
+            &p.hLiquid_kJkg, &p.hVapour_kJkg};
         bool complete = true;
         for (double* f : fields)
             complete = reader.read(*f) && complete;
@@ -115,8 +145,7 @@ SaturationTable SaturationTable::fromReader(RecordReader& reader, TableStatus& s
         }
         table.m_rows.push_back(p);
     }
-    if (!table.usable())
-        status = TableStatus::FileDamaged;
+    if (!table.usable()) status = TableStatus::FileDamaged;
     return table;
 }
 
@@ -147,7 +176,8 @@ SaturationPoint SaturationTable::lookup(double t_C) const {
     return p;
 }
 
-const SaturationTable* SaturationTables::find(const AppContext& ctx, std::string_view refrigerant, TableStatus& status) {
+const SaturationTable* SaturationTables::find(const AppContext& ctx, std::string_view refrigerant,
+                                              TableStatus& status) {
     const RefrigerantRow* row = FindRefrigerant(refrigerant);
     if (row == nullptr || !row->shipped) {
         status = row == nullptr ? TableStatus::UnknownName : TableStatus::NoData;
@@ -175,12 +205,18 @@ const SaturationTable* SaturationTables::find(const AppContext& ctx, std::string
 
 std::string_view TableStatusText(TableStatus status) {
     switch (status) {
-    case TableStatus::Ok: return "";
-    case TableStatus::UnknownName: return "unknown refrigerant";
-    case TableStatus::NoData: return "no property data for this refrigerant";
-    case TableStatus::FileMissing: return "saturation table file missing";
-    case TableStatus::FileDamaged: return "saturation table file damaged";
-    case TableStatus::PartlyDamaged: return "saturation table file partly damaged: its valid part is used";
+    case TableStatus::Ok:
+        return "";
+    case TableStatus::UnknownName:
+        return "unknown refrigerant";
+    case TableStatus::NoData:
+        return "no property data for this refrigerant";
+    case TableStatus::FileMissing:
+        return "saturation table file missing";
+    case TableStatus::FileDamaged:
+        return "saturation table file damaged";
+    case TableStatus::PartlyDamaged:
+        return "saturation table file partly damaged: its valid part is used";
     }
     return "";
 }

@@ -28,12 +28,12 @@ TEST(EvaporatorHandover, CapacityPerEvaporator) {
         double Qe;
     };
     const Row rows[] = {
-        {"12", "2", "400", "7", true, 2, 5.8},    // fan heat of one evaporator off, then halved
-        {"12", "0", "400", "7", true, 1, 11.6},   // 0 counts as one evaporator
-        {"12", "", "0", "7", true, 1, 12.0},      // blank likewise; no fan power, nothing taken off
-        {"12", "2.9", "-50", "7", true, 2, 6.0},  // whole part of the count; negative fan power ignored
-        {"12", "2", "400", "0", false, 2, 0.0},   // no ΔT: nothing handed over
-        {"0", "2", "400", "7", false, 2, 0.0},    // no load
+        {"12", "2", "400", "7", true, 2, 5.8},   // fan heat of one evaporator off, then halved
+        {"12", "0", "400", "7", true, 1, 11.6},  // 0 counts as one evaporator
+        {"12", "", "0", "7", true, 1, 12.0},     // blank likewise; no fan power, nothing taken off
+        {"12", "2.9", "-50", "7", true, 2, 6.0}, // whole part of the count; negative fan power ignored
+        {"12", "2", "400", "0", false, 2, 0.0},  // no ΔT: nothing handed over
+        {"0", "2", "400", "7", false, 2, 0.0},   // no load
         {"abc", "2", "400", "-3", false, 2, 0.0},
     };
     for (const Row& r : rows) {
@@ -71,7 +71,8 @@ TEST(EvaporatorHandover, ChosenCoolerUpdatesTheRoom) {
 
 TEST(EvaporatorHandover, CancelledSelectionKeepsTheDefrostFields) {
     const HandoverFields f = Fields("12", "2", "400");
-    const RoomUpdate u = ApplySelection(PrepareHandover(f, 2.0, 24), f, {kSelectionCancelled, "x", "999", 9.0}, 2.0, 24);
+    const RoomUpdate u =
+        ApplySelection(PrepareHandover(f, 2.0, 24), f, {kSelectionCancelled, "x", "999", 9.0}, 2.0, 24);
     EXPECT_EQ(u.abtau, "1500");
     EXPECT_EQ(u.abtauAnt, "3");
     EXPECT_EQ(u.plueftPN, "400");
@@ -80,7 +81,8 @@ TEST(EvaporatorHandover, CancelledSelectionKeepsTheDefrostFields) {
 }
 
 TEST(EvaporatorHandover, CapacityTextTruncatesByMagnitude) {
-    const std::pair<double, const char*> rows[] = {{9.87654, " 9.876"}, {12.4, " 12.4"}, {123.456, " 123.4"}, {0.0, " 0"}};
+    const std::pair<double, const char*> rows[] = {
+        {9.87654, " 9.876"}, {12.4, " 12.4"}, {123.456, " 123.4"}, {0.0, " 0"}};
     for (const auto& [q, text] : rows)
         EXPECT_EQ(CapacityText(q), text) << q;
 }

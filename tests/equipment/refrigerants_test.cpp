@@ -51,7 +51,8 @@ const Published kPublished[] = {
 TEST(SaturationTables, AgreeWithPublishedValues) {
     SaturationTables tables;
     for (const Published& row : kPublished) {
-        SCOPED_TRACE(std::string(row.refrigerant) + " at " + std::to_string(row.t_C) + " (" + row.source + ")");
+        SCOPED_TRACE(std::string(row.refrigerant) + " at " + std::to_string(row.t_C) + " (" + row.source +
+                     ")");
         const SaturationPoint s = Table(tables, row.refrigerant).lookup(row.t_C);
         EXPECT_FALSE(s.clamped);
         EXPECT_NEAR(s.pDew_bar / row.p_bar, 1.0, 0.005);
@@ -83,8 +84,11 @@ TEST(SaturationTables, EveryShippedRefrigerantHasATableOnTheIirReference) {
 
 TEST(SaturationTables, AlternativeNamesReadTheSameTable) {
     SaturationTables tables;
-    const std::pair<const char*, const char*> pairs[] = {
-        {"R290", "PROPAN"}, {"R717", "AMMONIAK"}, {"R744", "CO2"}, {"R1270", "propylen"}, {" r507a ", "R507"}};
+    const std::pair<const char*, const char*> pairs[] = {{"R290", "PROPAN"},
+                                                         {"R717", "AMMONIAK"},
+                                                         {"R744", "CO2"},
+                                                         {"R1270", "propylen"},
+                                                         {" r507a ", "R507"}};
     for (const auto& [a, b] : pairs) {
         SCOPED_TRACE(a);
         const SaturationPoint x = Table(tables, a).lookup(-12.3), y = Table(tables, b).lookup(-12.3);
@@ -98,9 +102,11 @@ TEST(SaturationTables, AlternativeNamesReadTheSameTable) {
 
 TEST(SaturationTables, NamesWithoutDataSaySo) {
     SaturationTables tables;
-    const std::pair<const char*, TableStatus> rows[] = {
-        {"R502", TableStatus::NoData}, {"R448A", TableStatus::NoData}, {"ISC_89", TableStatus::NoData},
-        {"R999", TableStatus::UnknownName}, {"", TableStatus::UnknownName}};
+    const std::pair<const char*, TableStatus> rows[] = {{"R502", TableStatus::NoData},
+                                                        {"R448A", TableStatus::NoData},
+                                                        {"ISC_89", TableStatus::NoData},
+                                                        {"R999", TableStatus::UnknownName},
+                                                        {"", TableStatus::UnknownName}};
     for (const auto& [name, expected] : rows) {
         SCOPED_TRACE(name);
         TableStatus status{};
@@ -114,14 +120,15 @@ TEST(SaturationTables, NamesWithoutDataSaySo) {
 
 TEST(SaturationLookup, InterpolatesPressureLogarithmicallyAndClampsOutside) {
     TableStatus status{};
-    const SaturationTable t = SaturationTable::fromText("-10,1,1.2,1000,5,100,300\r\n-9,4,4.8,990,7,102,301\r\n", status);
+    const SaturationTable t =
+        SaturationTable::fromText("-10,1,1.2,1000,5,100,300\r\n-9,4,4.8,990,7,102,301\r\n", status);
     ASSERT_EQ(status, TableStatus::Ok);
     const SaturationPoint mid = t.lookup(-9.5);
     EXPECT_NEAR(mid.pBubble_bar, 2.0, 1e-12); // geometric mean of 1 and 4
     EXPECT_NEAR(mid.rhoVapour_kgm3, 6.0, 1e-12);
     EXPECT_FALSE(mid.clamped);
-    const double outside[] = {-50.0, std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::max(),
-                             std::numeric_limits<double>::quiet_NaN()};
+    const double outside[] = {-50.0, std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::max(), std::numeric_limits<double>::quiet_NaN()};
     for (double x : outside) {
         SCOPED_TRACE(x);
         const SaturationPoint p = t.lookup(x);
@@ -135,10 +142,10 @@ TEST(SaturationLookup, HostileTablesKeepTheirValidPartOrNothing) {
     const std::pair<std::string, std::pair<TableStatus, std::size_t>> rows[] = {
         {"", {TableStatus::FileDamaged, 0}},
         {"abc,def", {TableStatus::FileDamaged, 0}},
-        {good + "-8,-1,1,980,7,104,302\r\n", {TableStatus::PartlyDamaged, 2}},   // negative pressure
+        {good + "-8,-1,1,980,7,104,302\r\n", {TableStatus::PartlyDamaged, 2}},     // negative pressure
         {good + "-12,1.2,1.2,980,7,104,302\r\n", {TableStatus::PartlyDamaged, 2}}, // temperature falls
         {good + "-8,1e999,1,980,7,104,302\r\n", {TableStatus::PartlyDamaged, 2}},
-        {good + "-8,1.2", {TableStatus::PartlyDamaged, 2}},                       // record cut short
+        {good + "-8,1.2", {TableStatus::PartlyDamaged, 2}}, // record cut short
         {good, {TableStatus::Ok, 2}},
     };
     for (const auto& [text, expected] : rows) {
@@ -169,8 +176,7 @@ TEST(RefrigerantCorrelations, ReproduceTheTablesWithinHalfAPercent) {
             const SaturationPoint s = t.lookup(tc);
             const CorrelationResults c = RefrigerantCorrelations(name, tc + 273.15);
             ASSERT_TRUE(c.found);
-            if (c.clamped)
-                continue; // beyond a fit's range; the results are held at its end
+            if (c.clamped) continue; // beyond a fit's range; the results are held at its end
             const double r = s.latentHeat_kJkg();
             EXPECT_NEAR(c.value[kCorrDewPressure_bar] / s.pDew_bar, 1.0, 0.0051) << tc;
             EXPECT_NEAR(c.value[kCorrLiquidDensity_kgm3] / s.rhoLiquid_kgm3, 1.0, 0.0051) << tc;
