@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "app/app_context.h"
+#include "app/number_text.h"
 #include "app/record_file.h"
 
 namespace veskaro {
@@ -170,6 +171,30 @@ OperatingPoint EvaporatorOperatingPoint(const AppContext& ctx, SaturationTables&
     const double dh = evap.hVapour_kJkg - liquid.hLiquid_kJkg; // refrigerating effect per kg
     if (dh > 0.0 && Qe_kW > 0.0 && std::isfinite(Qe_kW)) op.massFlow_kgs = Qe_kW / dh;
     return op;
+}
+
+SelectionView BuildSelectionView(const AppContext& ctx, SaturationTables& tables,
+                                 const CoolerCatalogue& catalogue, std::string_view refrigerant, double Qe_kW,
+                                 double dT1_K, double t0_C) {
+    SelectionView view;
+    view.messages = catalogue.problems;
+    view.candidates = MatchingCoolers(catalogue.models, Qe_kW, dT1_K, t0_C, refrigerant);
+    view.operatingPoint = EvaporatorOperatingPoint(ctx, tables, refrigerant, t0_C, Qe_kW);
+    if (view.operatingPoint.status != TableStatus::Ok)
+        view.messages.emplace_back(TableStatusText(view.operatingPoint.status));
+    if (view.operatingPoint.clamped)
+        view.messages.emplace_back(
+            "evaporating temperature outside the refrigerant table: values at its end");
+    return view;
+}
+
+SelectionResult ChooseCooler(const CoolerModel& model) {
+    SelectionResult r;
+    r.code = 1;
+    r.name = model.name;
+    r.fanPowerText = DisplayText(model.fans * model.fanPower_W);
+    r.heater_kW = model.heater_W / 1000.0;
+    return r;
 }
 
 StoredSelection ParseStoredSelection(const std::string& text) {

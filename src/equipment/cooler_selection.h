@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "equipment/evaporator_handover.h"
 #include "equipment/refrigerants.h"
 
 namespace veskaro {
@@ -68,6 +69,20 @@ struct OperatingPoint {
 };
 OperatingPoint EvaporatorOperatingPoint(const AppContext& ctx, SaturationTables& tables,
                                         std::string_view refrigerant, double t0_C, double Qe_kW);
+
+// Everything the selection dialog shows for one set of inputs.
+struct SelectionView {
+    std::vector<CoolerCandidate> candidates;
+    OperatingPoint operatingPoint;
+    std::vector<std::string>
+        messages; // catalogue problems, missing refrigerant data, values held at a table end
+};
+SelectionView BuildSelectionView(const AppContext& ctx, SaturationTables& tables,
+                                 const CoolerCatalogue& catalogue, std::string_view refrigerant, double Qe_kW,
+                                 double dT1_K, double t0_C);
+
+// The values a chosen cooler hands back: its name, the fan power of all its fans (W) and its heater (kW).
+SelectionResult ChooseCooler(const CoolerModel& model);
 
 // VerDpark.dat: "refrigerant", "cooler name", Qe kW, ΔT1 K, t0 °C on one line.
 struct StoredSelection {

@@ -76,6 +76,11 @@ class SaturationTable {
     std::vector<SaturationPoint> m_rows;
 };
 
+// SaturationLookup: the saturation state at t (°C) from `table`, see SaturationTable::lookup.
+inline SaturationPoint SaturationLookup(const SaturationTable& table, double t_C) {
+    return table.lookup(t_C);
+}
+
 // The saturation tables of a run, read once from the data directory and kept.
 class SaturationTables {
   public:

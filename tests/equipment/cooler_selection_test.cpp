@@ -127,6 +127,26 @@ TEST(CoolerSelection, OperatingPointOfTheRefrigerant) {
     EXPECT_TRUE(EvaporatorOperatingPoint(ctx, tables, "CO2", -80.0, 10.0).clamped);
 }
 
+TEST(CoolerSelection, ViewSaysWhatIsMissingAndChoiceHandsBackAllFans) {
+    SaturationTables tables;
+    const AppContext ctx = SeedContext();
+    const CoolerCatalogue cat = LoadCoolerCatalogue(ctx);
+    const SelectionView none = BuildSelectionView(ctx, tables, cat, "R502", 5.8, 7.0, -8.0);
+    EXPECT_FALSE(none.candidates.empty());
+    ASSERT_EQ(none.messages.size(), 1u);
+    EXPECT_EQ(none.messages[0], "no property data for this refrigerant");
+    EXPECT_TRUE(BuildSelectionView(ctx, tables, cat, "R404A", 5.8, 7.0, -8.0).messages.empty());
+    CoolerModel m;
+    m.name = "GC 45-3 F4";
+    m.fans = 3;
+    m.fanPower_W = 150;
+    m.heater_W = 5250;
+    const SelectionResult r = ChooseCooler(m);
+    EXPECT_EQ(r.fanPowerText, " 450"); // PlueftPN is the fan power of the whole cooler
+    EXPECT_EQ(r.heater_kW, 5.25);
+    EXPECT_NE(r.code, kSelectionCancelled);
+}
+
 TEST(StoredSelection, RoundTripAndHostileFiles) {
     testing::TempDataDir dir;
     const AppContext ctx = dir.context();
