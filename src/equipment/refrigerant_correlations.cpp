@@ -1,0 +1,50 @@
+#include "equipment/refrigerant_correlations.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "equipment/refrigerants.h"
+
+namespace veskaro {
+
+namespace {
+
+constexpr double kDefaultCorrelationT_K = 262.4; // stands in for a temperature never set
+constexpr double kZeroC_K = 273.15;
+
+double Evaluate(const Correlation& c, double T) {
+    if (c.form == CorrelationForm::ExpForm) return ExpForm(c.a, c.b, c.c, T);
+    return Poly3(c.a, c.b, c.c, c.d, T);
+}
+
+} // namespace
+
+double Poly3(double a, double b, double c, double d, double T) {
+    return 1e-3 * (a + T * (b + T * (c + T * d)));
+}
+
+double ExpForm(double a, double b, double c, double& T) {
+    if (T == 0.0) T = kDefaultCorrelationT_K;
+    return 1e-3 * std::exp(a + b / T + c / (T * T));
+}
+
+CorrelationResults RefrigerantCorrelations(std::string_view refrigerant, double T_K) {
+    CorrelationResults out;
+    const RefrigerantRow* row = FindRefrigerant(refrigerant);
+    if (row == nullptr) return out;
+    const CorrelationBlock* end = kCorrelationBlocks + kCorrelationBlockCount;
+    const CorrelationBlock* block = std::find_if(
+        kCorrelationBlocks, end, [&](const CorrelationBlock& b) { return b.name == row->names[0]; });
+    if (block == end) return out;
+    out.found = true;
+    if (!std::isfinite(T_K)) T_K = kZeroC_K;
+    for (int k = 0; k < kCorrelationCount; ++k) {
+        const Correlation& c = block->c[k];
+        const double T = std::clamp(T_K, block->tMin_K, c.tMax_K);
+        out.clamped = out.clamped || T != T_K;
+        out.value[k] = Evaluate(c, T);
+    }
+    return out;
+}
+
+} // namespace veskaro
