@@ -216,9 +216,9 @@ StoredSelection ReadStoredSelection(const AppContext& ctx) {
     return ParseStoredSelection(ReadBounded(ctx, kStoredSelectionFile, ignored, false));
 }
 
-bool WriteStoredSelection(const AppContext& ctx, const StoredSelection& s) {
+WriteStatus WriteStoredSelection(const AppContext& ctx, const StoredSelection& s) {
     RecordWriter w;
-    w.str(s.refrigerant).str(s.cooler).real(s.Qe_kW).real(s.dT1_K).real(s.t0_C).endLine();
+    w.userStr(s.refrigerant).userStr(s.cooler).real(s.Qe_kW).real(s.dT1_K).real(s.t0_C).endLine();
     return SaveOutput(ctx, kStoredSelectionFile, w);
 }
 

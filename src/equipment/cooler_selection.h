@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/record_file.h"
 #include "equipment/evaporator_handover.h"
 #include "equipment/refrigerants.h"
 
@@ -92,6 +93,6 @@ struct StoredSelection {
 };
 StoredSelection ParseStoredSelection(const std::string& text); // hostile text gives defaults, never throws
 StoredSelection ReadStoredSelection(const AppContext& ctx);
-bool WriteStoredSelection(const AppContext& ctx, const StoredSelection& s);
+WriteStatus WriteStoredSelection(const AppContext& ctx, const StoredSelection& s);
 
 } // namespace veskaro

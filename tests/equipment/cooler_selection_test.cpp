@@ -151,7 +151,7 @@ TEST(StoredSelection, RoundTripAndHostileFiles) {
     testing::TempDataDir dir;
     const AppContext ctx = dir.context();
     EXPECT_TRUE(ReadStoredSelection(ctx).cooler.empty()); // no file yet
-    ASSERT_TRUE(WriteStoredSelection(ctx, {"R404A", "GC 45-2 F4", 5.8, 7.0, -8.0}));
+    ASSERT_TRUE(WriteStoredSelection(ctx, {"R404A", "GC 45-2 F4", 5.8, 7.0, -8.0}).ok);
     const StoredSelection back = ReadStoredSelection(ctx);
     EXPECT_EQ(back.refrigerant, "R404A");
     EXPECT_EQ(back.cooler, "GC 45-2 F4");
