@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/message.h"
-#include "envelope/cell_clipboard.h"
+#include "app/cell_clipboard.h"
 
 namespace veskaro {
 

@@ -7,7 +7,7 @@
 
 #include "app/message.h"
 #include "app/record_file.h"
-#include "envelope/cell_clipboard.h"
+#include "app/cell_clipboard.h"
 #include "envelope/construction.h"
 
 namespace veskaro {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/record_file.h"
-#include "envelope/cell_clipboard.h"
+#include "app/cell_clipboard.h"
 #include "envelope/material_catalogue.h"
 
 namespace veskaro {

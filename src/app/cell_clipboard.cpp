@@ -1,6 +1,6 @@
 // Grid text model and clipboard exchange shared by all editable grids.
 
-#include "envelope/cell_clipboard.h"
+#include "app/cell_clipboard.h"
 
 #include <algorithm>
 
