@@ -1,10 +1,8 @@
-// Record files: writing and reading items, the CP1252 file encoding, and the files of the data directory.
+// Record files: writing and reading items, and the files of the data directory.
 
 #include "app/record_file.h"
 
 #include <algorithm>
-#include <array>
-#include <atomic>
 #include <cfloat>
 #include <charconv>
 #include <climits>
@@ -13,16 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <system_error>
-
-#include <cerrno>
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 #include "app/app_context.h"
 #include "app/data_dir.h"
@@ -73,157 +62,6 @@ double ItemNumber(std::string_view item) {
     if (EqualsNoCase(trimmed, kTrue)) return -1.0;
     if (EqualsNoCase(trimmed, kFalse)) return 0.0;
     return LeadingNumber(trimmed);
-}
-
-// Unicode code points of CP1252 bytes 0x80..0x9F; the five undefined bytes keep their C1 control value.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-// Byte of CP1252 for a code point, or -1 when the code page has none.
-int Cp1252Byte(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
-    for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
-        if (kCp1252High[i] == cp) return static_cast<int>(0x80 + i);
-    }
-    return -1;
-}
-
-// Decodes one UTF-8 sequence at s[i]; returns its length, 0 when the bytes there are not valid UTF-8.
-std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    char32_t min = 0;
-    if (lead < 0x80) {
-        cp = lead;
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, cp = lead & 0x1F, min = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, cp = lead & 0x0F, min = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, cp = lead & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + length > s.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return length;
-}
-
-// Temporary files are named ".~" & target & "." & random & ".tmp", a form no data file of the family has.
-constexpr std::string_view kTemporaryPrefix = ".~";
-constexpr std::string_view kTemporarySuffix = ".tmp";
-
-// A name for the temporary file beside the target that no other writer picks.
-std::string TemporaryName(const std::string& targetName) {
-    static std::atomic<unsigned> counter{0};
-    thread_local std::mt19937_64 random{std::random_device{}()};
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, random() ^ (counter.fetch_add(1) + 1ULL), 36);
-    return std::string(kTemporaryPrefix) + targetName + "." + std::string(buf, res.ptr) +
-           std::string(kTemporarySuffix);
-}
-
-// Opens a new file for writing, failing if it exists already.
-std::FILE* OpenNewFile(const fs::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wbx");
-#else
-    return std::fopen(path.c_str(), "wbx");
-#endif
-}
-
-std::string SystemReason(int error) {
-    return std::error_code(error, std::generic_category()).message();
-}
-
-WriteStatus Failed(const std::string& path, std::string reason) {
-    return {false, path, std::move(reason)};
-}
-
-// Flushes a written file's data to the disk.
-bool SyncFile(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return ::fsync(::fileno(file)) == 0;
-#endif
-}
-
-// Flushes a folder's entries (a rename) to the disk; a system without folder handles has nothing to do.
-void SyncFolder(const fs::path& folder) {
-#ifndef _WIN32
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-#else
-    (void)folder;
-#endif
-}
-
-// A temporary file beside one target, written and flushed, not yet renamed.
-struct StagedFile {
-    fs::path target;
-    fs::path temporary;
-};
-
-WriteStatus StageFile(const FileContent& file, StagedFile& staged) {
-    const fs::path target = PathFromUtf8(file.path);
-    const std::string targetName = Utf8FromPath(target.filename());
-    if (targetName.empty()) return Failed(file.path, "not a file name");
-    // A folder in the target's place would fail the rename after the other files of a group are renamed.
-    std::error_code typeError;
-    if (fs::is_directory(target, typeError)) return Failed(file.path, SystemReason(EISDIR));
-    ClearReadOnly(file.path);
-    std::FILE* out = nullptr;
-    fs::path temporary;
-    int openError = 0;
-    for (int attempt = 0; attempt < 8 && out == nullptr; ++attempt) {
-        temporary = target.parent_path() / PathFromUtf8(TemporaryName(targetName));
-        errno = 0;
-        out = OpenNewFile(temporary);
-        openError = errno;
-    }
-    if (out == nullptr) return Failed(file.path, SystemReason(openError != 0 ? openError : EIO));
-    errno = 0;
-    const bool written = std::fwrite(file.bytes.data(), 1, file.bytes.size(), out) == file.bytes.size() &&
-                         std::fflush(out) == 0 && std::ferror(out) == 0 && SyncFile(out);
-    const int writeError = errno;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed) {
-        std::error_code ec;
-        fs::remove(temporary, ec);
-        return Failed(file.path, SystemReason(writeError != 0 ? writeError : EIO));
-    }
-    staged = {target, temporary};
-    return {true, file.path, {}};
-}
-
-void RemoveStaged(const std::vector<StagedFile>& staged, std::size_t from) {
-    std::error_code ec;
-    for (std::size_t i = from; i < staged.size(); ++i)
-        fs::remove(staged[i].temporary, ec);
 }
 
 // The longest prefix of at most `limit` bytes that does not split a UTF-8 sequence.
@@ -403,43 +241,6 @@ void RecordReader::skip(int count) {
     }
 }
 
-// --- Encoding ---------------------------------------------------------------------------------------
-
-std::string Cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out.push_back(c);
-        } else if (b < 0xA0) {
-            AppendUtf8(out, kCp1252High[b - 0x80]);
-        } else {
-            AppendUtf8(out, b);
-        }
-    }
-    return out;
-}
-
-std::string Utf8ToCp1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        char32_t cp = 0;
-        const std::size_t length = DecodeUtf8(text, i, cp);
-        if (length == 0) { // a stray byte
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        const int b = Cp1252Byte(cp);
-        out.push_back(b < 0 ? '?' : static_cast<char>(b));
-        i += length;
-    }
-    return out;
-}
-
 // --- Files ------------------------------------------------------------------------------------------
 
 std::string ResolveDataPath(const AppContext& ctx, std::string_view name) {
@@ -481,64 +282,6 @@ bool ClearReadOnly(const std::string& path) {
     if ((status.permissions() & fs::perms::owner_write) != fs::perms::none) return true;
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
     return !ec;
-}
-
-WriteStatus WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    return WriteFilesAtomic({{path, std::string(bytes)}});
-}
-
-WriteStatus WriteFilesAtomic(const std::vector<FileContent>& files) {
-    std::vector<StagedFile> staged(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        WriteStatus status = StageFile(files[i], staged[i]);
-        if (!status) {
-            RemoveStaged(staged, 0);
-            return status;
-        }
-    }
-    // Every new content is on the disk: now the renames, which the file system does in one step each.
-    for (std::size_t i = 0; i < staged.size(); ++i) {
-        std::error_code ec;
-        fs::rename(staged[i].temporary, staged[i].target, ec);
-        if (ec) {
-            RemoveStaged(staged, i);
-            return Failed(files[i].path, ec.message());
-        }
-        SyncFolder(staged[i].target.parent_path());
-    }
-    return {true, files.empty() ? std::string() : files.front().path, {}};
-}
-
-bool IsTemporaryFileName(std::string_view name) {
-    return name.size() > kTemporaryPrefix.size() + kTemporarySuffix.size() &&
-           name.substr(0, kTemporaryPrefix.size()) == kTemporaryPrefix &&
-           name.substr(name.size() - kTemporarySuffix.size()) == kTemporarySuffix;
-}
-
-int RemoveTemporaryFiles(const std::string& dir) {
-    std::error_code ec;
-    std::vector<fs::path> stale;
-    for (fs::directory_iterator it(PathFromUtf8(dir), ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError) && IsTemporaryFileName(Utf8FromPath(it->path().filename())))
-            stale.push_back(it->path());
-    }
-    int removed = 0;
-    for (const fs::path& file : stale) {
-        if (fs::remove(file, ec)) ++removed;
-    }
-    return removed;
-}
-
-std::string WriteFailureMessage(const WriteStatus& status) {
-    if (status.ok) return {};
-    const std::string name = Utf8FromPath(PathFromUtf8(status.path).filename());
-    return "Could not save " + (name.empty() ? status.path : name) + ": " + status.reason;
-}
-
-Messages FailureMessages(const WriteStatus& status) {
-    if (status.ok) return {};
-    return {{MessageKind::Critical, "", WriteFailureMessage(status)}};
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
