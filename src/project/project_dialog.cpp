@@ -28,6 +28,8 @@
 namespace veskaro {
 
 using ui::Q;
+using ui::S;
+using ui::WaitCursor;
 
 namespace {
 
@@ -37,21 +39,9 @@ constexpr int kFolderWidth = 300;          // px
 constexpr int kBrowserHeight = 260;        // px
 constexpr int kFollowFolderTime_ms = 2000; // the tree keeps the folder shown in view while it fills
 
-std::string S(const QString& text) {
-    return text.toStdString();
-}
-
 QString Caption(const AppContext& ctx, Cap slot) {
     return Q(ctx.captions[slot]);
 }
-
-// Hourglass pointer for the lifetime of the guard.
-class WaitCursor final {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    Q_DISABLE_COPY_MOVE(WaitCursor)
-};
 
 QString CleanFolder(const QString& path) {
     return QDir::cleanPath(QDir(path).absolutePath());
@@ -157,6 +147,10 @@ void ProjectDialog::buildUi() {
     panelLayout->addWidget(m_newFolderCancel);
     m_newFolderPanel->hide();
 
+    buildCommands();
+}
+
+void ProjectDialog::buildCommands() {
     m_newFolder = new ui::PictureButton(QStringLiteral("Command1"), this);
     m_accept = new ui::PictureButton(QStringLiteral("Command3D1"), this);
     m_cancel = new ui::PictureButton(QStringLiteral("Command3D2"), this);
@@ -196,6 +190,10 @@ void ProjectDialog::buildUi() {
     layout->addLayout(grid, 1);
     layout->addLayout(commands);
 
+    connectSignals();
+}
+
+void ProjectDialog::connectSignals() {
     connect(m_drives, &QComboBox::activated, this, &ProjectDialog::onDriveChanged);
     connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ProjectDialog::onTreeFolderChanged);
@@ -415,51 +413,6 @@ void ProjectDialog::createNewFolder() {
     if (path == browseDirectory()) return;
     // A folder that cannot be made leaves the tree as it is.
     if (QDir().mkpath(path)) changeFolder(path);
-}
-
-// --- Commands of the main window ------------------------------------------------------------------------
-
-namespace {
-
-int RunDialog(AppContext& ctx, QWidget* parent, DialogMode mode, bool* saved = nullptr,
-              std::string* failure = nullptr) {
-    ctx.dialogMode = mode;
-    ProjectDialog dialog(ctx, parent);
-    const int result = dialog.exec();
-    if (saved != nullptr) *saved = dialog.saved();
-    if (failure != nullptr) *failure = dialog.saveFailure();
-    return result;
-}
-
-} // namespace
-
-bool OpenProjectInteractive(AppContext& ctx, QWidget* parent) {
-    RunDialog(ctx, parent, DialogMode::Open);
-    const bool opened = ctx.dialogMode == DialogMode::Opened;
-    ctx.dialogMode = DialogMode::None;
-    return opened;
-}
-
-bool SaveProjectInteractive(AppContext& ctx, QWidget* parent, std::string* failure) {
-    if (!HasCurrentProject(ctx)) return SaveProjectAsInteractive(ctx, parent, failure);
-    const WaitCursor wait;
-    ctx.projectFileName = ctx.currentProjectFile;
-    const WriteStatus status = SaveProject(ctx, ctx.programCode, ctx.projectDir);
-    if (failure != nullptr) *failure = WriteFailureMessage(status);
-    return status.ok;
-}
-
-bool SaveProjectAsInteractive(AppContext& ctx, QWidget* parent, std::string* failure) {
-    bool saved = false;
-    RunDialog(ctx, parent, DialogMode::SaveAs, &saved, failure);
-    ctx.dialogMode = DialogMode::None;
-    return saved;
-}
-
-bool ChoosePictureInteractive(AppContext& ctx, QWidget* parent) {
-    const bool chosen = RunDialog(ctx, parent, DialogMode::Picture) == QDialog::Accepted;
-    ctx.dialogMode = DialogMode::None;
-    return chosen;
 }
 
 } // namespace veskaro

@@ -55,6 +55,8 @@ class ProjectDialog final : public QDialog {
 
   private:
     void buildUi();
+    void buildCommands(); // command buttons, captions and the layout
+    void connectSignals();
     void scrollToFolderShown();
     void followFolderShown();
     void applyMode();

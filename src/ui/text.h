@@ -1,6 +1,7 @@
 #pragma once
-// Text of the core (UTF-8 std::string) as a Qt string.
+// Text between the core (UTF-8 std::string) and Qt, and the hourglass pointer of long file operations.
 
+#include <QApplication>
 #include <QString>
 
 #include <string>
@@ -10,5 +11,17 @@ namespace veskaro::ui {
 inline QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+inline std::string S(const QString& text) {
+    return text.toStdString();
+}
+
+// Hourglass pointer for the lifetime of the guard.
+class WaitCursor final {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    Q_DISABLE_COPY_MOVE(WaitCursor)
+};
 
 } // namespace veskaro::ui
