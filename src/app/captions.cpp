@@ -13,7 +13,7 @@ const std::string kNoCaption;
 
 const std::string& CaptionTable::array(int index) const {
     if (index < 1 || index > kCaptionArraySize) return kNoCaption;
-    return m_slots[static_cast<std::size_t>(kCaptionArrayFirstSlot - 1 + index)];
+    return m_slots[static_cast<std::size_t>(kCaptionArrayFirstSlot - 1) + static_cast<std::size_t>(index)];
 }
 
 void ReadCaptions(RecordReader reader, CaptionTable& table) {

@@ -34,7 +34,7 @@ std::string Environment(const char* name) {
 #ifndef _WIN32
 // Linux: the XDG documents folder, as the desktop's user-dirs settings define it.
 std::string XdgDocumentsFolder() {
-    const std::string fromEnvironment = Environment("XDG_DOCUMENTS_DIR");
+    std::string fromEnvironment = Environment("XDG_DOCUMENTS_DIR");
     if (!fromEnvironment.empty()) return fromEnvironment;
     const std::string home = Environment("HOME");
     std::string configHome = Environment("XDG_CONFIG_HOME");
@@ -42,7 +42,7 @@ std::string XdgDocumentsFolder() {
     if (!configHome.empty()) {
         std::string text;
         if (ReadFileBytes(configHome + "/user-dirs.dirs", text)) {
-            const std::string fromFile = XdgDocumentsFromUserDirs(text, home);
+            std::string fromFile = XdgDocumentsFromUserDirs(text, home);
             if (!fromFile.empty()) return fromFile;
         }
     }

@@ -69,7 +69,7 @@ Envelope ReadRectangularEnvelope(RecordReader floorFile, RecordReader standardFi
         floorFile.read(text);
 
     bool wallWithoutData = false;
-    for (int k = 0; k < kRectangularWallCount; ++k) {
+    for (std::size_t k = 0; k < kRectangularWallCount; ++k) {
         if (NumFromText(pairs[2 * k]) == 0.0 && NumFromText(pairs[2 * k + 1]) == 0.0) wallWithoutData = true;
     }
     if (wallWithoutData) {
@@ -81,7 +81,7 @@ Envelope ReadRectangularEnvelope(RecordReader floorFile, RecordReader standardFi
 
     Envelope env;
     env.wallCount = kRectangularWallCount;
-    for (int k = 0; k < kRectangularWallCount; ++k) {
+    for (std::size_t k = 0; k < kRectangularWallCount; ++k) {
         env.walls[k].U_Wm2K = NumFromText(pairs[2 * k]);
         env.walls[k].tBeyond_C = NumFromText(pairs[2 * k + 1]);
     }

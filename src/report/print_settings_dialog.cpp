@@ -80,7 +80,13 @@ void PrintSettingsDialog::buildUi() {
     titleRow->addWidget(m_iceC);
     titleRow->addWidget(Heading(Q(cap[Cap::PrintSettingsTitle]), this), 1);
     root->addLayout(titleRow);
+    buildFontAndLogo(root);
+    buildOptions(root);
+    buildCommands(root);
+}
 
+void PrintSettingsDialog::buildFontAndLogo(QVBoxLayout* root) {
+    const CaptionTable& cap = m_ctx.captions;
     // Report font.
     auto* fontBox = new QGroupBox(Q(cap[Cap::FontLabel]), this);
     auto* fontLayout = new QVBoxLayout(fontBox);
@@ -122,7 +128,10 @@ void PrintSettingsDialog::buildUi() {
     logoLayout->setColumnStretch(1, 1);
     root->addWidget(logoBox);
     showPicture();
+}
 
+void PrintSettingsDialog::buildOptions(QVBoxLayout* root) {
+    const CaptionTable& cap = m_ctx.captions;
     // Frame style (kept for the family; no effect on printing here) and the hidden orientation choice.
     auto* styleRow = new QHBoxLayout;
     styleRow->addWidget(new QLabel(QStringLiteral("Frame Style"), this));
@@ -167,8 +176,10 @@ void PrintSettingsDialog::buildUi() {
     info->addWidget(m_Command3D1, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
     m_Panel3D1->setVisible(false);
     root->addWidget(m_Panel3D1);
+}
 
-    // Commands.
+void PrintSettingsDialog::buildCommands(QVBoxLayout* root) {
+    const CaptionTable& cap = m_ctx.captions;
     auto* buttons = new QHBoxLayout;
     m_drbutt = MakeCommandButton(m_ctx, QStringLiteral("drbutt"), QStringLiteral("prcap.bmp"),
                                  Q(cap[Cap::PrinterButton]), QStyle::SP_FileDialogContentsView, this);

@@ -15,6 +15,8 @@ class QPrinter;
 class QPushButton;
 class QRadioButton;
 
+class QVBoxLayout;
+
 namespace veskaro {
 
 struct AppContext;
@@ -48,6 +50,9 @@ class PrintSettingsDialog final : public QDialog {
 
   private:
     void buildUi();
+    void buildFontAndLogo(QVBoxLayout* root);
+    void buildOptions(QVBoxLayout* root); // frame style, orientation and the printer information panel
+    void buildCommands(QVBoxLayout* root);
     void chooseFont(const QString& family);
     void choosePicture();
     void showPicture();

@@ -200,101 +200,136 @@ ReportLine ParseReportLine(std::string_view raw) {
     return line;
 }
 
-std::vector<DrawOp> LayOutReportLines(const std::vector<std::string>& lines, double bodySize_pt) {
-    std::vector<DrawOp> ops;
-    double y = kFirstLineY;
-    std::size_t openRoomSketch = 0; // index + 1 of a room sketch waiting for its "RaumBEnde"
-    std::size_t openFrame = 0;      // index + 1 of a frame waiting for the end of its block
+namespace {
 
-    auto closeRoomSketch = [&](double bottom) {
-        if (openRoomSketch == 0) return;
-        DrawOp& sketch = ops[openRoomSketch - 1];
-        sketch.y2 = std::max(bottom, sketch.y + kRoomSketchMinHeight);
-        openRoomSketch = 0;
-    };
-    auto closeFrame = [&]() {
-        if (openFrame == 0) return;
-        ops[openFrame - 1].y2 = y;
-        openFrame = 0;
-    };
+// Walks the report lines from the top of the page, placing each line's drawing operations and keeping the
+// room sketch and frame boxes open until their block ends.
+class LineLayout {
+  public:
+    explicit LineLayout(double bodySize_pt) : m_bodySize_pt(bodySize_pt) {}
 
-    for (const std::string& raw : lines) {
-        const ReportLine line = ParseReportLine(raw);
-        const double size = line.size_pt > 0.0 ? line.size_pt : bodySize_pt;
+    void add(const ReportLine& line) {
+        const double size = line.size_pt > 0.0 ? line.size_pt : m_bodySize_pt;
         const double x = kTextX + line.indent;
         switch (line.kind) {
         case LineKind::Nothing:
             break;
-        case LineKind::Rule: {
-            DrawOp rule;
-            rule.kind = DrawKind::Rule;
-            rule.x = line.startsWithE ? kIndentedRuleLeft : kRuleLeft;
-            rule.x2 = line.startsWithE ? kIndentedRuleRight : kRuleRight;
-            rule.y = rule.y2 = y;
-            ops.push_back(rule);
-            y += kRuleAdvance;
+        case LineKind::Rule:
+            addRule(line);
             break;
-        }
         case LineKind::Text:
             if (!line.text.empty() || !line.before.empty()) {
-                ops.push_back(TextOp(x, y, line.text, size, line.bold));
-                ops.back().lead = line.before;
+                m_ops.push_back(TextOp(x, m_y, line.text, size, line.bold));
+                m_ops.back().lead = line.before;
             }
-            y += kTextAdvance + line.extraAdvance;
+            m_y += kTextAdvance + line.extraAdvance;
             break;
         case LineKind::LabelValue:
-            if (!line.text.empty()) ops.push_back(TextOp(x, y, line.text, size));
-            if (!line.value.empty()) ops.push_back(TextOp(line.valueX, y, line.value, size));
-            y += kLabelValueAdvance;
+            if (!line.text.empty()) m_ops.push_back(TextOp(x, m_y, line.text, size));
+            if (!line.value.empty()) m_ops.push_back(TextOp(line.valueX, m_y, line.value, size));
+            m_y += kLabelValueAdvance;
             break;
         case LineKind::TableRow:
-            for (std::size_t i = 0; i < line.cells.size(); ++i) {
-                if (line.cells[i].empty()) continue;
-                const double cellX = kTableColumnX[i] + (i == 0 ? line.indent : 0.0);
-                ops.push_back(TextOp(cellX, y, line.cells[i], kTableSize_pt));
-            }
-            y += kTableAdvance;
+            addTableRow(line);
             break;
-        case LineKind::RoomPicture: {
-            closeRoomSketch(y);
-            double top = y;
-            if (!line.text.empty()) {
-                ops.push_back(TextOp(kRoomSketchLeft, y, line.text, kRoomCaptionSize_pt));
-                top += kRoomCaptionHeight;
-            }
-            ops.push_back(BoxOp(DrawKind::RoomSketch, kRoomSketchLeft, top, kRoomSketchRight,
-                                top + kRoomSketchDefaultHeight));
-            openRoomSketch = ops.size();
+        case LineKind::RoomPicture:
+            openRoomSketch(line);
             break;
-        }
         case LineKind::RoomPictureEnd:
-            y += kPictureAdvance;
-            closeRoomSketch(y - kRoomSketchBottomGap);
+            m_y += kPictureAdvance;
+            closeRoomSketch(m_y - kRoomSketchBottomGap);
             break;
-        case LineKind::EvaporatorPicture: {
-            const double textY = y + kEvaporatorTextDrop;
-            if (!line.before.empty()) ops.push_back(TextOp(x, textY, line.before, size));
-            ops.push_back(BoxOp(DrawKind::EvaporatorSketch, kEvaporatorSketchLeft, y + kEvaporatorSketchTop,
-                                kEvaporatorSketchRight, y + kEvaporatorSketchBottom));
-            if (!line.text.empty()) ops.push_back(TextOp(kEvaporatorTextX, textY, line.text, size));
-            y += kPictureAdvance;
+        case LineKind::EvaporatorPicture:
+            addEvaporator(line, x, size);
             break;
-        }
         case LineKind::Frame:
             closeFrame();
-            ops.push_back(BoxOp(DrawKind::Frame, kRuleLeft, y, kRuleRight, y, line.frameVariant));
-            openFrame = ops.size();
-            y += kFrameAdvance;
+            m_ops.push_back(BoxOp(DrawKind::Frame, kRuleLeft, m_y, kRuleRight, m_y, line.frameVariant));
+            m_openFrame = m_ops.size();
+            m_y += kFrameAdvance;
             break;
         }
     }
-    if (openRoomSketch != 0) {
-        DrawOp& sketch = ops[openRoomSketch - 1];
-        sketch.y2 = sketch.y + kRoomSketchDefaultHeight;
-        openRoomSketch = 0;
+
+    // A room sketch still open at the end keeps its default height; an open frame ends at the last line.
+    std::vector<DrawOp> finish() {
+        if (m_openRoomSketch != 0) {
+            DrawOp& sketch = m_ops[m_openRoomSketch - 1];
+            sketch.y2 = sketch.y + kRoomSketchDefaultHeight;
+            m_openRoomSketch = 0;
+        }
+        closeFrame();
+        return std::move(m_ops);
     }
-    closeFrame();
-    return ops;
+
+  private:
+    void addRule(const ReportLine& line) {
+        DrawOp rule;
+        rule.kind = DrawKind::Rule;
+        rule.x = line.startsWithE ? kIndentedRuleLeft : kRuleLeft;
+        rule.x2 = line.startsWithE ? kIndentedRuleRight : kRuleRight;
+        rule.y = rule.y2 = m_y;
+        m_ops.push_back(rule);
+        m_y += kRuleAdvance;
+    }
+
+    void addTableRow(const ReportLine& line) {
+        for (std::size_t i = 0; i < line.cells.size(); ++i) {
+            if (line.cells[i].empty()) continue;
+            const double cellX = kTableColumnX[i] + (i == 0 ? line.indent : 0.0);
+            m_ops.push_back(TextOp(cellX, m_y, line.cells[i], kTableSize_pt));
+        }
+        m_y += kTableAdvance;
+    }
+
+    void openRoomSketch(const ReportLine& line) {
+        closeRoomSketch(m_y);
+        double top = m_y;
+        if (!line.text.empty()) {
+            m_ops.push_back(TextOp(kRoomSketchLeft, m_y, line.text, kRoomCaptionSize_pt));
+            top += kRoomCaptionHeight;
+        }
+        m_ops.push_back(BoxOp(DrawKind::RoomSketch, kRoomSketchLeft, top, kRoomSketchRight,
+                              top + kRoomSketchDefaultHeight));
+        m_openRoomSketch = m_ops.size();
+    }
+
+    void closeRoomSketch(double bottom) {
+        if (m_openRoomSketch == 0) return;
+        DrawOp& sketch = m_ops[m_openRoomSketch - 1];
+        sketch.y2 = std::max(bottom, sketch.y + kRoomSketchMinHeight);
+        m_openRoomSketch = 0;
+    }
+
+    void addEvaporator(const ReportLine& line, double x, double size) {
+        const double textY = m_y + kEvaporatorTextDrop;
+        if (!line.before.empty()) m_ops.push_back(TextOp(x, textY, line.before, size));
+        m_ops.push_back(BoxOp(DrawKind::EvaporatorSketch, kEvaporatorSketchLeft, m_y + kEvaporatorSketchTop,
+                              kEvaporatorSketchRight, m_y + kEvaporatorSketchBottom));
+        if (!line.text.empty()) m_ops.push_back(TextOp(kEvaporatorTextX, textY, line.text, size));
+        m_y += kPictureAdvance;
+    }
+
+    void closeFrame() {
+        if (m_openFrame == 0) return;
+        m_ops[m_openFrame - 1].y2 = m_y;
+        m_openFrame = 0;
+    }
+
+    double m_bodySize_pt;
+    std::vector<DrawOp> m_ops;
+    double m_y = kFirstLineY;
+    std::size_t m_openRoomSketch = 0; // index + 1 of a room sketch waiting for its "RaumBEnde"
+    std::size_t m_openFrame = 0;      // index + 1 of a frame waiting for the end of its block
+};
+
+} // namespace
+
+std::vector<DrawOp> LayOutReportLines(const std::vector<std::string>& lines, double bodySize_pt) {
+    LineLayout layout(bodySize_pt);
+    for (const std::string& raw : lines)
+        layout.add(ParseReportLine(raw));
+    return layout.finish();
 }
 
 namespace {
