@@ -56,10 +56,10 @@ constexpr double kC11 = 4.1764768e-5;  // 1/K²
 constexpr double kC12 = -1.4452093e-8; // 1/K³
 constexpr double kC13 = 6.5459673;     // -
 
-// Bisection of RelHumidity: start at half saturation, resolve the humidity ratio to 0.005 g/kg, at most
-// 29 halvings.
-constexpr double kRelHumidityTolerance_gkg = 0.005;
-constexpr int kRelHumidityMaxHalvings = 29;
+// Bisection of DegreeOfSaturation_pct: start at half saturation, resolve the humidity ratio to 0.005 g/kg, at
+// most 29 halvings.
+constexpr double kSaturationBisectionTolerance_gkg = 0.005;
+constexpr int kSaturationBisectionMaxHalvings = 29;
 
 double ClampTemperature(double t_C) {
     if (std::isnan(t_C)) return kDefaultTemperature_C;
@@ -125,7 +125,7 @@ MoistAirState AirState(double& phi, double& t_C, double& p_bar) {
     return state;
 }
 
-double RelHumidity(double t_C, double x_gkg, double p_bar) {
+double DegreeOfSaturation_pct(double t_C, double x_gkg, double p_bar) {
     t_C = ClampTemperature(t_C);
     p_bar = ClampPressure(p_bar);
     if (std::isnan(x_gkg)) x_gkg = 0.0;
@@ -138,9 +138,9 @@ double RelHumidity(double t_C, double x_gkg, double p_bar) {
     // the step that follows it), so a humidity ratio close to a trial gives that trial's humidity.
     double phi = 0.5;
     double step = 0.5;
-    for (int halvings = 0; halvings < kRelHumidityMaxHalvings; ++halvings) {
+    for (int halvings = 0; halvings < kSaturationBisectionMaxHalvings; ++halvings) {
         const double xTrial_gkg = phi * xs_gkg;
-        if (std::fabs(xTrial_gkg - x_gkg) <= kRelHumidityTolerance_gkg) break;
+        if (std::fabs(xTrial_gkg - x_gkg) <= kSaturationBisectionTolerance_gkg) break;
         if (xTrial_gkg > x_gkg) {
             phi -= step / 2.0;
         } else {

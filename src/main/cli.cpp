@@ -8,83 +8,15 @@
 #include "app/json_writer.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
-#include "app/startup.h"
-#include "envelope/envelope_data.h"
-#include "room/humidity.h"
+#include "main/room_command.h"
 #include "room/load_calc.h"
+#include "room/result_files.h"
+#include "room/room_fields.h"
 #include "room/room_record.h"
-#include "room/room_source.h"
 
 namespace veskaro {
 
 namespace {
-
-struct CalcOptions {
-    std::string file;
-    std::string dataDir;
-    bool json = false;
-    bool writeResults = false;
-};
-
-// Parses the arguments after "calc"; "" when they are fine, else the complaint.
-std::string ParseCalcArgs(const std::vector<std::string>& args, CalcOptions& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--json") {
-            options.json = true;
-        } else if (a == "--write-results") {
-            options.writeResults = true;
-        } else if (a == "--data-dir") {
-            if (i + 1 >= args.size()) return "--data-dir needs a folder";
-            options.dataDir = args[++i];
-        } else if (a.rfind("--data-dir=", 0) == 0) {
-            options.dataDir = a.substr(std::string_view("--data-dir=").size());
-        } else if (a.empty()) {
-            return "empty FILE name";
-        } else if (a.size() > 1 && a[0] == '-') {
-            return "unknown option " + a;
-        } else if (options.file.empty()) {
-            options.file = a;
-        } else {
-            return "more than one FILE: " + a;
-        }
-    }
-    return "";
-}
-
-// The room fields in record order, with the names the code and the window use.
-struct NamedField {
-    const char* name;
-    std::string RoomRecord::*field;
-};
-constexpr NamedField kRoomFields[] = {
-    {"RaumL", &RoomRecord::RaumL},
-    {"RaumB", &RoomRecord::RaumB},
-    {"RaumH", &RoomRecord::RaumH},
-    {"RaumTemp", &RoomRecord::RaumTemp},
-    {"RaumFeuchte", &RoomRecord::RaumFeuchte},
-    {"AussenTemp", &RoomRecord::AussenTemp},
-    {"AussenFeuchte", &RoomRecord::AussenFeuchte},
-    {"RaumLW", &RoomRecord::RaumLW},
-    {"Laufzeit", &RoomRecord::Laufzeit},
-    {"PersZahl", &RoomRecord::PersZahl},
-    {"NBegeh", &RoomRecord::NBegeh},
-    {"ELLeist", &RoomRecord::ELLeist},
-    {"tempdiff", &RoomRecord::tempdiff},
-    {"verdTemp", &RoomRecord::verdTemp},
-    {"VerdNam", &RoomRecord::VerdNam},
-    {"PlueftPN", &RoomRecord::PlueftPN},
-    {"Abtau", &RoomRecord::Abtau},
-    {"AbtauAnt", &RoomRecord::AbtauAnt},
-    {"AnzVerd", &RoomRecord::AnzVerd},
-    {"proj", &RoomRecord::proj},
-    {"projbeschr", &RoomRecord::projbeschr},
-    {"LWTuer", &RoomRecord::LWTuer},
-    {"bTuer", &RoomRecord::bTuer},
-    {"hTuer", &RoomRecord::hTuer},
-    {"oeffungsZ", &RoomRecord::oeffungsZ},
-    {"Eltotal", &RoomRecord::Eltotal},
-};
 
 const char* KindName(MessageKind kind) {
     switch (kind) {
@@ -124,8 +56,8 @@ std::string RoomJson(const std::string& source, const RoomRecord& asRead, const 
     j.member("source", source);
 
     j.key("room").beginObject();
-    for (const NamedField& f : kRoomFields)
-        j.member(f.name, asRead.*(f.field));
+    for (const RoomTextItem& item : StoredRoomTextItems())
+        j.member(item.name, asRead.*(item.text));
     j.member("defrostFlag", asRead.defrostFlag);
     j.member("roomShape", asRead.roomShape);
     j.member("operatingBasis", asRead.operatingBasis);
@@ -223,14 +155,6 @@ std::string Fixed(double value, int decimals) {
     return buf;
 }
 
-// Message text for a terminal: CR line breaks become new lines.
-std::string TerminalText(std::string text) {
-    for (char& c : text) {
-        if (c == '\r') c = '\n';
-    }
-    return text;
-}
-
 std::string RoomText(const std::string& source, const RoomRecord& room, const RecalcResult& r,
                      bool resultFilesWritten) {
     std::string t;
@@ -301,29 +225,24 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
 int RunCalcCommand(const std::vector<std::string>& args, const std::string& seedDir, std::ostream& out,
                    std::ostream& err) {
-    CalcOptions options;
-    if (const std::string complaint = ParseCalcArgs(args, options); !complaint.empty()) {
-        err << "veskaro-cr calc: " << complaint
-            << "\nusage: veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]\n";
+    bool json = false;
+    bool writeResults = false;
+    const CommandOption own = [&](const std::vector<std::string>& a, std::size_t& i, std::string&) {
+        if (a[i] == "--json") return json = true;
+        if (a[i] == "--write-results") return writeResults = true;
+        return false;
+    };
+    RoomCommand command;
+    if (!RunRoomCommand("calc", "veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]", args,
+                        seedDir, own, {}, err, command)) {
         return kCalcUsageError;
     }
-
-    // The record is read in memory only: its envelope blocks are used, never written to the data directory.
-    HeadlessRoom headless;
-    if (const std::string problem = OpenHeadlessRoom(options.file, {options.dataDir, seedDir}, headless);
-        !problem.empty()) {
-        err << "veskaro-cr calc: " << problem << "\n";
-        return kCalcUsageError;
-    }
-    AppContext& ctx = headless.ctx;
-    RoomRecord& room = headless.room;
-    const std::string& source = headless.source;
-    const RoomRecord asRead = room;
-    const RecalcResult r =
-        CalculateRoom(room, ctx, options.writeResults ? kRecalcWriteResultFiles : kRecalcShow);
+    RecalcResult& r = command.result;
+    const RoomRecord& room = command.headless.room;
+    if (writeResults && !r.stopped) r.resultFilesWritten = WriteResultFiles(r, room, command.headless.ctx);
     const bool written = r.resultFilesWritten;
-
-    out << (options.json ? RoomJson(source, asRead, room, r, written) : RoomText(source, room, r, written));
+    const std::string& source = command.headless.source;
+    out << (json ? RoomJson(source, command.asRead, room, r, written) : RoomText(source, room, r, written));
     out.flush();
     return r.stopped ? kCalcStopped : kCalcOk;
 }

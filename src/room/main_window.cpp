@@ -71,7 +71,6 @@ constexpr int kGoodsColumnWidthsTwips[] = {450, 3000, 2000, 1800, 1800, 1800, 18
 constexpr int kGoodsHeaderHeightTwips = 720;
 constexpr int kGoodsShadedColumns[] = {kGoodsStorageTemp, kGoodsStorageHumidity};
 const QColor kGoodsShade(0xE1, 0xE5, 0xEA); // storage columns: shown for information
-constexpr const char* kDefaultRoomFile = "KelvoL.dat";
 constexpr int kRoomResultDisplay = 0; // display mode of the result window for this program's result
 const QSize kLogoBox(200, 62);        // the report logo (about 260 x 80) as the result panel shows it
 

@@ -22,7 +22,6 @@ constexpr const char* kCell = "&%!";
 constexpr const char* kRoomPicture = "RaumBild";
 constexpr const char* kRoomPictureEnd = "RaumBEnde";
 constexpr const char* kEvaporatorBlock = "VDBild";
-constexpr const char* kDefaultRoomFile = "KelvoL.dat";
 constexpr int kEnvelopeHeaderIndent = 21;
 constexpr int kGoodsHeaderIndent = 11;
 
@@ -82,7 +81,7 @@ std::string AverageWatts(double kWhPerDay, int D) {
 
 } // namespace
 
-std::vector<std::string> BuildResultRecord(const RecalcResult& r, const RoomRecord& room, AppContext& ctx) {
+std::vector<std::string> BuildResultRecord(const LoadResult& r, const RoomRecord& room, AppContext& ctx) {
     ctx.labelSeparator = " :";
     ReportBuilder b(ctx);
     const UnitLabels& u = ctx.captions.units;
@@ -155,7 +154,7 @@ std::vector<std::string> BuildResultRecord(const RecalcResult& r, const RoomReco
     return b.take();
 }
 
-std::vector<std::string> BuildResultTables(const RecalcResult& r, const RoomRecord& /*room*/,
+std::vector<std::string> BuildResultTables(const LoadResult& r, const RoomRecord& /*room*/,
                                            const AppContext& ctx) {
     ReportBuilder b(ctx);
     const UnitLabels& u = ctx.captions.units;
@@ -224,7 +223,7 @@ bool SaveReportLines(const AppContext& ctx, const std::string& name, const std::
     return SaveOutput(ctx, name, out);
 }
 
-bool WriteResultFiles(const RecalcResult& r, const RoomRecord& room, AppContext& ctx) {
+bool WriteResultFiles(const LoadResult& r, const RoomRecord& room, AppContext& ctx) {
     const bool first = SaveReportLines(ctx, kResultFileName, BuildResultRecord(r, room, ctx));
     const bool second = SaveReportLines(ctx, kResultTablesFileName, BuildResultTables(r, room, ctx));
     return first && second;

@@ -15,6 +15,9 @@ struct AppContext;
 class RecordReader;
 class RecordWriter;
 
+// The room record file of the data directory: the default room, loaded at start-up and saved at exit.
+inline constexpr const char* kDefaultRoomFile = "KelvoL.dat";
+
 // One envelope file carried inside the room record: its name and its items as text.
 struct EnvelopeFileBlock {
     std::string name;

@@ -44,7 +44,7 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
 TEST(ResultRecord, ValueAndComponentLines) {
     AppContext ctx = EnglishContext();
     RoomRecord room = Room();
-    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    const RecalcResult r = Recalc(room, Envelope{}, ctx);
     const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
     EXPECT_EQ(ctx.labelSeparator, " :");
     ASSERT_GE(lines.size(), 4u);
@@ -82,7 +82,7 @@ TEST(ResultRecord, TitleOfAProjectRoomAndFloorPlanLabels) {
     env.wallCount = 0;
     env.floorArea_m2 = 40;
     env.perimeter_m = 26;
-    const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    const RecalcResult r = Recalc(room, env, ctx);
     const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
     EXPECT_EQ(lines[0], M + "Cold room Hall 3\r");
     EXPECT_EQ(lines[1], "\r");
@@ -98,7 +98,7 @@ TEST(ResultTables, RowsCellsAndRules) {
         env.walls[k] = {"", 0, 0.22, 32};
     env.floorU_Wm2K = 0.29;
     env.floorT_C = 15;
-    const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    const RecalcResult r = Recalc(room, env, ctx);
     const std::vector<std::string> lines = BuildResultTables(r, room, ctx);
     const std::string rule = M + std::string(145, '-');
     const std::string tail = "&%!  &%!  \r";
@@ -123,13 +123,13 @@ TEST(ResultTables, RowsCellsAndRules) {
     }
 }
 
-TEST(ResultFiles, RecalcMode1SavesBothFilesAsQuotedLines) {
+TEST(ResultFiles, WriteResultFilesSavesBothFilesAsQuotedLines) {
     TempDataDir dir;
     AppContext ctx = EnglishContext();
     ctx.dataDir = dir.str();
     RoomRecord room = Room();
-    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcWriteResultFiles);
-    EXPECT_TRUE(r.resultFilesWritten);
+    const RecalcResult r = Recalc(room, Envelope{}, ctx);
+    EXPECT_TRUE(WriteResultFiles(r, room, ctx));
     RecordReader in = OpenInput(ctx, kResultFileName);
     std::vector<std::string> read;
     for (std::string item; in.next(item);)
