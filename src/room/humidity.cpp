@@ -102,6 +102,13 @@ bool OnCoolerTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K) {
     return true;
 }
 
+bool OnRoomTemperatureCommitted(RoomRecord& room) {
+    const double tRoom_C = NumFromText(std::string_view(room.RaumTemp));
+    const double deltaT_K = NumFromText(std::string_view(room.tempdiff));
+    room.verdTemp = DisplayText(TruncateDecimals(tRoom_C - deltaT_K, 1));
+    return true;
+}
+
 bool SyncBeforeCalculation(RoomRecord& room, double& sharedDeltaT_K) {
     const double phi_pct = NumFromText(std::string_view(room.RaumFeuchte));
     const double tempdiff_K = NumFromText(std::string_view(room.tempdiff));

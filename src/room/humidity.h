@@ -28,6 +28,9 @@ bool OnTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K);
 // tempDiffdt1 (air cooler inlet difference Δt1 = 1.25 ΔT) changed: from 3 K on, the shared ΔT, tempdiff,
 // RaumFeuchte and verdTemp follow.
 bool OnCoolerTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K);
+// RaumTemp committed: the evaporating temperature follows, verdTemp = Int((RaumTemp − tempdiff)·10)/10, so
+// that the evaporator never stays above a colder room.
+bool OnRoomTemperatureCommitted(RoomRecord& room);
 // Before each calculation: a humidity above 60 % with tempdiff 0 fills tempdiff and verdTemp from the
 // table. The window keeps its own Change handlers quiet while this runs.
 bool SyncBeforeCalculation(RoomRecord& room, double& sharedDeltaT_K);

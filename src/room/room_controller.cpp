@@ -204,6 +204,7 @@ Messages RoomController::commitField(RoomField field) {
     const double value = NormalizeAndReadNumber(FieldText(m_room, field));
     Messages messages;
     if (field == RoomField::Abtau) m_room.defrostFlag = value > 0.0 ? 1 : 0;
+    if (field == RoomField::RaumTemp) OnRoomTemperatureCommitted(m_room);
     if (field == RoomField::NBegeh) {
         const RoomAirChange change = UpdateRoomAirChange(m_room, m_dayBasis_h);
         if (change.computed) m_labels.Label40 = DisplayText(change.flow_m3h);

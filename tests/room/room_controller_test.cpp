@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 #include "app/app_context.h"
 #include "app/number_text.h"
@@ -53,6 +54,18 @@ TEST(RoomController, FieldRulesOnCommit) {
     room.Abtau = "0";
     controller.commitField(RoomField::Abtau);
     EXPECT_EQ(room.defrostFlag, 0);
+
+    // The evaporating temperature follows a committed room temperature: RaumTemp − tempdiff, cut to 0.1 K.
+    const std::tuple<const char*, const char*, const char*> rooms[] = {
+        {"-22", "6", "-28"}, {"-22", "5.55", "-27.6"}, {"2,5", "5.8", "-3.3"}};
+    for (const auto& [tRoom, deltaT, tEvap] : rooms) {
+        SCOPED_TRACE(tRoom);
+        room.verdTemp = "-3.8";
+        room.tempdiff = deltaT;
+        room.RaumTemp = tRoom;
+        controller.commitField(RoomField::RaumTemp);
+        EXPECT_EQ(room.verdTemp, tEvap);
+    }
 
     // Free text is never converted.
     room.proj = "Hall 1,5";
