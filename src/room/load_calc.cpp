@@ -89,12 +89,17 @@ GoodsInput ParseGoodsRow(const GoodsRow& cells, int row) {
     return g;
 }
 
-// Goods grid rows 1 to 20 with a quantity (" -" and empty cells read as 0).
+bool IsBlank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Goods grid rows 1 to 20 with a quantity (" -" and empty cells read as 0). A row whose end temperature is
+// still blank is being typed: it is left out until it is complete.
 std::vector<GoodsInput> ParseGoods(const GoodsGrid& grid) {
     std::vector<GoodsInput> goods;
     goods.reserve(kGoodsRowsCounted);
     for (int row = 1; row <= kGoodsRowsCounted; ++row) {
-        if (Num(grid[row][kGoodsAmount]) == 0.0) continue;
+        if (Num(grid[row][kGoodsAmount]) == 0.0 || IsBlank(grid[row][kGoodsEndTemp])) continue;
         goods.push_back(ParseGoodsRow(grid[row], row));
     }
     return goods;

@@ -106,6 +106,9 @@ TEST(LoadCalcGoods, EndTemperatureBelowRoomIsReportedOncePerCalculation) {
     RoomRecord room = QuietRoom("2");
     SetGoods(room, 1, "Product", {"100", "20", "-1.5", "-2", "3", "1.6", "210", "0"});
     SetGoods(room, 2, "Product", {"100", "20", "0", "-2", "3", "1.6", "210", "0"});
+    // Incomplete rows (amount or end temperature still blank) neither count nor raise the message.
+    SetGoods(room, 3, "Typed", {"100", "20", "", "-2", "3", "1.6", "210", "0"});
+    SetGoods(room, 4, "Typed", {"", "20", "-5", "-2", "3", "1.6", "210", "0"});
     const LoadResult r = Loads(room);
     ASSERT_EQ(r.notes.size(), 1u);
     EXPECT_EQ(r.notes[0].tGoodsEnd_C, -1.5);
@@ -116,6 +119,10 @@ TEST(LoadCalcGoods, EndTemperatureBelowRoomIsReportedOncePerCalculation) {
     EXPECT_EQ(shown.messages[0].kind, MessageKind::Plain);
     EXPECT_EQ(shown.messages[0].text, "Goods end temperature = -1.5°C\rRoom temperature =  2°C\r\r"
                                       "Goods end temperature < Room temperature!");
+
+    RoomRecord typing = QuietRoom("2");
+    SetGoods(typing, 1, "Typed", {"100", "20", " ", "-2", "3", "1.6", "210", "0"});
+    EXPECT_TRUE(Loads(typing).notes.empty());
 }
 
 TEST(LoadCalcTransmission, EmptyEnvelopeTakesTheDefaults) {
