@@ -2,6 +2,7 @@
 
 #include "main/cli.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -34,7 +35,38 @@ const char* KindName(MessageKind kind) {
     return "plain";
 }
 
-void WriteSurface(JsonWriter& j, const SurfaceFlow& s) {
+// The results of a calculation: every number (and number text) null when an input was out of range, so
+// that no number made from an impossible input passes for a result.
+class ResultJson {
+  public:
+    ResultJson(JsonWriter& j, bool trusted) : m_j(j), m_trusted(trusted) {}
+    template <typename T> ResultJson& member(std::string_view name, const T& v) {
+        if (m_trusted) {
+            m_j.member(name, v);
+        } else {
+            m_j.key(name).null();
+        }
+        return *this;
+    }
+    ResultJson& key(std::string_view name) {
+        m_j.key(name);
+        return *this;
+    }
+    ResultJson& beginObject() {
+        m_j.beginObject();
+        return *this;
+    }
+    ResultJson& endObject() {
+        m_j.endObject();
+        return *this;
+    }
+
+  private:
+    JsonWriter& m_j;
+    bool m_trusted;
+};
+
+void WriteSurface(ResultJson& j, const SurfaceFlow& s) {
     j.beginObject()
         .member("designation", s.designation)
         .member("length", s.length_m)
@@ -45,7 +77,7 @@ void WriteSurface(JsonWriter& j, const SurfaceFlow& s) {
         .endObject();
 }
 
-void WriteLine(JsonWriter& j, const char* name, const LoadLine& line) {
+void WriteLine(ResultJson& j, const char* name, const LoadLine& line) {
     j.key(name).beginObject().member("kW", line.capacity_kW).member("share", line.share_pct).endObject();
 }
 
@@ -76,49 +108,54 @@ std::string RoomJson(const std::string& source, const RoomRecord& asRead, const 
     j.endArray();
     j.endObject();
 
-    j.member("stopped", r.stopped);
-    j.member("D", r.D_h).member("t_run", r.tRun_h);
-    j.member("V", r.V_m3).member("A", r.A_m2).member("P", r.P_m).member("n_evap", r.nEvap);
-    j.member("Vol", r.Vol).member("Area", r.Area).member("Umfang", r.Umfang);
-    j.member("Label51", r.Label51).member("Label68", r.Label68);
-    j.member("Laufzeit", room.Laufzeit);
+    j.member("stopped", r.stopped).member("trusted", r.trusted());
+    j.key("warnings").beginArray();
+    for (const RangeWarning& w : r.warnings) {
+        j.beginObject().member("field", w.name).member("value", w.value).member("min", w.min);
+        j.member("max", w.max).member("text", w.text()).endObject();
+    }
+    j.endArray();
+    ResultJson o(j, r.trusted());
+    o.member("D", r.D_h).member("t_run", r.tRun_h);
+    o.member("V", r.V_m3).member("A", r.A_m2).member("P", r.P_m).member("n_evap", r.nEvap);
+    o.member("Vol", r.Vol).member("Area", r.Area).member("Umfang", r.Umfang);
+    o.member("Label51", r.Label51).member("Label68", r.Label68);
+    o.member("Laufzeit", room.Laufzeit);
 
     if (!r.stopped) {
         j.key("walls").beginArray();
         for (const SurfaceFlow& w : r.walls)
-            WriteSurface(j, w);
+            WriteSurface(o, w);
         j.endArray();
-        j.key("floor");
-        WriteSurface(j, r.floor);
-        j.key("ceiling");
-        WriteSurface(j, r.ceiling);
+        o.key("floor");
+        WriteSurface(o, r.floor);
+        o.key("ceiling");
+        WriteSurface(o, r.ceiling);
 
-        j.member("Q_T", r.QT_kW).member("Q_L", r.QL_kW).member("latent", r.latent_kW);
-        j.member("sensible", r.sensible_kW).member("Q_P", r.QP_kW).member("Q_B", r.QB_kW);
-        j.member("Q_E", r.QE_kW).member("Q_G", r.QG_kWhday).member("fan", r.fan_kW);
-        j.member("defrost_heat", r.defrostHeat_kW);
-        j.member("m_w", r.moisture_gh).member("defrost_power", r.defrostPower_kW);
-        j.member("Abtau", room.Abtau).member("AbtauAnt", room.AbtauAnt);
-        j.member("Q_0", r.Q0_kW).member("RaumLeist", r.RaumLeist);
+        o.member("Q_T", r.QT_kW).member("Q_L", r.QL_kW).member("latent", r.latent_kW);
+        o.member("sensible", r.sensible_kW).member("Q_P", r.QP_kW).member("Q_B", r.QB_kW);
+        o.member("Q_E", r.QE_kW).member("Q_G", r.QG_kWhday).member("fan", r.fan_kW);
+        o.member("defrost_heat", r.defrostHeat_kW);
+        o.member("m_w", r.moisture_gh).member("defrost_power", r.defrostPower_kW);
+        o.member("Abtau", room.Abtau).member("AbtauAnt", room.AbtauAnt);
+        o.member("Q_0", r.Q0_kW).member("RaumLeist", r.RaumLeist);
 
-        j.key("components").beginObject();
-        WriteLine(j, "goods", r.goods);
-        WriteLine(j, "lighting_electrical", r.electrical);
-        WriteLine(j, "air_change", r.airChange);
-        WriteLine(j, "latent", r.latent);
-        WriteLine(j, "sensible", r.sensible);
-        WriteLine(j, "transmission", r.transmission);
-        WriteLine(j, "persons", r.persons);
-        WriteLine(j, "fans", r.fans);
-        WriteLine(j, "defrost", r.defrost);
-        j.endObject();
+        o.key("components").beginObject();
+        WriteLine(o, "goods", r.goods);
+        WriteLine(o, "lighting_electrical", r.electrical);
+        WriteLine(o, "air_change", r.airChange);
+        WriteLine(o, "latent", r.latent);
+        WriteLine(o, "sensible", r.sensible);
+        WriteLine(o, "transmission", r.transmission);
+        WriteLine(o, "persons", r.persons);
+        WriteLine(o, "fans", r.fans);
+        WriteLine(o, "defrost", r.defrost);
+        o.endObject();
 
         j.key("goods").beginArray();
         for (const GoodsHeat& g : r.goodsRows) {
-            j.beginObject()
-                .member("row", g.row)
-                .member("name", g.name)
-                .member("m", g.m_kgday)
+            j.beginObject().member("row", g.row).member("name", g.name);
+            o.member("m", g.m_kgday)
                 .member("Q_1", g.Q1_kWhday)
                 .member("Q_2", g.Q2_kWhday)
                 .member("Q_3", g.Q3_kWhday)
@@ -149,9 +186,15 @@ std::string Shown(double value) {
     return text.front() == ' ' ? text.substr(1) : text;
 }
 
+// A table cell: fixed decimals for ordinary magnitudes, exponent form (1.8e+305) for absurd ones.
 std::string Fixed(double value, int decimals) {
+    constexpr double kLargestFixed = 1e9;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%*.*f", decimals + 8, decimals, value);
+    if (std::isfinite(value) && std::fabs(value) < kLargestFixed) {
+        std::snprintf(buf, sizeof buf, "%*.*f", decimals + 8, decimals, value);
+    } else {
+        std::snprintf(buf, sizeof buf, "%*.2g", decimals + 8, value);
+    }
     return buf;
 }
 
@@ -197,6 +240,8 @@ std::string RoomText(const std::string& source, const RoomRecord& room, const Re
             t += "  No defrost (evaporating temperature at or above 0 °C)\n";
         }
     }
+    for (const RangeWarning& w : r.warnings)
+        t += "\nOut of range: " + w.text() + "; the numbers above are no result\n";
     for (const Message& m : r.messages)
         t += "\nWarning: " + TerminalText(m.text) + "\n";
     if (r.stopped) t += "\nCalculation stopped.\n";
@@ -239,12 +284,14 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& seed
     }
     RecalcResult& r = command.result;
     const RoomRecord& room = command.headless.room;
-    if (writeResults && !r.stopped) r.resultFilesWritten = WriteResultFiles(r, room, command.headless.ctx);
+    // Result files hold results only: none for a stopped or untrustworthy calculation.
+    if (writeResults && !r.stopped && r.trusted())
+        r.resultFilesWritten = WriteResultFiles(r, room, command.headless.ctx);
     const bool written = r.resultFilesWritten;
     const std::string& source = command.headless.source;
     out << (json ? RoomJson(source, command.asRead, room, r, written) : RoomText(source, room, r, written));
     out.flush();
-    return r.stopped ? kCalcStopped : kCalcOk;
+    return r.stopped || !r.trusted() ? kCalcStopped : kCalcOk;
 }
 
 } // namespace veskaro

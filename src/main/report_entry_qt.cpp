@@ -37,7 +37,7 @@ namespace veskaro {
 namespace {
 
 constexpr int kReportOk = 0;
-constexpr int kReportStopped = 1; // the calculation refused the room (below -50 °C)
+constexpr int kReportStopped = 1; // the calculation refused the room (below -50 °C) or is untrustworthy
 constexpr int kReportUsageError = 2;
 constexpr int kPdfResolution_dpi = 600;
 
@@ -86,11 +86,13 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     AppContext& ctx = command.headless.ctx;
     const RoomRecord& room = command.headless.room;
     const RecalcResult& r = command.result;
+    for (const RangeWarning& w : r.warnings)
+        err << "Out of range: " << w.text() << "\n";
     for (const Message& m : r.messages)
         err << "Warning: " << TerminalText(m.text) << "\n";
-    if (r.stopped) {
+    if (r.stopped || !r.trusted()) {
         err << "veskaro-cr report: the calculation of " << command.headless.source
-            << " stopped; no report written\n";
+            << (r.stopped ? " stopped" : " rests on inputs outside their ranges") << "; no report written\n";
         return kReportStopped;
     }
     std::vector<std::vector<std::string>> pages;

@@ -95,12 +95,14 @@ bool IsBlank(const std::string& text) {
 
 // Goods grid rows 1 to 20 with a quantity (" -" and empty cells read as 0). A row whose end temperature is
 // still blank is being typed: it is left out until it is complete.
-std::vector<GoodsInput> ParseGoods(const GoodsGrid& grid) {
+std::vector<GoodsInput> ParseGoods(const RoomRecord& room, RangeWarnings& warnings) {
     std::vector<GoodsInput> goods;
     goods.reserve(kGoodsRowsCounted);
     for (int row = 1; row <= kGoodsRowsCounted; ++row) {
-        if (Num(grid[row][kGoodsAmount]) == 0.0 || IsBlank(grid[row][kGoodsEndTemp])) continue;
-        goods.push_back(ParseGoodsRow(grid[row], row));
+        const GoodsRow& cells = room.goods[row];
+        if (Num(cells[kGoodsAmount]) == 0.0 || IsBlank(cells[kGoodsEndTemp])) continue;
+        CheckGoodsRowRanges(room, row, warnings);
+        goods.push_back(ParseGoodsRow(cells, row));
     }
     return goods;
 }
@@ -365,12 +367,14 @@ RoomInputs ParseRoom(const RoomRecord& room) {
     in.lighting_Wm2 = Num(room.ELLeist);
     in.electrical_W = Num(room.Eltotal);
     in.fanPower_W = Num(room.PlueftPN);
-    in.goods = ParseGoods(room.goods);
+    in.warnings = CheckRoomRanges(room);
+    in.goods = ParseGoods(room, in.warnings);
     return in;
 }
 
 LoadResult ComputeLoads(const RoomInputs& in, const Envelope& env, std::span<const GoodsInput> goods) {
     LoadResult r;
+    r.warnings = in.warnings;
     r.D_h = in.D_h;
     r.tRun_h = in.tRun_h;
     r.runTimeDefaulted = in.runTimeDefaulted;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/message.h"
+#include "room/room_fields.h"
 
 namespace veskaro {
 
@@ -51,6 +52,7 @@ struct RoomInputs {
     double electrical_W = 0.0;
     double fanPower_W = 0.0; // per evaporator
     std::vector<GoodsInput> goods;
+    RangeWarnings warnings; // every value outside its physical range
 };
 
 // Heat gained through one envelope surface, with the U-value and the temperature beyond actually used
@@ -100,6 +102,9 @@ enum class DefrostSizing {
 struct LoadResult {
     bool stopped = false;        // room below -50 °C: only the operating time and dimensions are valid
     std::vector<LoadNote> notes; // in the order they arise
+    // Inputs outside their ranges: the numbers are computed for display but are no result to rely on.
+    RangeWarnings warnings;
+    bool trusted() const { return warnings.empty(); }
 
     // Operating time and dimensions
     int D_h = 24;        // day basis

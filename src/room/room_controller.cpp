@@ -278,7 +278,9 @@ Messages RoomController::recalculate(int mode) {
     }
     // A foreign defrost flag sizes nothing: the defrost power of the last sizing stays.
     if (result.defrostSizing != DefrostSizing::AsGiven) m_defrostPower_kW = result.defrostPower_kW;
-    if (mode == kRecalcWriteResultFiles) result.resultFilesWritten = WriteResultFiles(result, m_room, m_ctx);
+    // Numbers made from an impossible input are shown, never saved as a result.
+    if (mode == kRecalcWriteResultFiles && result.trusted())
+        result.resultFilesWritten = WriteResultFiles(result, m_room, m_ctx);
     m_result = std::move(result);
     return messages;
 }

@@ -1,7 +1,9 @@
 #include "room/room_fields.h"
 
 #include <array>
+#include <cmath>
 
+#include "app/number_text.h"
 #include "room/room_record.h"
 
 namespace veskaro {
@@ -12,36 +14,57 @@ struct FieldInfo {
     RoomField field;
     const char* name;
     std::string RoomRecord::*text;
+    std::optional<FieldRange> range;
 };
 
+// Ranges of what a cold room can physically be: dimensions up to 1000 m, air between -60 and +80 °C,
+// humidity 0 to 100 %, at most 24 h of operation a day; counts and powers from 0 to a ceiling no store
+// reaches. 0 or blank where the calculation reads it as "not given".
+constexpr FieldRange kDimension_m{0.01, 1000.0, true};
+constexpr FieldRange kAirTemperature_C{-60.0, 80.0};
+constexpr FieldRange kHumidity_pct{0.0, 100.0};
+constexpr FieldRange kTemperatureDifference_K{0.0, 60.0};
+constexpr FieldRange kAirChange_perh{0.0, 100.0};
+constexpr FieldRange kOperatingTime_h{0.1, 24.0, true};
+constexpr FieldRange kPersonHours{0.0, 2400.0}; // 100 persons all day
+constexpr FieldRange kDoorOpenings{0.0, 150.0}; // the field is capped at 150
+constexpr FieldRange kLighting_Wm2{0.0, 1000.0};
+constexpr FieldRange kElectrical_W{0.0, 1e7};
+constexpr FieldRange kDoorSize_m{0.01, 20.0, true};
+constexpr FieldRange kDoorOpenTime_h{0.0, 24.0};
+constexpr FieldRange kEvaporators{0.0, 100.0};
+constexpr FieldRange kFanPower_W{0.0, 1e5};
+constexpr FieldRange kHeaterPower_W{0.0, 1e6};
+constexpr FieldRange kTimeShare_pct{0.0, 100.0};
+
 constexpr std::array<FieldInfo, kRoomFieldCount> kFields = {{
-    {RoomField::RaumL, "RaumL", &RoomRecord::RaumL},
-    {RoomField::RaumB, "RaumB", &RoomRecord::RaumB},
-    {RoomField::RaumH, "RaumH", &RoomRecord::RaumH},
-    {RoomField::RaumTemp, "RaumTemp", &RoomRecord::RaumTemp},
-    {RoomField::RaumFeuchte, "RaumFeuchte", &RoomRecord::RaumFeuchte},
-    {RoomField::tempdiff, "tempdiff", &RoomRecord::tempdiff},
-    {RoomField::tempDiffdt1, "tempDiffdt1", &RoomRecord::tempDiffdt1},
-    {RoomField::verdTemp, "verdTemp", &RoomRecord::verdTemp},
-    {RoomField::AussenTemp, "AussenTemp", &RoomRecord::AussenTemp},
-    {RoomField::AussenFeuchte, "AussenFeuchte", &RoomRecord::AussenFeuchte},
-    {RoomField::Laufzeit, "Laufzeit", &RoomRecord::Laufzeit},
-    {RoomField::PersZahl, "PersZahl", &RoomRecord::PersZahl},
-    {RoomField::ELLeist, "ELLeist", &RoomRecord::ELLeist},
-    {RoomField::Eltotal, "Eltotal", &RoomRecord::Eltotal},
-    {RoomField::NBegeh, "NBegeh", &RoomRecord::NBegeh},
-    {RoomField::RaumLW, "RaumLW", &RoomRecord::RaumLW},
-    {RoomField::LWTuer, "LWTuer", &RoomRecord::LWTuer},
-    {RoomField::bTuer, "bTuer", &RoomRecord::bTuer},
-    {RoomField::hTuer, "hTuer", &RoomRecord::hTuer},
-    {RoomField::oeffungsZ, "oeffungsZ", &RoomRecord::oeffungsZ},
-    {RoomField::LWergeb, "LWergeb", &RoomRecord::LWergeb},
-    {RoomField::AnzVerd, "AnzVerd", &RoomRecord::AnzVerd},
-    {RoomField::PlueftPN, "PlueftPN", &RoomRecord::PlueftPN},
-    {RoomField::Abtau, "Abtau", &RoomRecord::Abtau},
-    {RoomField::AbtauAnt, "AbtauAnt", &RoomRecord::AbtauAnt},
-    {RoomField::proj, "proj", &RoomRecord::proj},
-    {RoomField::projbeschr, "projbeschr", &RoomRecord::projbeschr},
+    {RoomField::RaumL, "RaumL", &RoomRecord::RaumL, kDimension_m},
+    {RoomField::RaumB, "RaumB", &RoomRecord::RaumB, kDimension_m},
+    {RoomField::RaumH, "RaumH", &RoomRecord::RaumH, kDimension_m},
+    {RoomField::RaumTemp, "RaumTemp", &RoomRecord::RaumTemp, kAirTemperature_C},
+    {RoomField::RaumFeuchte, "RaumFeuchte", &RoomRecord::RaumFeuchte, kHumidity_pct},
+    {RoomField::tempdiff, "tempdiff", &RoomRecord::tempdiff, kTemperatureDifference_K},
+    {RoomField::tempDiffdt1, "tempDiffdt1", &RoomRecord::tempDiffdt1, kTemperatureDifference_K},
+    {RoomField::verdTemp, "verdTemp", &RoomRecord::verdTemp, kAirTemperature_C},
+    {RoomField::AussenTemp, "AussenTemp", &RoomRecord::AussenTemp, kAirTemperature_C},
+    {RoomField::AussenFeuchte, "AussenFeuchte", &RoomRecord::AussenFeuchte, kHumidity_pct},
+    {RoomField::Laufzeit, "Laufzeit", &RoomRecord::Laufzeit, kOperatingTime_h},
+    {RoomField::PersZahl, "PersZahl", &RoomRecord::PersZahl, kPersonHours},
+    {RoomField::ELLeist, "ELLeist", &RoomRecord::ELLeist, kLighting_Wm2},
+    {RoomField::Eltotal, "Eltotal", &RoomRecord::Eltotal, kElectrical_W},
+    {RoomField::NBegeh, "NBegeh", &RoomRecord::NBegeh, kDoorOpenings},
+    {RoomField::RaumLW, "RaumLW", &RoomRecord::RaumLW, kAirChange_perh},
+    {RoomField::LWTuer, "LWTuer", &RoomRecord::LWTuer, kAirChange_perh},
+    {RoomField::bTuer, "bTuer", &RoomRecord::bTuer, kDoorSize_m},
+    {RoomField::hTuer, "hTuer", &RoomRecord::hTuer, kDoorSize_m},
+    {RoomField::oeffungsZ, "oeffungsZ", &RoomRecord::oeffungsZ, kDoorOpenTime_h},
+    {RoomField::LWergeb, "LWergeb", &RoomRecord::LWergeb, kAirChange_perh},
+    {RoomField::AnzVerd, "AnzVerd", &RoomRecord::AnzVerd, kEvaporators},
+    {RoomField::PlueftPN, "PlueftPN", &RoomRecord::PlueftPN, kFanPower_W},
+    {RoomField::Abtau, "Abtau", &RoomRecord::Abtau, kHeaterPower_W},
+    {RoomField::AbtauAnt, "AbtauAnt", &RoomRecord::AbtauAnt, kTimeShare_pct},
+    {RoomField::proj, "proj", &RoomRecord::proj, std::nullopt},
+    {RoomField::projbeschr, "projbeschr", &RoomRecord::projbeschr, std::nullopt},
 }};
 
 const FieldInfo& Info(RoomField field) {
@@ -65,6 +88,12 @@ constexpr std::array<RoomTextItem, 26> kStoredItems = {{
     Item(RoomField::oeffungsZ),     Item(RoomField::Eltotal),
 }};
 
+// Display form without its leading blank.
+std::string NumberWithoutBlank(double value) {
+    std::string text = DisplayText(value);
+    return text.front() == ' ' ? text.substr(1) : text;
+}
+
 } // namespace
 
 const char* RoomFieldName(RoomField field) {
@@ -81,6 +110,78 @@ const std::string& FieldText(const RoomRecord& room, RoomField field) {
 
 bool IsFreeTextField(RoomField field) {
     return field == RoomField::proj || field == RoomField::projbeschr;
+}
+
+std::optional<FieldRange> RoomFieldRange(RoomField field) {
+    return Info(field).range;
+}
+
+std::optional<FieldRange> GoodsColumnRange(int column) {
+    constexpr FieldRange kAmount_kgday{0.0, 1e7};
+    constexpr FieldRange kGoodsTemperature_C{-60.0, 100.0};
+    constexpr FieldRange kSpecificHeat_kJkgK{0.0, 10.0};
+    constexpr FieldRange kPerKilogram_kJkg{0.0, 1000.0}; // latent heat, respiration heat per day
+    switch (column) {
+    case kGoodsAmount:
+        return kAmount_kgday;
+    case kGoodsEntryTemp:
+    case kGoodsEndTemp:
+    case kGoodsStorageTemp:
+    case kGoodsFreezingTemp:
+        return kGoodsTemperature_C;
+    case kGoodsStorageHumidity:
+        return kHumidity_pct;
+    case kGoodsCpAbove:
+    case kGoodsCpBelow:
+        return kSpecificHeat_kJkgK;
+    case kGoodsLatentHeat:
+    case kGoodsRespiration:
+        return kPerKilogram_kJkg;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string FieldRangeText(const FieldRange& range) {
+    const std::string span = NumberWithoutBlank(range.min) + " to " + NumberWithoutBlank(range.max);
+    return range.zeroIsNotGiven ? "0 (not given) or " + span : span;
+}
+
+std::string RangeWarning::text() const {
+    return name + " = " + NumberWithoutBlank(value) + " is outside " + NumberWithoutBlank(min) + " to " +
+           NumberWithoutBlank(max);
+}
+
+namespace {
+
+// NumFromText never gives a non-finite value; the check still refuses one from any other source.
+bool InRange(double value, const FieldRange& range) {
+    return std::isfinite(value) && range.contains(value);
+}
+
+} // namespace
+
+RangeWarnings CheckRoomRanges(const RoomRecord& room) {
+    RangeWarnings warnings;
+    for (const FieldInfo& info : kFields) {
+        if (!info.range) continue;
+        const double value = NumFromText(std::string_view(room.*(info.text)));
+        if (!InRange(value, *info.range))
+            warnings.push_back({info.field, 0, 0, info.name, value, info.range->min, info.range->max});
+    }
+    return warnings;
+}
+
+void CheckGoodsRowRanges(const RoomRecord& room, int row, RangeWarnings& warnings) {
+    for (int column = kGoodsAmount; column <= kGoodsRespiration; ++column) {
+        const std::optional<FieldRange> range = GoodsColumnRange(column);
+        if (!range) continue;
+        const double value = NumFromText(std::string_view(room.goods[row][column]));
+        if (InRange(value, *range)) continue;
+        warnings.push_back({std::nullopt, row, column,
+                            "goods row " + std::to_string(row) + " column " + std::to_string(column), value,
+                            range->min, range->max});
+    }
 }
 
 std::span<const RoomTextItem> StoredRoomTextItems() {

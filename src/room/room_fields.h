@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace veskaro {
 
@@ -48,6 +49,41 @@ std::string& FieldText(RoomRecord& room, RoomField field);
 const std::string& FieldText(const RoomRecord& room, RoomField field);
 // Free-text fields (project name and description) commit without a calculation.
 bool IsFreeTextField(RoomField field);
+
+// The physical range of a number field. A value outside it (or not finite) makes a result untrustworthy.
+// `zeroIsNotGiven`: 0 (or a blank field) means "not given" and is accepted; the calculation then takes its
+// default or leaves the component out.
+struct FieldRange {
+    double min = 0.0;
+    double max = 0.0;
+    bool zeroIsNotGiven = false;
+    bool contains(double value) const {
+        return (zeroIsNotGiven && value == 0.0) || (value >= min && value <= max);
+    }
+};
+// The range of a room field; nothing for free-text fields.
+std::optional<FieldRange> RoomFieldRange(RoomField field);
+// The range of goods grid column 2..12 (see GoodsColumn); nothing for the name and the storage life.
+std::optional<FieldRange> GoodsColumnRange(int column);
+// The range as a tool tip or warning states it: "-60 to 80", "0 (not given) or 0.1 to 24".
+std::string FieldRangeText(const FieldRange& range);
+
+// A value outside its range: the room field, or goods row and column (field empty then).
+struct RangeWarning {
+    std::optional<RoomField> field;
+    int goodsRow = 0;    // 1..20 for a goods cell
+    int goodsColumn = 0; // 2..12 for a goods cell
+    std::string name;    // "RaumTemp", "goods row 3 column 4"
+    double value = 0.0;
+    double min = 0.0;
+    double max = 0.0;
+    std::string text() const; // "RaumTemp = 120 is outside -60 to 80"
+};
+using RangeWarnings = std::vector<RangeWarning>;
+
+// The warnings of every room field and every goods cell of the given rows that lies outside its range.
+RangeWarnings CheckRoomRanges(const RoomRecord& room);
+void CheckGoodsRowRanges(const RoomRecord& room, int row, RangeWarnings& warnings);
 
 // One text item of the room record file: its name and where the record keeps it. Fields the window edits
 // and labels it only shows (the chosen evaporator `VerdNam`) alike.

@@ -227,6 +227,46 @@ TEST_F(CalcCli, RoomBelowMinus50StopsWithExitCode1) {
     EXPECT_NE(r.out.find("< -50°C!"), std::string::npos);
 }
 
+// Impossible inputs: the calculation runs, but its numbers are no result. Exit code 1, one warning line
+// per field naming its range, every result number null in JSON, no result files, readable magnitudes.
+TEST_F(CalcCli, OutOfRangeInputsAreWarnedAndGiveNoResult) {
+    ASSERT_EQ(calc("").code, 0);
+    const std::string seeded = snapshot().at("KelvoL.dat");
+    const struct {
+        const char *from, *to, *warning;
+    } rows[] = {
+        {"\"8\"\r\n\"6\"", "\"1e305\"\r\n\"6\"", "RaumL = 1E+305 is outside .01 to 1000"},
+        {"\"40\"\r\n\" .72\"", "\"150\"\r\n\" .72\"", "AussenFeuchte = 150 is outside 0 to 100"},
+        {"\"32\"\r\n\"40\"", "\"120\"\r\n\"40\"", "AussenTemp = 120 is outside -60 to 80"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.warning);
+        std::string room = seeded;
+        const std::size_t at = room.find(row.from);
+        ASSERT_NE(at, std::string::npos);
+        room.replace(at, std::strlen(row.from), row.to);
+        Spit(m_tmp.path() / "bad.dat", room);
+        const std::string file = Quote((m_tmp.path() / "bad.dat").string());
+        const ProcessRun json = calc(file + " --json --write-results");
+        EXPECT_EQ(json.code, 1);
+        EXPECT_TRUE(JsonSyntax(json.out).valid());
+        EXPECT_EQ(JsonValue(json.out, "trusted"), "false");
+        EXPECT_EQ(JsonValue(json.out, "Q_0"), "null");
+        EXPECT_EQ(JsonValue(json.out, "RaumLeist"), "null");
+        EXPECT_NE(json.out.find(row.warning), std::string::npos);
+        EXPECT_FALSE(fs::exists(m_data / "ergCR.DAT"));
+        const ProcessRun text = calc(file);
+        EXPECT_EQ(text.code, 1);
+        EXPECT_NE(text.out.find(row.warning), std::string::npos);
+        std::size_t longestNumber = 0;
+        for (std::size_t i = 0, run = 0; i < text.out.size(); ++i) {
+            run = std::isdigit(static_cast<unsigned char>(text.out[i])) ? run + 1 : 0;
+            longestNumber = std::max(longestNumber, run);
+        }
+        EXPECT_LT(longestNumber, 20u);
+    }
+}
+
 TEST_F(CalcCli, HostileFilesNeitherCrashNorHang) {
     std::mt19937 rng(12345);
     std::string random(200000, '\0');

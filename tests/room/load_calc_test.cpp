@@ -33,6 +33,37 @@ LoadResult Loads(const RoomRecord& room, const Envelope& env = Envelope{}) {
     return ComputeLoads(ParseRoom(room), env);
 }
 
+TEST(ParseRoom, ValuesOutsideTheirRangeAreFlagged) {
+    // Field, text typed into a plain chilled room, whether it is flagged.
+    const std::tuple<std::string R::*, const char*, bool> rows[] = {
+        {&R::RaumL, "0", false},        {&R::RaumL, "-8", true},         {&R::RaumL, "1001", true},
+        {&R::RaumTemp, "80", false},    {&R::RaumTemp, "-60.5", true},   {&R::AussenTemp, "120", true},
+        {&R::RaumFeuchte, "150", true}, {&R::RaumFeuchte, "100", false}, {&R::Laufzeit, "0", false},
+        {&R::Laufzeit, "1e-320", true}, {&R::Laufzeit, "25", true},      {&R::Eltotal, "1e999", true},
+        {&R::PersZahl, "-1", true},     {&R::hTuer, "21", true},         {&R::Abtau, " --", false},
+    };
+    for (const auto& [field, text, flagged] : rows) {
+        SCOPED_TRACE(text);
+        RoomRecord room = QuietRoom("2");
+        room.*field = text;
+        const RoomInputs in = ParseRoom(room);
+        ASSERT_EQ(in.warnings.size(), flagged ? 1u : 0u);
+        if (flagged) {
+            EXPECT_EQ(&FieldText(room, in.warnings[0].field.value()), &(room.*field));
+        }
+        EXPECT_EQ(ComputeLoads(in, Envelope{}).trusted(), !flagged);
+    }
+    // A counted goods row is checked cell by cell; an incomplete one is not.
+    RoomRecord room = QuietRoom("2");
+    SetGoods(room, 2, "Hot", {"100", "150", "2", "-2", "3", "1.6", "210", "0"});
+    SetGoods(room, 3, "Typed", {"100", "150", "", "-2", "3", "1.6", "210", "0"});
+    const RoomInputs in = ParseRoom(room);
+    ASSERT_EQ(in.warnings.size(), 1u);
+    EXPECT_EQ(in.warnings[0].goodsRow, 2);
+    EXPECT_EQ(in.warnings[0].goodsColumn, kGoodsEntryTemp);
+    EXPECT_EQ(in.warnings[0].text(), "goods row 2 column 3 = 150 is outside -60 to 100");
+}
+
 TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
     // c_1 = 3.0, c_2 = 1.6, h_fr = 210 kJ/kg, freezing at -2 °C throughout; Q in kWh/day worked by hand.
     const struct {

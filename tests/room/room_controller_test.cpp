@@ -6,8 +6,10 @@
 #include <optional>
 #include <tuple>
 
+#include "../app/temp_data_dir.h"
 #include "app/app_context.h"
 #include "app/number_text.h"
+#include "room/result_files.h"
 #include "room/room_controller.h"
 
 namespace veskaro {
@@ -71,6 +73,24 @@ TEST(RoomController, FieldRulesOnCommit) {
     room.proj = "Hall 1,5";
     EXPECT_TRUE(controller.commitField(RoomField::proj).empty());
     EXPECT_EQ(room.proj, "Hall 1,5");
+}
+
+// The result command saves results only: an impossible input is shown as a warning, never saved.
+TEST(RoomController, ResultFilesOnlyForATrustworthyCalculation) {
+    for (const char* humidity : {"85", "150"}) {
+        SCOPED_TRACE(humidity);
+        testing::TempDataDir dir;
+        AppContext ctx;
+        ctx.dataDir = dir.str();
+        RoomController controller(ctx);
+        controller.room().RaumTemp = "2";
+        controller.room().RaumFeuchte = humidity;
+        controller.calculateWithResultFiles();
+        const bool trusted = std::string(humidity) == "85";
+        EXPECT_EQ(controller.result().trusted(), trusted);
+        EXPECT_EQ(controller.result().resultFilesWritten, trusted);
+        EXPECT_EQ(std::filesystem::exists(dir.path() / kResultFileName), trusted);
+    }
 }
 
 TEST(MainWindowCaptions, LanguageDependentJoins) {
