@@ -62,9 +62,9 @@ double Num(const std::string& text) {
 // --- Stage 1: parsing ---------------------------------------------------------------------------------
 
 // Operating time (<= 0 becomes 18 h) and the day basis: 24 h, in shock operation the operating time.
-void ParseOperation(const RoomRecord& room, RoomInputs& in) {
+void ParseOperation(const RoomRecord& room, double laufzeit_h, RoomInputs& in) {
     in.shockOperation = room.operatingBasis == 1;
-    in.tRun_h = Num(room.Laufzeit);
+    in.tRun_h = laufzeit_h;
     if (in.tRun_h <= 0.0) {
         in.tRun_h = kDefaultRunTime_h;
         in.runTimeDefaulted = true;
@@ -89,6 +89,25 @@ GoodsInput ParseGoodsRow(const GoodsRow& cells, int row) {
     return g;
 }
 
+// The range of every cell of a counted row, from the numbers already read (the storage columns, which the
+// calculation does not use, are read here).
+void CheckGoodsRow(const GoodsInput& g, const GoodsRow& cells, RangeWarnings& warnings) {
+    const std::pair<int, double> cellValues[] = {
+        {kGoodsAmount, g.m_kgday},
+        {kGoodsEntryTemp, g.tIn_C},
+        {kGoodsEndTemp, g.tEnd_C},
+        {kGoodsStorageTemp, Num(cells[kGoodsStorageTemp])},
+        {kGoodsStorageHumidity, Num(cells[kGoodsStorageHumidity])},
+        {kGoodsFreezingTemp, g.tFreeze_C},
+        {kGoodsCpAbove, g.cpAbove_kJkgK},
+        {kGoodsCpBelow, g.cpBelow_kJkgK},
+        {kGoodsLatentHeat, g.latent_kJkg},
+        {kGoodsRespiration, g.respiration_kJkgday},
+    };
+    for (const auto& [column, value] : cellValues)
+        CheckGoodsCell(g.row, column, value, warnings);
+}
+
 bool IsBlank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
 }
@@ -101,8 +120,8 @@ std::vector<GoodsInput> ParseGoods(const RoomRecord& room, RangeWarnings& warnin
     for (int row = 1; row <= kGoodsRowsCounted; ++row) {
         const GoodsRow& cells = room.goods[row];
         if (Num(cells[kGoodsAmount]) == 0.0 || IsBlank(cells[kGoodsEndTemp])) continue;
-        CheckGoodsRowRanges(room, row, warnings);
         goods.push_back(ParseGoodsRow(cells, row));
+        CheckGoodsRow(goods.back(), cells, warnings);
     }
     return goods;
 }
@@ -345,29 +364,31 @@ double PersonHeat(double t_C) {
 }
 
 RoomInputs ParseRoom(const RoomRecord& room) {
+    const RoomFieldValues v = ReadRoomFieldValues(room);
+    const auto value = [&v](RoomField field) { return v[static_cast<std::size_t>(field)]; };
     RoomInputs in;
-    ParseOperation(room, in);
-    in.L_m = Num(room.RaumL);
-    in.B_m = Num(room.RaumB);
-    in.H_m = Num(room.RaumH);
+    ParseOperation(room, value(RoomField::Laufzeit), in);
+    in.L_m = value(RoomField::RaumL);
+    in.B_m = value(RoomField::RaumB);
+    in.H_m = value(RoomField::RaumH);
     // Fewer than one evaporator (0, or a negative or fractional count) is one evaporator.
-    in.nEvap = std::max(1, ShortFromWhole(IntFloor(Num(room.AnzVerd))));
+    in.nEvap = std::max(1, ShortFromWhole(IntFloor(value(RoomField::AnzVerd))));
     in.roomShape = room.roomShape;
-    in.tRoom_C = Num(room.RaumTemp);
-    in.tOut_C = Num(room.AussenTemp);
-    in.phiRoom_pct = Num(room.RaumFeuchte);
-    in.phiOut_pct = Num(room.AussenFeuchte);
-    in.nRoom_perh = Num(room.RaumLW);
-    in.nDoor_perh = Num(room.LWTuer);
-    in.tEvap_C = Num(room.verdTemp);
+    in.tRoom_C = value(RoomField::RaumTemp);
+    in.tOut_C = value(RoomField::AussenTemp);
+    in.phiRoom_pct = value(RoomField::RaumFeuchte);
+    in.phiOut_pct = value(RoomField::AussenFeuchte);
+    in.nRoom_perh = value(RoomField::RaumLW);
+    in.nDoor_perh = value(RoomField::LWTuer);
+    in.tEvap_C = value(RoomField::verdTemp);
     in.defrostFlag = room.defrostFlag;
-    in.heaterGiven_W = Num(room.Abtau);
-    in.defrostShare_pct = Num(room.AbtauAnt);
-    in.personHours = Num(room.PersZahl);
-    in.lighting_Wm2 = Num(room.ELLeist);
-    in.electrical_W = Num(room.Eltotal);
-    in.fanPower_W = Num(room.PlueftPN);
-    in.warnings = CheckRoomRanges(room);
+    in.heaterGiven_W = value(RoomField::Abtau);
+    in.defrostShare_pct = value(RoomField::AbtauAnt);
+    in.personHours = value(RoomField::PersZahl);
+    in.lighting_Wm2 = value(RoomField::ELLeist);
+    in.electrical_W = value(RoomField::Eltotal);
+    in.fanPower_W = value(RoomField::PlueftPN);
+    in.warnings = CheckRoomRanges(v);
     in.goods = ParseGoods(room, in.warnings);
     return in;
 }

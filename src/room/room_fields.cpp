@@ -161,27 +161,34 @@ bool InRange(double value, const FieldRange& range) {
 
 } // namespace
 
-RangeWarnings CheckRoomRanges(const RoomRecord& room) {
+RoomFieldValues ReadRoomFieldValues(const RoomRecord& room) {
+    RoomFieldValues values{};
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (kFields[i].range) values[i] = NumFromText(std::string_view(room.*(kFields[i].text)));
+    }
+    return values;
+}
+
+RangeWarnings CheckRoomRanges(const RoomFieldValues& values) {
     RangeWarnings warnings;
-    for (const FieldInfo& info : kFields) {
-        if (!info.range) continue;
-        const double value = NumFromText(std::string_view(room.*(info.text)));
-        if (!InRange(value, *info.range))
-            warnings.push_back({info.field, 0, 0, info.name, value, info.range->min, info.range->max});
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const FieldInfo& info = kFields[i];
+        if (info.range && !InRange(values[i], *info.range))
+            warnings.push_back({info.field, 0, 0, info.name, values[i], info.range->min, info.range->max});
     }
     return warnings;
 }
 
-void CheckGoodsRowRanges(const RoomRecord& room, int row, RangeWarnings& warnings) {
-    for (int column = kGoodsAmount; column <= kGoodsRespiration; ++column) {
-        const std::optional<FieldRange> range = GoodsColumnRange(column);
-        if (!range) continue;
-        const double value = NumFromText(std::string_view(room.goods[row][column]));
-        if (InRange(value, *range)) continue;
-        warnings.push_back({std::nullopt, row, column,
-                            "goods row " + std::to_string(row) + " column " + std::to_string(column), value,
-                            range->min, range->max});
-    }
+RangeWarnings CheckRoomRanges(const RoomRecord& room) {
+    return CheckRoomRanges(ReadRoomFieldValues(room));
+}
+
+void CheckGoodsCell(int row, int column, double value, RangeWarnings& warnings) {
+    const std::optional<FieldRange> range = GoodsColumnRange(column);
+    if (!range || InRange(value, *range)) return;
+    warnings.push_back({std::nullopt, row, column,
+                        "goods row " + std::to_string(row) + " column " + std::to_string(column), value,
+                        range->min, range->max});
 }
 
 std::span<const RoomTextItem> StoredRoomTextItems() {

@@ -2,6 +2,7 @@
 // The text fields of the room record: their names as the window's controls are named, where each one is
 // kept in the record, and the physical range of each number field.
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -81,9 +82,14 @@ struct RangeWarning {
 };
 using RangeWarnings = std::vector<RangeWarning>;
 
-// The warnings of every room field and every goods cell of the given rows that lies outside its range.
+// The number of every room field that has a range (0 for the others), read once, index = RoomField.
+using RoomFieldValues = std::array<double, kRoomFieldCount>;
+RoomFieldValues ReadRoomFieldValues(const RoomRecord& room);
+// The warnings of every room field outside its range.
+RangeWarnings CheckRoomRanges(const RoomFieldValues& values);
 RangeWarnings CheckRoomRanges(const RoomRecord& room);
-void CheckGoodsRowRanges(const RoomRecord& room, int row, RangeWarnings& warnings);
+// Adds a warning when the value of goods cell (row, column) lies outside the column's range.
+void CheckGoodsCell(int row, int column, double value, RangeWarnings& warnings);
 
 // One text item of the room record file: its name and where the record keeps it. Fields the window edits
 // and labels it only shows (the chosen evaporator `VerdNam`) alike.
