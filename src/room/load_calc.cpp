@@ -112,20 +112,6 @@ bool IsBlank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
 }
 
-// Goods grid rows 1 to 20 with a quantity (" -" and empty cells read as 0). A row whose end temperature is
-// still blank is being typed: it is left out until it is complete.
-std::vector<GoodsInput> ParseGoods(const RoomRecord& room, RangeWarnings& warnings) {
-    std::vector<GoodsInput> goods;
-    goods.reserve(kGoodsRowsCounted);
-    for (int row = 1; row <= kGoodsRowsCounted; ++row) {
-        const GoodsRow& cells = room.goods[row];
-        if (Num(cells[kGoodsAmount]) == 0.0 || IsBlank(cells[kGoodsEndTemp])) continue;
-        goods.push_back(ParseGoodsRow(cells, row));
-        CheckGoodsRow(goods.back(), cells, warnings);
-    }
-    return goods;
-}
-
 // --- Stage 2: the loads ----------------------------------------------------------------------------------
 
 // Volume, floor area and perimeter. A floor-plan room takes its volume as `Vol` shows it (cut to the
@@ -288,7 +274,7 @@ void GoodsRowHeat(GoodsHeat& g, double tRoom, double tRun, bool shockOperation) 
 }
 
 // Goods Q_G, kWh per day; one note for the first end temperature below the room temperature.
-void Goods(const RoomInputs& in, std::span<const GoodsInput> goods, LoadResult& r) {
+void Goods(const RoomInputs& in, const std::vector<GoodsInput>& goods, LoadResult& r) {
     bool endTemperatureNoted = false;
     r.goodsRows.reserve(goods.size());
     for (const GoodsInput& input : goods) {
@@ -363,7 +349,7 @@ double PersonHeat(double t_C) {
     return kPersonHeat22_W * (1.0 + (kPersonReference_C - t_C) / kPersonSlope_K);
 }
 
-RoomInputs ParseRoom(const RoomRecord& room) {
+RoomInputs ParseRoomFields(const RoomRecord& room) {
     const RoomFieldValues v = ReadRoomFieldValues(room);
     const auto value = [&v](RoomField field) { return v[static_cast<std::size_t>(field)]; };
     RoomInputs in;
@@ -389,13 +375,33 @@ RoomInputs ParseRoom(const RoomRecord& room) {
     in.electrical_W = value(RoomField::Eltotal);
     in.fanPower_W = value(RoomField::PlueftPN);
     in.warnings = CheckRoomRanges(v);
-    in.goods = ParseGoods(room, in.warnings);
     return in;
 }
 
-LoadResult ComputeLoads(const RoomInputs& in, const Envelope& env, std::span<const GoodsInput> goods) {
+// Goods grid rows 1 to 20 with a quantity (" -" and empty cells read as 0). A row whose end temperature is
+// still blank is being typed: it is left out until it is complete.
+GoodsInputs ParseGoods(const RoomRecord& room) {
+    GoodsInputs goods;
+    goods.rows.reserve(kGoodsRowsCounted);
+    for (int row = 1; row <= kGoodsRowsCounted; ++row) {
+        const GoodsRow& cells = room.goods[row];
+        if (Num(cells[kGoodsAmount]) == 0.0 || IsBlank(cells[kGoodsEndTemp])) continue;
+        goods.rows.push_back(ParseGoodsRow(cells, row));
+        CheckGoodsRow(goods.rows.back(), cells, goods.warnings);
+    }
+    return goods;
+}
+
+RoomInputs ParseRoom(const RoomRecord& room) {
+    RoomInputs in = ParseRoomFields(room);
+    in.goods = ParseGoods(room);
+    return in;
+}
+
+LoadResult ComputeLoads(const RoomInputs& in, const Envelope& env, const GoodsInputs& goods) {
     LoadResult r;
     r.warnings = in.warnings;
+    r.warnings.insert(r.warnings.end(), goods.warnings.begin(), goods.warnings.end());
     r.D_h = in.D_h;
     r.tRun_h = in.tRun_h;
     r.runTimeDefaulted = in.runTimeDefaulted;
@@ -414,7 +420,7 @@ LoadResult ComputeLoads(const RoomInputs& in, const Envelope& env, std::span<con
     AirChange(in, r);
     Defrost(in, r);
     InternalLoads(in, r);
-    Goods(in, goods, r);
+    Goods(in, goods.rows, r);
     RequiredCapacity(in, r);
     ComponentLines(r);
     return r;

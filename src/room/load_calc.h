@@ -5,7 +5,6 @@
 // PresentLoads (results -> the window's texts and messages). Recalc chains them.
 
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -31,6 +30,12 @@ struct GoodsInput {
     double cpAbove_kJkgK = 0.0, cpBelow_kJkgK = 0.0, latent_kJkg = 0.0, respiration_kJkgday = 0.0;
 };
 
+// The counted goods rows as numbers, with the cells outside their ranges.
+struct GoodsInputs {
+    std::vector<GoodsInput> rows;
+    RangeWarnings warnings;
+};
+
 // The room record as typed SI values, with the defaults of the calculation applied.
 struct RoomInputs {
     double tRun_h = 18.0;          // operating time; 18 when none (<= 0) was given
@@ -51,8 +56,8 @@ struct RoomInputs {
     double lighting_Wm2 = 0.0;
     double electrical_W = 0.0;
     double fanPower_W = 0.0; // per evaporator
-    std::vector<GoodsInput> goods;
-    RangeWarnings warnings; // every value outside its physical range
+    RangeWarnings warnings;  // every room field outside its physical range
+    GoodsInputs goods;       // filled by ParseRoom, left empty by ParseRoomFields
 };
 
 // Heat gained through one envelope surface, with the U-value and the temperature beyond actually used
@@ -154,10 +159,15 @@ struct RecalcResult : LoadResult, RoomDisplay {
     bool resultFilesWritten = false; // the caller saved both result files
 };
 
-// Stage 1: the room record's texts as typed values with the defaults applied.
+// Stage 1: the room record's texts as typed values with the defaults applied, goods rows included.
 RoomInputs ParseRoom(const RoomRecord& room);
-// Stage 2: every component of the load; no text, no files, no context.
-LoadResult ComputeLoads(const RoomInputs& in, const Envelope& env, std::span<const GoodsInput> goods);
+// Stage 1 in parts: the room fields alone, and the goods grid rows 1..20 alone (a caller whose goods did
+// not change keeps them parsed).
+RoomInputs ParseRoomFields(const RoomRecord& room);
+GoodsInputs ParseGoods(const RoomRecord& room);
+// Stage 2: every component of the load; no text, no files, no context. The warnings of the room fields
+// and of the goods are the result's.
+LoadResult ComputeLoads(const RoomInputs& in, const Envelope& env, const GoodsInputs& goods);
 inline LoadResult ComputeLoads(const RoomInputs& in, const Envelope& env) {
     return ComputeLoads(in, env, in.goods);
 }
@@ -171,6 +181,8 @@ void ApplyRewrittenFields(RoomRecord& room, const RoomDisplay& display);
 // floor 0.85 W/m²K against 15 °C) for this calculation only: `env` is not changed, so a later change of
 // the outside temperature is always followed.
 RecalcResult Recalc(RoomRecord& room, const Envelope& env, const AppContext& ctx);
+// The same with the goods already parsed from room.goods.
+RecalcResult Recalc(RoomRecord& room, const Envelope& env, const AppContext& ctx, const GoodsInputs& goods);
 
 // The rounding factor of the dimension texts: 100, 10 when the compared value exceeds 10, 1 above 100.
 double DimensionRoundingFactor(double compared);

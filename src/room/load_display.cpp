@@ -114,9 +114,13 @@ void ApplyRewrittenFields(RoomRecord& room, const RoomDisplay& display) {
 }
 
 RecalcResult Recalc(RoomRecord& room, const Envelope& env, const AppContext& ctx) {
+    return Recalc(room, env, ctx, ParseGoods(room));
+}
+
+RecalcResult Recalc(RoomRecord& room, const Envelope& env, const AppContext& ctx, const GoodsInputs& goods) {
     RecalcResult result;
-    const RoomInputs inputs = ParseRoom(room);
-    static_cast<LoadResult&>(result) = ComputeLoads(inputs, env);
+    const RoomInputs inputs = ParseRoomFields(room);
+    static_cast<LoadResult&>(result) = ComputeLoads(inputs, env, goods);
     static_cast<RoomDisplay&>(result) = PresentLoads(result, ctx);
     NormalizeReadFields(room, inputs, result);
     ApplyRewrittenFields(room, result);

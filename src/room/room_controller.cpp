@@ -262,7 +262,7 @@ std::string RoomController::operatingTimeUnit() const {
 Messages RoomController::recalculate(int mode) {
     m_syncing = true;
     SyncBeforeCalculation(m_room, m_sharedDeltaT_K);
-    RecalcResult result = Recalc(m_room, m_envelope, m_ctx);
+    RecalcResult result = Recalc(m_room, m_envelope, m_ctx, parsedGoods());
     m_syncing = false;
     m_dayBasis_h = result.D_h;
     m_roomHeight_m = result.H_m;
@@ -283,6 +283,19 @@ Messages RoomController::recalculate(int mode) {
         result.resultFilesWritten = WriteResultFiles(result, m_room, m_ctx);
     m_result = std::move(result);
     return messages;
+}
+
+// A committed room field leaves the goods as they were: they are parsed again only when a counted row's
+// text differs from the texts of the last parse.
+const GoodsInputs& RoomController::parsedGoods() {
+    const auto first = m_room.goods.begin() + 1;
+    const auto last = first + kGoodsRowsCounted;
+    if (!m_goodsParsed || !std::equal(first, last, m_goodsParsedFrom.begin() + 1)) {
+        m_goods = ParseGoods(m_room);
+        std::copy(first, last, m_goodsParsedFrom.begin() + 1);
+        m_goodsParsed = true;
+    }
+    return m_goods;
 }
 
 void RoomController::updateAirFlowLabel() {

@@ -140,6 +140,7 @@ class RoomController final {
 
   private:
     void updateAirFlowLabel();
+    const GoodsInputs& parsedGoods();
     void loadRoomQuiet(std::string_view name, bool* found);
 
     AppContext& m_ctx;
@@ -153,6 +154,10 @@ class RoomController final {
     double m_roomHeight_m = 0.0;
     double m_defrostPower_kW = 0.0;
     double m_sharedDeltaT_K = 0.0;
+    // The goods rows 1..20 as last parsed, and the texts they were parsed from.
+    GoodsInputs m_goods;
+    std::array<GoodsRow, kGoodsRowsCounted + 1> m_goodsParsedFrom{};
+    bool m_goodsParsed = false;
 };
 
 } // namespace veskaro

@@ -57,11 +57,12 @@ TEST(ParseRoom, ValuesOutsideTheirRangeAreFlagged) {
     RoomRecord room = QuietRoom("2");
     SetGoods(room, 2, "Hot", {"100", "150", "2", "-2", "3", "1.6", "210", "0"});
     SetGoods(room, 3, "Typed", {"100", "150", "", "-2", "3", "1.6", "210", "0"});
-    const RoomInputs in = ParseRoom(room);
-    ASSERT_EQ(in.warnings.size(), 1u);
-    EXPECT_EQ(in.warnings[0].goodsRow, 2);
-    EXPECT_EQ(in.warnings[0].goodsColumn, kGoodsEntryTemp);
-    EXPECT_EQ(in.warnings[0].text(), "goods row 2 column 3 = 150 is outside -60 to 100");
+    const GoodsInputs goods = ParseGoods(room);
+    ASSERT_EQ(goods.warnings.size(), 1u);
+    EXPECT_EQ(goods.warnings[0].goodsRow, 2);
+    EXPECT_EQ(goods.warnings[0].goodsColumn, kGoodsEntryTemp);
+    EXPECT_EQ(goods.warnings[0].text(), "goods row 2 column 3 = 150 is outside -60 to 100");
+    EXPECT_FALSE(ComputeLoads(ParseRoomFields(room), Envelope{}, goods).trusted());
 }
 
 TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
@@ -118,9 +119,9 @@ TEST(LoadCalcGoods, RowsCountedAndRespirationInShockOperation) {
     room.goods[3] = GoodsRow{};
     room.goods[7][kGoodsAmount] = " -";
     const RoomInputs in = ParseRoom(room);
-    ASSERT_EQ(in.goods.size(), 18u);
-    EXPECT_EQ(in.goods[2].row, 4);
-    EXPECT_EQ(in.goods.back().row, 20);
+    ASSERT_EQ(in.goods.rows.size(), 18u);
+    EXPECT_EQ(in.goods.rows[2].row, 4);
+    EXPECT_EQ(in.goods.rows.back().row, 20);
     LoadResult r = ComputeLoads(in, Envelope{});
     EXPECT_NEAR(r.QG_kWhday, 18.0, 1e-9);
 

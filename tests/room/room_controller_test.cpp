@@ -75,6 +75,25 @@ TEST(RoomController, FieldRulesOnCommit) {
     EXPECT_EQ(room.proj, "Hall 1,5");
 }
 
+// The goods are parsed again whenever a counted row's text changed, however it was changed.
+TEST(RoomController, GoodsEditedInTheRecordAreCounted) {
+    AppContext ctx;
+    RoomController controller(ctx);
+    RoomRecord& room = controller.room();
+    room.RaumTemp = "2";
+    room.goods[1][kGoodsAmount] = "360";
+    room.goods[1][kGoodsEntryTemp] = "12";
+    room.goods[1][kGoodsEndTemp] = "2";
+    room.goods[1][kGoodsCpAbove] = "1";
+    controller.calculate();
+    EXPECT_DOUBLE_EQ(controller.result().QG_kWhday, 1.0); // 360 kg cooled 10 K at 1 kJ/kg K
+    room.goods[1][kGoodsAmount] = "720";
+    controller.commitField(RoomField::RaumTemp);
+    EXPECT_DOUBLE_EQ(controller.result().QG_kWhday, 2.0);
+    controller.goodsCellEdited(1, kGoodsEndTemp, "");
+    EXPECT_TRUE(controller.result().goodsRows.empty());
+}
+
 // The result command saves results only: an impossible input is shown as a warning, never saved.
 TEST(RoomController, ResultFilesOnlyForATrustworthyCalculation) {
     for (const char* humidity : {"85", "150"}) {
