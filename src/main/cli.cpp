@@ -81,12 +81,8 @@ void WriteLine(ResultJson& j, const char* name, const LoadLine& line) {
     j.key(name).beginObject().member("kW", line.capacity_kW).member("share", line.share_pct).endObject();
 }
 
-std::string RoomJson(const std::string& source, const RoomRecord& asRead, const RoomRecord& room,
-                     const RecalcResult& r, bool resultFilesWritten) {
-    JsonWriter j;
-    j.beginObject();
-    j.member("source", source);
-
+// Every room field as read, before the calculation rewrote any.
+void WriteRoomAsRead(JsonWriter& j, const RoomRecord& asRead) {
     j.key("room").beginObject();
     for (const RoomTextItem& item : StoredRoomTextItems())
         j.member(item.name, asRead.*(item.text));
@@ -107,6 +103,15 @@ std::string RoomJson(const std::string& source, const RoomRecord& asRead, const 
     }
     j.endArray();
     j.endObject();
+}
+
+std::string RoomJson(const std::string& source, const RoomRecord& asRead, const RoomRecord& room,
+                     const RecalcResult& r, bool resultFilesWritten) {
+    JsonWriter j;
+    j.beginObject();
+    j.member("source", source);
+
+    WriteRoomAsRead(j, asRead);
 
     j.member("stopped", r.stopped).member("trusted", r.trusted());
     j.key("warnings").beginArray();
