@@ -46,7 +46,7 @@ constexpr int kPdfResolution_dpi = 600;
 bool CalculateDataDirRoom(AppContext& ctx, RoomRecord& room, bool writeResultFiles) {
     if (!ReadRoomFromDataDir(ctx, room).empty()) return false;
     const RecalcResult r = CalculateRoom(room, ctx);
-    if (writeResultFiles && !r.stopped) (void)WriteResultFiles(r, room, ctx);
+    if (writeResultFiles && !r.stopped && r.trusted()) (void)WriteResultFiles(r, room, ctx);
     return true;
 }
 
