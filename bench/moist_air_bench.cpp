@@ -16,15 +16,15 @@ void BM_AirState(benchmark::State& state) {
 BENCHMARK(BM_AirState);
 
 // The bisection behind the latent / sensible split of the air-change load.
-void BM_RelHumidity(benchmark::State& state) {
+void BM_DegreeOfSaturation(benchmark::State& state) {
     const double t = static_cast<double>(state.range(0));
     double phi = 0.6, tc = t, p = 1.013;
     const double x = veskaro::AirState(phi, tc, p).x_gkg;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(veskaro::RelHumidity(t, x, 1.013));
+        benchmark::DoNotOptimize(veskaro::DegreeOfSaturation_pct(t, x, 1.013));
     }
 }
-BENCHMARK(BM_RelHumidity)->Arg(-20)->Arg(2)->Arg(30);
+BENCHMARK(BM_DegreeOfSaturation)->Arg(-20)->Arg(2)->Arg(30);
 
 } // namespace
 

@@ -70,13 +70,8 @@ struct AppContext {
     CaptionTable captions;
     bool deleteBlockedShown = false;  // the "System blocked." message is shown once per run
 
-    // Room and calculation
+    // Room
     int roomShape = kRectangularRoom;
-    double roomHeight_m = 0.0;
-    int dayBasis_h = 24;              // D: 24, or Int(operating time) in shock operation
-    double defrostPower_kW = 0.0;
-    double pressure_bar = 1.013;      // total pressure of the humid-air relations
-    double sharedDeltaT_K = 0.0;      // last temperature difference set through the humidity table
 
     // Projects, dialogs and report
     DialogMode dialogMode = DialogMode::None;

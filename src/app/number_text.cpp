@@ -204,7 +204,7 @@ double LeadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-double NumFromText(std::string& text) {
+double NormalizeAndReadNumber(std::string& text) {
     const std::size_t period = text.find('.');
     const std::size_t comma = text.find(',');
     if (comma != std::string::npos && period == std::string::npos) {
@@ -221,7 +221,7 @@ double NumFromText(std::string& text) {
 
 double NumFromText(std::string_view text) {
     std::string copy(text);
-    return NumFromText(copy);
+    return NormalizeAndReadNumber(copy);
 }
 
 std::string DisplayText(double value) {

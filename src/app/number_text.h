@@ -9,7 +9,7 @@ namespace veskaro {
 // Converts number text to a number. A lone comma (no period) counts as the decimal separator and the
 // caller's text is rewritten with a period ("12,5" becomes "12.5"). Blanks are ignored, reading stops at
 // the first character that cannot continue a number; empty or blank text gives 0.
-double NumFromText(std::string& text);
+double NormalizeAndReadNumber(std::string& text);
 // The same without rewriting the caller's text.
 double NumFromText(std::string_view text);
 // The leading numeric part of text read with the period as decimal separator (no comma rewriting): blanks

@@ -56,10 +56,11 @@ constexpr double kC11 = 4.1764768e-5;  // 1/K²
 constexpr double kC12 = -1.4452093e-8; // 1/K³
 constexpr double kC13 = 6.5459673;     // -
 
-// Bisection of RelHumidity: start at half saturation, resolve the humidity ratio to 0.005 g/kg, at most
-// 29 halvings.
-constexpr double kRelHumidityTolerance_gkg = 0.005;
-constexpr int kRelHumidityMaxHalvings = 29;
+// Bisection of DegreeOfSaturation_pct: start at half saturation, resolve the humidity ratio to 0.005 g/kg, at
+// most 29 halvings.
+constexpr double kSaturationBisectionTolerance_gkg = 0.005;
+constexpr int kSaturationBisectionMaxHalvings = 29;
+constexpr double kSaturationBisectionStart_gkg = 200.0; // a humidity ratio no air reaches: the loop starts
 
 double ClampTemperature(double t_C) {
     if (std::isnan(t_C)) return kDefaultTemperature_C;
@@ -125,7 +126,7 @@ MoistAirState AirState(double& phi, double& t_C, double& p_bar) {
     return state;
 }
 
-double RelHumidity(double t_C, double x_gkg, double p_bar) {
+double DegreeOfSaturation_pct(double t_C, double x_gkg, double p_bar) {
     t_C = ClampTemperature(t_C);
     p_bar = ClampPressure(p_bar);
     if (std::isnan(x_gkg)) x_gkg = 0.0;
@@ -134,16 +135,19 @@ double RelHumidity(double t_C, double x_gkg, double p_bar) {
     const double xs_gkg = AirState(saturated, t_C, p_bar).x_gkg; // the same for every trial
 
     // Bisection on the degree of saturation phi = x / x_s: the first correction is +-0.25, each further
-    // one half the last. The trial that meets the tolerance is returned as it is (not moved once more by
-    // the step that follows it), so a humidity ratio close to a trial gives that trial's humidity.
+    // one half the last. The loop tests the trial before last, so phi moves once more after the trial that
+    // met the tolerance; a first trial that meets it returns that trial (50 %), not a quarter off.
     double phi = 0.5;
     double step = 0.5;
-    for (int halvings = 0; halvings < kRelHumidityMaxHalvings; ++halvings) {
-        const double xTrial_gkg = phi * xs_gkg;
-        if (std::fabs(xTrial_gkg - x_gkg) <= kRelHumidityTolerance_gkg) break;
+    double xTrial_gkg = kSaturationBisectionStart_gkg;
+    for (int n = 1; n <= kSaturationBisectionMaxHalvings &&
+                    std::fabs(xTrial_gkg - x_gkg) > kSaturationBisectionTolerance_gkg;
+         ++n) {
+        xTrial_gkg = phi * xs_gkg;
+        if (n == 1 && std::fabs(xTrial_gkg - x_gkg) <= kSaturationBisectionTolerance_gkg) break;
         if (xTrial_gkg > x_gkg) {
             phi -= step / 2.0;
-        } else {
+        } else if (xTrial_gkg < x_gkg) {
             phi += step / 2.0;
         }
         step /= 2.0;

@@ -5,10 +5,14 @@
 
 namespace veskaro {
 
+// Air pressure of the load calculation and the door infiltration, bar: standard atmosphere at sea level
+// (1.01325 bar) as the product family rounds it.
+inline constexpr double kAirPressure_bar = 1.013;
+
 struct MoistAirState {
-    double h_kJkg = 0.0;    // specific enthalpy, kJ per kg dry air (zero: dry air and liquid water at 0 °C)
-    double x_gkg = 0.0;     // humidity ratio, g per kg dry air
-    double rho_kgm3 = 0.0;  // density of the moist air, kg/m³
+    double h_kJkg = 0.0;   // specific enthalpy, kJ per kg dry air (zero: dry air and liquid water at 0 °C)
+    double x_gkg = 0.0;    // humidity ratio, g per kg dry air
+    double rho_kgm3 = 0.0; // density of the moist air, kg/m³
 };
 
 // Saturation pressure of water vapour, Pa, at t (°C): over ice below 0 °C, over water above.
@@ -19,8 +23,8 @@ double SaturationPressure_Pa(double t_C);
 // variables receive the clamped values.
 MoistAirState AirState(double& phi, double& t_C, double& p_bar);
 
-// RelHumidity: relative humidity in % (0 to 100) of air at t (°C) with humidity ratio x (g/kg dry air),
-// at total pressure p (bar), as the degree of saturation x / x_s.
-double RelHumidity(double t_C, double x_gkg, double p_bar);
+// Degree of saturation x / x_s in % (0 to 100) of air at t (°C) with humidity ratio x (g/kg dry air), at
+// total pressure p (bar); the load calculation takes it as the relative humidity of that air.
+double DegreeOfSaturation_pct(double t_C, double x_gkg, double p_bar);
 
 } // namespace veskaro

@@ -30,7 +30,7 @@ std::optional<GoodsMessage> CheckInput(const InsertInput& input) {
 
 // A number typed with a decimal comma is kept with a period, as the number text rule rewrites it.
 std::string Normalised(std::string text) {
-    NumFromText(text);
+    NormalizeAndReadNumber(text);
     return text;
 }
 

@@ -2,89 +2,22 @@
 
 #include "main/cli.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
 #include "app/json_writer.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
-#include "app/startup.h"
-#include "envelope/envelope_data.h"
-#include "room/humidity.h"
+#include "main/room_command.h"
 #include "room/load_calc.h"
+#include "room/result_files.h"
+#include "room/room_fields.h"
 #include "room/room_record.h"
-#include "room/room_source.h"
 
 namespace veskaro {
 
 namespace {
-
-struct CalcOptions {
-    std::string file;
-    std::string dataDir;
-    bool json = false;
-    bool writeResults = false;
-};
-
-// Parses the arguments after "calc"; "" when they are fine, else the complaint.
-std::string ParseCalcArgs(const std::vector<std::string>& args, CalcOptions& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--json") {
-            options.json = true;
-        } else if (a == "--write-results") {
-            options.writeResults = true;
-        } else if (a == "--data-dir") {
-            if (i + 1 >= args.size()) return "--data-dir needs a folder";
-            options.dataDir = args[++i];
-        } else if (a.rfind("--data-dir=", 0) == 0) {
-            options.dataDir = a.substr(std::string_view("--data-dir=").size());
-        } else if (a.empty()) {
-            return "empty FILE name";
-        } else if (a.size() > 1 && a[0] == '-') {
-            return "unknown option " + a;
-        } else if (options.file.empty()) {
-            options.file = a;
-        } else {
-            return "more than one FILE: " + a;
-        }
-    }
-    return "";
-}
-
-// The room fields in record order, with the names the code and the window use.
-struct NamedField {
-    const char* name;
-    std::string RoomRecord::*field;
-};
-constexpr NamedField kRoomFields[] = {
-    {"RaumL", &RoomRecord::RaumL},
-    {"RaumB", &RoomRecord::RaumB},
-    {"RaumH", &RoomRecord::RaumH},
-    {"RaumTemp", &RoomRecord::RaumTemp},
-    {"RaumFeuchte", &RoomRecord::RaumFeuchte},
-    {"AussenTemp", &RoomRecord::AussenTemp},
-    {"AussenFeuchte", &RoomRecord::AussenFeuchte},
-    {"RaumLW", &RoomRecord::RaumLW},
-    {"Laufzeit", &RoomRecord::Laufzeit},
-    {"PersZahl", &RoomRecord::PersZahl},
-    {"NBegeh", &RoomRecord::NBegeh},
-    {"ELLeist", &RoomRecord::ELLeist},
-    {"tempdiff", &RoomRecord::tempdiff},
-    {"verdTemp", &RoomRecord::verdTemp},
-    {"VerdNam", &RoomRecord::VerdNam},
-    {"PlueftPN", &RoomRecord::PlueftPN},
-    {"Abtau", &RoomRecord::Abtau},
-    {"AbtauAnt", &RoomRecord::AbtauAnt},
-    {"AnzVerd", &RoomRecord::AnzVerd},
-    {"proj", &RoomRecord::proj},
-    {"projbeschr", &RoomRecord::projbeschr},
-    {"LWTuer", &RoomRecord::LWTuer},
-    {"bTuer", &RoomRecord::bTuer},
-    {"hTuer", &RoomRecord::hTuer},
-    {"oeffungsZ", &RoomRecord::oeffungsZ},
-    {"Eltotal", &RoomRecord::Eltotal},
-};
 
 const char* KindName(MessageKind kind) {
     switch (kind) {
@@ -102,7 +35,38 @@ const char* KindName(MessageKind kind) {
     return "plain";
 }
 
-void WriteSurface(JsonWriter& j, const SurfaceFlow& s) {
+// The results of a calculation: every number (and number text) null when an input was out of range, so
+// that no number made from an impossible input passes for a result.
+class ResultJson {
+  public:
+    ResultJson(JsonWriter& j, bool trusted) : m_j(j), m_trusted(trusted) {}
+    template <typename T> ResultJson& member(std::string_view name, const T& v) {
+        if (m_trusted) {
+            m_j.member(name, v);
+        } else {
+            m_j.key(name).null();
+        }
+        return *this;
+    }
+    ResultJson& key(std::string_view name) {
+        m_j.key(name);
+        return *this;
+    }
+    ResultJson& beginObject() {
+        m_j.beginObject();
+        return *this;
+    }
+    ResultJson& endObject() {
+        m_j.endObject();
+        return *this;
+    }
+
+  private:
+    JsonWriter& m_j;
+    bool m_trusted;
+};
+
+void WriteSurface(ResultJson& j, const SurfaceFlow& s) {
     j.beginObject()
         .member("designation", s.designation)
         .member("length", s.length_m)
@@ -113,19 +77,15 @@ void WriteSurface(JsonWriter& j, const SurfaceFlow& s) {
         .endObject();
 }
 
-void WriteLine(JsonWriter& j, const char* name, const LoadLine& line) {
+void WriteLine(ResultJson& j, const char* name, const LoadLine& line) {
     j.key(name).beginObject().member("kW", line.capacity_kW).member("share", line.share_pct).endObject();
 }
 
-std::string RoomJson(const std::string& source, const RoomRecord& asRead, const RoomRecord& room,
-                     const RecalcResult& r, bool resultFilesWritten) {
-    JsonWriter j;
-    j.beginObject();
-    j.member("source", source);
-
+// Every room field as read, before the calculation rewrote any.
+void WriteRoomAsRead(JsonWriter& j, const RoomRecord& asRead) {
     j.key("room").beginObject();
-    for (const NamedField& f : kRoomFields)
-        j.member(f.name, asRead.*(f.field));
+    for (const RoomTextItem& item : StoredRoomTextItems())
+        j.member(item.name, asRead.*(item.text));
     j.member("defrostFlag", asRead.defrostFlag);
     j.member("roomShape", asRead.roomShape);
     j.member("operatingBasis", asRead.operatingBasis);
@@ -143,50 +103,64 @@ std::string RoomJson(const std::string& source, const RoomRecord& asRead, const 
     }
     j.endArray();
     j.endObject();
+}
 
-    j.member("stopped", r.stopped);
-    j.member("D", r.D_h).member("t_run", r.tRun_h);
-    j.member("V", r.V_m3).member("A", r.A_m2).member("P", r.P_m).member("n_evap", r.nEvap);
-    j.member("Vol", r.Vol).member("Area", r.Area).member("Umfang", r.Umfang);
-    j.member("Label51", r.Label51).member("Label68", r.Label68);
-    j.member("Laufzeit", room.Laufzeit);
+std::string RoomJson(const std::string& source, const RoomRecord& asRead, const RoomRecord& room,
+                     const RecalcResult& r, bool resultFilesWritten) {
+    JsonWriter j;
+    j.beginObject();
+    j.member("source", source);
+
+    WriteRoomAsRead(j, asRead);
+
+    j.member("stopped", r.stopped).member("trusted", r.trusted());
+    j.key("warnings").beginArray();
+    for (const RangeWarning& w : r.warnings) {
+        j.beginObject().member("field", w.name).member("value", w.value).member("min", w.min);
+        j.member("max", w.max).member("text", w.text()).endObject();
+    }
+    j.endArray();
+    ResultJson o(j, r.trusted());
+    o.member("D", r.D_h).member("t_run", r.tRun_h);
+    o.member("V", r.V_m3).member("A", r.A_m2).member("P", r.P_m).member("n_evap", r.nEvap);
+    o.member("Vol", r.Vol).member("Area", r.Area).member("Umfang", r.Umfang);
+    o.member("Label51", r.Label51).member("Label68", r.Label68);
+    o.member("Laufzeit", room.Laufzeit);
 
     if (!r.stopped) {
         j.key("walls").beginArray();
         for (const SurfaceFlow& w : r.walls)
-            WriteSurface(j, w);
+            WriteSurface(o, w);
         j.endArray();
-        j.key("floor");
-        WriteSurface(j, r.floor);
-        j.key("ceiling");
-        WriteSurface(j, r.ceiling);
+        o.key("floor");
+        WriteSurface(o, r.floor);
+        o.key("ceiling");
+        WriteSurface(o, r.ceiling);
 
-        j.member("Q_T", r.QT_kW).member("Q_L", r.QL_kW).member("latent", r.latent_kW);
-        j.member("sensible", r.sensible_kW).member("Q_P", r.QP_kW).member("Q_B", r.QB_kW);
-        j.member("Q_E", r.QE_kW).member("Q_G", r.QG_kWhday).member("fan", r.fan_kW);
-        j.member("defrost_heat", r.defrostHeat_kW);
-        j.member("m_w", r.moisture_gh).member("defrost_power", r.defrostPower_kW);
-        j.member("Abtau", room.Abtau).member("AbtauAnt", room.AbtauAnt);
-        j.member("Q_0", r.Q0_kW).member("RaumLeist", r.RaumLeist);
+        o.member("Q_T", r.QT_kW).member("Q_L", r.QL_kW).member("latent", r.latent_kW);
+        o.member("sensible", r.sensible_kW).member("Q_P", r.QP_kW).member("Q_B", r.QB_kW);
+        o.member("Q_E", r.QE_kW).member("Q_G", r.QG_kWhday).member("fan", r.fan_kW);
+        o.member("defrost_heat", r.defrostHeat_kW);
+        o.member("m_w", r.moisture_gh).member("defrost_power", r.defrostPower_kW);
+        o.member("Abtau", room.Abtau).member("AbtauAnt", room.AbtauAnt);
+        o.member("Q_0", r.Q0_kW).member("RaumLeist", r.RaumLeist);
 
-        j.key("components").beginObject();
-        WriteLine(j, "goods", r.goods);
-        WriteLine(j, "lighting_electrical", r.electrical);
-        WriteLine(j, "air_change", r.airChange);
-        WriteLine(j, "latent", r.latent);
-        WriteLine(j, "sensible", r.sensible);
-        WriteLine(j, "transmission", r.transmission);
-        WriteLine(j, "persons", r.persons);
-        WriteLine(j, "fans", r.fans);
-        WriteLine(j, "defrost", r.defrost);
-        j.endObject();
+        o.key("components").beginObject();
+        WriteLine(o, "goods", r.goods);
+        WriteLine(o, "lighting_electrical", r.electrical);
+        WriteLine(o, "air_change", r.airChange);
+        WriteLine(o, "latent", r.latent);
+        WriteLine(o, "sensible", r.sensible);
+        WriteLine(o, "transmission", r.transmission);
+        WriteLine(o, "persons", r.persons);
+        WriteLine(o, "fans", r.fans);
+        WriteLine(o, "defrost", r.defrost);
+        o.endObject();
 
         j.key("goods").beginArray();
         for (const GoodsHeat& g : r.goodsRows) {
-            j.beginObject()
-                .member("row", g.row)
-                .member("name", g.name)
-                .member("m", g.m_kgday)
+            j.beginObject().member("row", g.row).member("name", g.name);
+            o.member("m", g.m_kgday)
                 .member("Q_1", g.Q1_kWhday)
                 .member("Q_2", g.Q2_kWhday)
                 .member("Q_3", g.Q3_kWhday)
@@ -217,18 +191,16 @@ std::string Shown(double value) {
     return text.front() == ' ' ? text.substr(1) : text;
 }
 
+// A table cell: fixed decimals for ordinary magnitudes, exponent form (1.8e+305) for absurd ones.
 std::string Fixed(double value, int decimals) {
+    constexpr double kLargestFixed = 1e9;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%*.*f", decimals + 8, decimals, value);
-    return buf;
-}
-
-// Message text for a terminal: CR line breaks become new lines.
-std::string TerminalText(std::string text) {
-    for (char& c : text) {
-        if (c == '\r') c = '\n';
+    if (std::isfinite(value) && std::fabs(value) < kLargestFixed) {
+        std::snprintf(buf, sizeof buf, "%*.*f", decimals + 8, decimals, value);
+    } else {
+        std::snprintf(buf, sizeof buf, "%*.2g", decimals + 8, value);
     }
-    return text;
+    return buf;
 }
 
 std::string RoomText(const std::string& source, const RoomRecord& room, const RecalcResult& r,
@@ -273,6 +245,8 @@ std::string RoomText(const std::string& source, const RoomRecord& room, const Re
             t += "  No defrost (evaporating temperature at or above 0 °C)\n";
         }
     }
+    for (const RangeWarning& w : r.warnings)
+        t += "\nOut of range: " + w.text() + "; the numbers above are no result\n";
     for (const Message& m : r.messages)
         t += "\nWarning: " + TerminalText(m.text) + "\n";
     if (r.stopped) t += "\nCalculation stopped.\n";
@@ -301,35 +275,32 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
 int RunCalcCommand(const std::vector<std::string>& args, const std::string& seedDir, std::ostream& out,
                    std::ostream& err) {
-    CalcOptions options;
-    if (const std::string complaint = ParseCalcArgs(args, options); !complaint.empty()) {
-        err << "veskaro-cr calc: " << complaint
-            << "\nusage: veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]\n";
+    bool json = false;
+    bool writeResults = false;
+    const CommandOption own = [&](const std::vector<std::string>& a, std::size_t& i, std::string&) {
+        if (a[i] == "--json") return json = true;
+        if (a[i] == "--write-results") return writeResults = true;
+        return false;
+    };
+    RoomCommand command;
+    if (!RunRoomCommand("calc", "veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]", args,
+                        seedDir, own, {}, err, command)) {
         return kCalcUsageError;
     }
-
-    // The record is read in memory only: its envelope blocks are used, never written to the data directory.
-    HeadlessRoom headless;
-    if (const std::string problem = OpenHeadlessRoom(options.file, {options.dataDir, seedDir}, headless);
-        !problem.empty()) {
-        err << "veskaro-cr calc: " << problem << "\n";
-        return kCalcUsageError;
-    }
-    AppContext& ctx = headless.ctx;
-    RoomRecord& room = headless.room;
-    const std::string& source = headless.source;
-    const RoomRecord asRead = room;
-    const RecalcResult r =
-        CalculateRoom(room, ctx, options.writeResults ? kRecalcWriteResultFiles : kRecalcShow);
+    RecalcResult& r = command.result;
+    const RoomRecord& room = command.headless.room;
+    // Result files hold results only: none for a stopped or untrustworthy calculation.
+    if (writeResults && !r.stopped && r.trusted())
+        r.resultFilesWritten = WriteResultFiles(r, room, command.headless.ctx);
     const bool written = r.resultFilesWritten;
-
-    out << (options.json ? RoomJson(source, asRead, room, r, written) : RoomText(source, room, r, written));
+    const std::string& source = command.headless.source;
+    out << (json ? RoomJson(source, command.asRead, room, r, written) : RoomText(source, room, r, written));
     out.flush();
-    if (options.writeResults && !r.stopped && !written) {
-        err << "veskaro-cr calc: could not save the result files in " << ctx.dataDir << "\n";
+    if (writeResults && !r.stopped && r.trusted() && !written) {
+        err << "veskaro-cr calc: could not save the result files in " << command.headless.ctx.dataDir << "\n";
         return kCalcUsageError;
     }
-    return r.stopped ? kCalcStopped : kCalcOk;
+    return r.stopped || !r.trusted() ? kCalcStopped : kCalcOk;
 }
 
 } // namespace veskaro

@@ -9,7 +9,8 @@ namespace veskaro {
 
 // Exit codes of `calc`.
 inline constexpr int kCalcOk = 0;
-inline constexpr int kCalcStopped = 1;    // the calculation refused the room (below -50 °C); messages shown
+inline constexpr int kCalcStopped = 1;    // the calculation refused the room (below -50 °C) or an input lies
+                                          // outside its range; messages and warnings shown
 inline constexpr int kCalcUsageError = 2; // bad arguments, or FILE / the room record cannot be read
 
 // Runs `calc` with the arguments after the word "calc". Returns the process exit code. `seedDir` is the

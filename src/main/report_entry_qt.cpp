@@ -18,11 +18,11 @@
 #include "app/startup.h"
 #include "envelope/envelope_data.h"
 #include "main/desktop_qt.h"
+#include "main/room_command.h"
 #include "report/print_settings_dialog.h"
 #include "report/report_renderer_qt.h"
 #include "report/result_window.h"
 #include "report/room_sketch.h"
-#include "room/humidity.h"
 #include "room/load_calc.h"
 #include "room/result_files.h"
 #include "room/room_record.h"
@@ -37,56 +37,16 @@ namespace veskaro {
 namespace {
 
 constexpr int kReportOk = 0;
-constexpr int kReportStopped = 1; // the calculation refused the room (below -50 °C)
+constexpr int kReportStopped = 1; // the calculation refused the room (below -50 °C) or is untrustworthy
 constexpr int kReportUsageError = 2;
 constexpr int kPdfResolution_dpi = 600;
-
-struct ReportOptions {
-    std::string file;
-    std::string pdf;
-    std::string dataDir;
-    bool header = true;
-};
-
-// "" when the arguments are fine, else the complaint.
-std::string ParseReportArgs(const std::vector<std::string>& args, ReportOptions& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--pdf" || a == "--data-dir") {
-            if (i + 1 >= args.size()) return a + " needs a value";
-            (a == "--pdf" ? options.pdf : options.dataDir) = args[++i];
-        } else if (a.rfind("--pdf=", 0) == 0) {
-            options.pdf = a.substr(6);
-        } else if (a.rfind("--data-dir=", 0) == 0) {
-            options.dataDir = a.substr(11);
-        } else if (a == "--no-header") {
-            options.header = false;
-        } else if (a.empty()) {
-            return "empty FILE name";
-        } else if (a.size() > 1 && a[0] == '-') {
-            return "unknown option " + a;
-        } else if (options.file.empty()) {
-            options.file = a;
-        } else {
-            return "more than one FILE: " + a;
-        }
-    }
-    if (options.pdf.empty()) return "--pdf OUT.pdf is required";
-    return "";
-}
-
-std::string TerminalText(std::string text) {
-    for (char& c : text) {
-        if (c == '\r') c = '\n';
-    }
-    return text;
-}
 
 // The room of the data directory's room record file, calculated; the result files are written when
 // `writeResultFiles` is set. False when there is no room record.
 bool CalculateDataDirRoom(AppContext& ctx, RoomRecord& room, bool writeResultFiles) {
     if (!ReadRoomFromDataDir(ctx, room).empty()) return false;
-    CalculateRoom(room, ctx, writeResultFiles ? kRecalcWriteResultFiles : kRecalcShow);
+    const RecalcResult r = CalculateRoom(room, ctx);
+    if (writeResultFiles && !r.stopped && r.trusted()) (void)WriteResultFiles(r, room, ctx);
     return true;
 }
 
@@ -97,29 +57,42 @@ bool SaveWidgetPicture(QWidget& widget, const std::string& dir, const char* name
 } // namespace
 
 int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ReportOptions options;
-    if (const std::string complaint = ParseReportArgs(args, options); !complaint.empty()) {
-        err << "veskaro-cr report: " << complaint
-            << "\nusage: veskaro-cr report [FILE] --pdf OUT.pdf [--data-dir DIR] [--no-header]\n";
-        return kReportUsageError;
-    }
-
+    std::string pdfPath;
+    bool header = true;
+    const CommandOption own = [&](const std::vector<std::string>& a, std::size_t& i, std::string& complaint) {
+        if (a[i] == "--pdf") {
+            if (i + 1 >= a.size())
+                complaint = "--pdf needs a value";
+            else
+                pdfPath = a[++i];
+            return true;
+        }
+        if (a[i].rfind("--pdf=", 0) == 0) {
+            pdfPath = a[i].substr(6);
+            return true;
+        }
+        if (a[i] == "--no-header") {
+            header = false;
+            return true;
+        }
+        return false;
+    };
+    const char* usage = "veskaro-cr report [FILE] --pdf OUT.pdf [--data-dir DIR] [--no-header]";
+    RoomCommand command;
     // The calculation runs in memory: nothing is written into the data directory.
-    HeadlessRoom headless;
-    if (const std::string problem =
-            OpenHeadlessRoom(options.file, {options.dataDir, VESKARO_SEED_DIR}, headless);
-        !problem.empty()) {
-        err << "veskaro-cr report: " << problem << "\n";
+    const auto complete = [&] { return pdfPath.empty() ? std::string("--pdf OUT.pdf is required") : ""; };
+    if (!RunRoomCommand("report", usage, args, VESKARO_SEED_DIR, own, complete, err, command))
         return kReportUsageError;
-    }
-    AppContext& ctx = headless.ctx;
-    RoomRecord& room = headless.room;
-    const std::string& source = headless.source;
-    const RecalcResult r = CalculateRoom(room, ctx, kRecalcShow);
+    AppContext& ctx = command.headless.ctx;
+    const RoomRecord& room = command.headless.room;
+    const RecalcResult& r = command.result;
+    for (const RangeWarning& w : r.warnings)
+        err << "Out of range: " << w.text() << "\n";
     for (const Message& m : r.messages)
         err << "Warning: " << TerminalText(m.text) << "\n";
-    if (r.stopped) {
-        err << "veskaro-cr report: the calculation of " << source << " stopped; no report written\n";
+    if (r.stopped || !r.trusted()) {
+        err << "veskaro-cr report: the calculation of " << command.headless.source
+            << (r.stopped ? " stopped" : " rests on inputs outside their ranges") << "; no report written\n";
         return kReportStopped;
     }
     std::vector<std::vector<std::string>> pages;
@@ -128,7 +101,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
 
     ctx.projectName = room.proj;
     ctx.projectDescription = room.projbeschr;
-    ctx.printHeaderFlag = options.header ? 1 : 0;
+    ctx.printHeaderFlag = header ? 1 : 0;
 
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -144,12 +117,13 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         }
     }
     const QByteArray& bytes = pdf.data();
-    if (!WriteFileAtomic(options.pdf,
+    if (!WriteFileAtomic(pdfPath,
                          std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        err << "veskaro-cr report: cannot write " << options.pdf << "\n";
+        err << "veskaro-cr report: cannot write " << pdfPath << "\n";
         return kReportUsageError;
     }
-    out << "Report of " << source << ": " << pages.size() << " pages written to " << options.pdf << "\n";
+    out << "Report of " << command.headless.source << ": " << pages.size() << " pages written to " << pdfPath
+        << "\n";
     return kReportOk;
 }
 

@@ -129,8 +129,8 @@ DoorInfiltration ComputeDoorInfiltration(RoomRecord& room, double volume_m3, int
         return result;
     }
 
-    const double rhoRoom = AirDensity_kgm3(phiRoom_pct, tRoom_C, ctx.pressure_bar);
-    const double rhoOut = AirDensity_kgm3(phiOut_pct, tOut_C, ctx.pressure_bar);
+    const double rhoRoom = AirDensity_kgm3(phiRoom_pct, tRoom_C, kAirPressure_bar);
+    const double rhoOut = AirDensity_kgm3(phiOut_pct, tOut_C, kAirPressure_bar);
     const double deltaRho = std::fabs(rhoRoom - rhoOut);
     const double rhoMean = (rhoRoom + rhoOut) / 2.0;
 

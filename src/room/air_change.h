@@ -45,7 +45,7 @@ struct DoorInfiltration {
 
 // Door infiltration through a door b = bTuer wide and h = hTuer high open oeffungsZ hours per day basis D,
 // room volume V (the Vol value): V̇ = 0.9·(b/3)·h^1.5·√(9.81·Δρ/ρm)·3600 m³/h with the densities of room
-// and outside air at ctx.pressure_bar; nDoor = (V̇/V)·(oeffungsZ/D), times AirCurtainFactor(h) with an air
+// and outside air at 1.013 bar; nDoor = (V̇/V)·(oeffungsZ/D), times AirCurtainFactor(h) with an air
 // curtain. A negative width or height counts as 0; a volume of 0 computes V̇ but leaves LWergeb as it
 // was (computed = false).
 DoorInfiltration ComputeDoorInfiltration(RoomRecord& room, double volume_m3, int dayBasis_h, bool airCurtain,

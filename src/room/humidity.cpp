@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 
-#include "app/app_context.h"
 #include "app/number_text.h"
 #include "room/room_record.h"
 
@@ -30,7 +29,10 @@ double HumidityAt(int deltaT_K) {
     return kHumidityAtDeltaT_pct[static_cast<std::size_t>(deltaT_K)];
 }
 
-double DeltaTFromHumidity(double phi_pct) {
+} // namespace
+
+double DeltaTFromHumidity_K(double phi_pct) {
+    if (std::isnan(phi_pct)) return 0.0;
     int k = kFirstDeltaT_K;
     while (k < kLastDeltaT_K && HumidityAt(k + 1) >= phi_pct)
         ++k;
@@ -38,13 +40,16 @@ double DeltaTFromHumidity(double phi_pct) {
     return k + (HumidityAt(k) - phi_pct) / (HumidityAt(k) - HumidityAt(k + 1));
 }
 
-double HumidityFromDeltaT(double deltaT_K) {
+double HumidityFromDeltaT_pct(double deltaT_K) {
+    if (std::isnan(deltaT_K)) return 0.0;
     for (int k = kFirstDeltaT_K + 1; k <= kLastDeltaT_K; ++k) {
         if (k > deltaT_K)
             return HumidityAt(k - 1) + (deltaT_K - (k - 1)) * (HumidityAt(k) - HumidityAt(k - 1));
     }
     return 0.0; // 17 K and more
 }
+
+namespace {
 
 // ΔT to one decimal as tempdiff shows it: Int((ΔT + 0.05)·10)/10.
 double ShownDeltaT(double deltaT_K) {
@@ -58,18 +63,11 @@ double ShownInletDeltaT(double deltaT_K) {
 
 } // namespace
 
-double HumidityDeltaT(double value, int mode) {
-    if (std::isnan(value)) return 0.0;
-    if (mode == kHumidityToDeltaT) return DeltaTFromHumidity(value);
-    if (mode == kDeltaTToHumidity) return HumidityFromDeltaT(value);
-    return 0.0;
-}
-
-bool OnRoomHumidityChanged(RoomRecord& room, AppContext& ctx) {
+bool OnRoomHumidityChanged(RoomRecord& room, double& sharedDeltaT_K) {
     const double phi_pct = NumFromText(std::string_view(room.RaumFeuchte));
     if (!(phi_pct >= kMinCoupledHumidity_pct)) return false;
-    const double deltaT_K = HumidityDeltaT(phi_pct, kHumidityToDeltaT);
-    ctx.sharedDeltaT_K = deltaT_K;
+    const double deltaT_K = DeltaTFromHumidity_K(phi_pct);
+    sharedDeltaT_K = deltaT_K;
     const double shown_K = ShownDeltaT(deltaT_K);
     room.tempdiff = DisplayText(shown_K);
     room.tempDiffdt1 = DisplayText(ShownInletDeltaT(deltaT_K));
@@ -78,11 +76,11 @@ bool OnRoomHumidityChanged(RoomRecord& room, AppContext& ctx) {
     return true;
 }
 
-bool OnTempDiffChanged(RoomRecord& room, AppContext& ctx) {
+bool OnTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K) {
     const double deltaT_K = NumFromText(std::string_view(room.tempdiff));
-    ctx.sharedDeltaT_K = deltaT_K;
+    sharedDeltaT_K = deltaT_K;
     if (!(deltaT_K >= kMinCoupledDeltaT_K)) return false;
-    const double phi_pct = HumidityDeltaT(deltaT_K, kDeltaTToHumidity);
+    const double phi_pct = HumidityFromDeltaT_pct(deltaT_K);
     room.RaumFeuchte = DisplayText(TruncateDecimals(phi_pct, 1));
     const double tRoom_C = NumFromText(std::string_view(room.RaumTemp));
     room.verdTemp = DisplayText(tRoom_C - deltaT_K);
@@ -90,26 +88,33 @@ bool OnTempDiffChanged(RoomRecord& room, AppContext& ctx) {
     return true;
 }
 
-bool OnCoolerTempDiffChanged(RoomRecord& room, AppContext& ctx) {
+bool OnCoolerTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K) {
     const double inletDeltaT_K = NumFromText(std::string_view(room.tempDiffdt1));
     if (!(inletDeltaT_K >= kMinCoupledDeltaT_K)) return false;
     // Int(Δt1·10)/12.5: Δt1 cut to one decimal, divided by 1.25.
     const double deltaT_K = IntFloor(inletDeltaT_K * 10.0) / (kInletToMeanDeltaT * 10.0);
-    ctx.sharedDeltaT_K = deltaT_K;
+    sharedDeltaT_K = deltaT_K;
     room.tempdiff = DisplayText(deltaT_K);
-    const double phi_pct = HumidityDeltaT(deltaT_K, kDeltaTToHumidity);
+    const double phi_pct = HumidityFromDeltaT_pct(deltaT_K);
     room.RaumFeuchte = DisplayText(TruncateDecimals(phi_pct, 1));
     const double tRoom_C = NumFromText(std::string_view(room.RaumTemp));
     room.verdTemp = DisplayText(tRoom_C - deltaT_K);
     return true;
 }
 
-bool SyncBeforeCalculation(RoomRecord& room, AppContext& ctx) {
+bool OnRoomTemperatureCommitted(RoomRecord& room) {
+    const double tRoom_C = NumFromText(std::string_view(room.RaumTemp));
+    const double deltaT_K = NumFromText(std::string_view(room.tempdiff));
+    room.verdTemp = DisplayText(TruncateDecimals(tRoom_C - deltaT_K, 1));
+    return true;
+}
+
+bool SyncBeforeCalculation(RoomRecord& room, double& sharedDeltaT_K) {
     const double phi_pct = NumFromText(std::string_view(room.RaumFeuchte));
     const double tempdiff_K = NumFromText(std::string_view(room.tempdiff));
     if (!(phi_pct > kMinSyncedHumidity_pct) || tempdiff_K != 0.0) return false;
-    const double deltaT_K = HumidityDeltaT(phi_pct, kHumidityToDeltaT);
-    ctx.sharedDeltaT_K = deltaT_K;
+    const double deltaT_K = DeltaTFromHumidity_K(phi_pct);
+    sharedDeltaT_K = deltaT_K;
     const double shown_K = ShownDeltaT(deltaT_K);
     room.tempdiff = DisplayText(shown_K);
     const double tRoom_C = NumFromText(std::string_view(room.RaumTemp));

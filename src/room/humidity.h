@@ -5,32 +5,34 @@
 
 namespace veskaro {
 
-struct AppContext;
 struct RoomRecord;
 
-// Modes of HumidityDeltaT.
-inline constexpr int kHumidityToDeltaT = 1; // value = relative humidity, %; result ΔT, K
-inline constexpr int kDeltaTToHumidity = 2; // value = ΔT, K; result relative humidity, %
-
-// HumidityDeltaT: linear in the table 3..17 K / 98..56 %, the first interval extended beyond 98 % and below
-// 3 K (100 % <-> 2 K). Mode 1 gives 0 for a humidity of 56 % or less, mode 2 gives 0 for ΔT >= 17 K. Any
-// other mode, or a value that is not a number, gives 0.
-double HumidityDeltaT(double value, int mode);
+// The table 3..17 K / 98..56 % both ways, linear between its points, the first interval extended beyond
+// 98 % and below 3 K (100 % <-> 2 K). A value that is not a number gives 0.
+// Temperature difference room air to evaporation, K, that holds the room at humidity phi (%); 0 for a
+// humidity of 56 % or less.
+double DeltaTFromHumidity_K(double phi_pct);
+// Room humidity, %, that a temperature difference deltaT (K) holds; 0 from 17 K on.
+double HumidityFromDeltaT_pct(double deltaT_K);
 
 // Field coupling. Each handler runs when the engineer changes its field (the window does not call them
 // while it synchronises the fields itself); it rewrites the other fields' texts and the shared ΔT
-// (ctx.sharedDeltaT_K). The handlers do not call each other: a window must not run a handler for a field
-// that another handler rewrote. Each returns true when it rewrote any field.
+// (sharedDeltaT_K). The handlers do not call each other: a window must not run a handler for a field
+// that another handler rewrote. Each returns true when it rewrote any field. `sharedDeltaT_K` is the last
+// temperature difference set through the table, kept by the caller.
 
 // RaumFeuchte changed: from 58 % on, tempdiff, tempDiffdt1 and verdTemp follow the humidity.
-bool OnRoomHumidityChanged(RoomRecord& room, AppContext& ctx);
+bool OnRoomHumidityChanged(RoomRecord& room, double& sharedDeltaT_K);
 // tempdiff changed: stored as the shared ΔT; from 3 K on, RaumFeuchte, verdTemp and tempDiffdt1 follow.
-bool OnTempDiffChanged(RoomRecord& room, AppContext& ctx);
+bool OnTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K);
 // tempDiffdt1 (air cooler inlet difference Δt1 = 1.25 ΔT) changed: from 3 K on, the shared ΔT, tempdiff,
 // RaumFeuchte and verdTemp follow.
-bool OnCoolerTempDiffChanged(RoomRecord& room, AppContext& ctx);
+bool OnCoolerTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K);
+// RaumTemp committed: the evaporating temperature follows, verdTemp = Int((RaumTemp − tempdiff)·10)/10, so
+// that the evaporator never stays above a colder room.
+bool OnRoomTemperatureCommitted(RoomRecord& room);
 // Before each calculation: a humidity above 60 % with tempdiff 0 fills tempdiff and verdTemp from the
 // table. The window keeps its own Change handlers quiet while this runs.
-bool SyncBeforeCalculation(RoomRecord& room, AppContext& ctx);
+bool SyncBeforeCalculation(RoomRecord& room, double& sharedDeltaT_K);
 
 } // namespace veskaro

@@ -33,7 +33,6 @@ using ui::Q;
 
 namespace {
 
-constexpr const char* kDefaultRoomFile = "KelvoL.dat";
 
 QMessageBox::Icon IconOf(MessageKind kind) {
     switch (kind) {

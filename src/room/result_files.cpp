@@ -22,7 +22,6 @@ constexpr const char* kCell = "&%!";
 constexpr const char* kRoomPicture = "RaumBild";
 constexpr const char* kRoomPictureEnd = "RaumBEnde";
 constexpr const char* kEvaporatorBlock = "VDBild";
-constexpr const char* kDefaultRoomFile = "KelvoL.dat";
 constexpr int kEnvelopeHeaderIndent = 21;
 constexpr int kGoodsHeaderIndent = 11;
 
@@ -42,6 +41,7 @@ class ReportBuilder {
 
     void empty() { m_lines.emplace_back(kCr); }
     void text(const std::string& t) { m_lines.push_back(kMargin + t + kCr); }
+    void bare(const std::string& t) { m_lines.push_back(t + kCr); }
     // Eight blanks, label, " :", "§$&", value, a blank and the unit, CR.
     void value(const std::string& label, const std::string& value, const std::string& unit) {
         m_lines.push_back(kMargin + label + m_ctx.labelSeparator + kValueMark + value + " " + unit + kCr);
@@ -82,7 +82,7 @@ std::string AverageWatts(double kWhPerDay, int D) {
 
 } // namespace
 
-std::vector<std::string> BuildResultRecord(const RecalcResult& r, const RoomRecord& room, AppContext& ctx) {
+std::vector<std::string> BuildResultRecord(const LoadResult& r, const RoomRecord& room, AppContext& ctx) {
     ctx.labelSeparator = " :";
     ReportBuilder b(ctx);
     const UnitLabels& u = ctx.captions.units;
@@ -90,7 +90,7 @@ std::vector<std::string> BuildResultRecord(const RecalcResult& r, const RoomReco
 
     // 1. Title of a room that is not the default room file.
     if (ctx.roomFileName != kDefaultRoomFile) {
-        b.text(b.cap(Cap::ReportRoomTitle) + " " + ctx.handover.titlePrefix);
+        b.bare(b.cap(Cap::ReportRoomTitle) + " " + ctx.handover.titlePrefix);
         b.empty();
     }
 
@@ -119,22 +119,18 @@ std::vector<std::string> BuildResultRecord(const RecalcResult& r, const RoomReco
     b.value(b.cap(Cap::OutsideHumidityLabel), Num(NumFromText(room.AussenFeuchte)), "%");
     b.value(b.cap(Cap::RoomTemperatureLabel), Num(NumFromText(room.RaumTemp)), u.temperature);
     b.value(b.cap(Cap::RoomHumidityLabel), Num(NumFromText(room.RaumFeuchte)), "%");
-    b.empty();
 
     // 7. Operation and internal loads.
     b.text(b.cap(Cap::OperatingTimeLabel));
     b.value(b.cap(room.operatingBasis == 1 ? Cap::ShockFreezingLabel : Cap::DailyOperationLabel),
             Num(r.tRun_h), "h");
     b.value(b.cap(Cap::AirChangeRateLabel), Num(NumFromText(room.RaumLW) + NumFromText(room.LWTuer)), "/h");
-    // Moisture entry in kg/h cut to whole grams per hour.
-    b.value(b.cap(Cap::MoistureEntryLabel), Cut(r.moisture_gh / 1000.0, 1000.0), "kg/h");
+    b.value(b.cap(Cap::MoistureEntryLabel), Num(r.moisture_gh / 1000.0), "kg/h");
     b.value(b.cap(Cap::PersonsPresenceLabel), Num(NumFromText(room.PersZahl)), "h/" + b.cap(Cap::DayWord));
     b.value("el. " + b.cap(Cap::LightingLabel), Num(NumFromText(room.ELLeist)), "W/m²");
-    b.empty();
 
     // 8. Required capacity, 9. its components.
     b.value(b.cap(Cap::RequiredCapacityLabel), Cut(r.Q0_kW, 1000.0), u.power);
-    b.empty();
     b.component(b.cap(Cap::GoodsLoadLabel), r.goods);
     b.component("el. " + b.cap(Cap::LightingElectricalLabel), r.electrical);
     b.component(b.cap(Cap::AirChangeLoadLabel), r.airChange);
@@ -144,7 +140,6 @@ std::vector<std::string> BuildResultRecord(const RecalcResult& r, const RoomReco
     b.component(b.cap(Cap::PersonsLoadLabel), r.persons);
     b.component(" el. " + b.cap(Cap::FanPowerLabel), r.fans);
     b.component(b.cap(Cap::DefrostHeatLabel), r.defrost);
-    b.empty();
 
     // 10. Evaporators.
     b.value(b.cap(Cap::EvaporatorCountLabel), Num(r.nEvap) + " x", "");
@@ -155,7 +150,7 @@ std::vector<std::string> BuildResultRecord(const RecalcResult& r, const RoomReco
     return b.take();
 }
 
-std::vector<std::string> BuildResultTables(const RecalcResult& r, const RoomRecord& /*room*/,
+std::vector<std::string> BuildResultTables(const LoadResult& r, const RoomRecord& /*room*/,
                                            const AppContext& ctx) {
     ReportBuilder b(ctx);
     const UnitLabels& u = ctx.captions.units;
@@ -186,9 +181,8 @@ std::vector<std::string> BuildResultTables(const RecalcResult& r, const RoomReco
 
     b.empty();
     b.rule();
-    b.row({goodsIndent + b.cap(Cap::GoodsTableProductHeader), b.cap(Cap::PropEntryHead1),
-           b.cap(Cap::PropCpAboveHead1), b.cap(Cap::PropCpBelowHead1), b.cap(Cap::PropLatentHead1),
-           b.cap(Cap::PropHeatHead1)});
+    b.row({goodsIndent, b.cap(Cap::PropEntryHead1), b.cap(Cap::PropCpAboveHead1),
+           b.cap(Cap::PropCpBelowHead1), b.cap(Cap::PropLatentHead1), b.cap(Cap::PropHeatHead1)});
     b.row({goodsIndent, b.cap(Cap::PropEntryHead2), b.cap(Cap::PropCpAboveHead2),
            b.cap(Cap::PropCpBelowHead2), b.cap(Cap::PropLatentHead2), b.cap(Cap::PropHeatHead2)});
     b.row({goodsIndent + "[/" + day + "]", "[" + u.temperature + "]  ", " /[kJ/kg K]", " /[kJ/kg K]",
@@ -200,9 +194,8 @@ std::vector<std::string> BuildResultTables(const RecalcResult& r, const RoomReco
 
     b.empty();
     b.rule();
-    b.row({goodsIndent + b.cap(Cap::GoodsTableProductHeader), b.cap(Cap::FlowSensibleAboveHead1),
-           b.cap(Cap::FlowSensibleBelowHead1), b.cap(Cap::FlowFreezingHead1),
-           b.cap(Cap::FlowRespirationHead1), b.cap(Cap::FlowTotalHead1)});
+    b.row({goodsIndent, b.cap(Cap::FlowSensibleAboveHead1), b.cap(Cap::FlowSensibleBelowHead1),
+           b.cap(Cap::FlowFreezingHead1), b.cap(Cap::FlowRespirationHead1), b.cap(Cap::FlowTotalHead1)});
     b.row({goodsIndent, b.cap(Cap::FlowSensibleAboveHead2), b.cap(Cap::FlowSensibleBelowHead2),
            b.cap(Cap::FlowFreezingHead2), b.cap(Cap::FlowRespirationHead2), b.cap(Cap::FlowTotalHead2)});
     b.row({goodsIndent + "[/" + day + "]", " /[W]", " /[W]", " /[W]", "[W]", "[W]"});
@@ -224,7 +217,7 @@ bool SaveReportLines(const AppContext& ctx, const std::string& name, const std::
     return SaveOutput(ctx, name, out).ok;
 }
 
-bool WriteResultFiles(const RecalcResult& r, const RoomRecord& room, AppContext& ctx) {
+bool WriteResultFiles(const LoadResult& r, const RoomRecord& room, AppContext& ctx) {
     RecordWriter first, second;
     for (const std::string& line : BuildResultRecord(r, room, ctx))
         first.line(line);

@@ -8,21 +8,21 @@
 namespace veskaro {
 
 struct AppContext;
-struct RecalcResult;
+struct LoadResult;
 struct RoomRecord;
 
 inline constexpr const char* kResultFileName = "ergCR.DAT";
 inline constexpr const char* kResultTablesFileName = "ergCR2.DAT";
 
 // The items of "ergCR.DAT", each one report line (UTF-8). Resets ctx.labelSeparator to " :".
-std::vector<std::string> BuildResultRecord(const RecalcResult& r, const RoomRecord& room, AppContext& ctx);
+std::vector<std::string> BuildResultRecord(const LoadResult& r, const RoomRecord& room, AppContext& ctx);
 // The items of "ergCR2.DAT".
-std::vector<std::string> BuildResultTables(const RecalcResult& r, const RoomRecord& room,
+std::vector<std::string> BuildResultTables(const LoadResult& r, const RoomRecord& room,
                                            const AppContext& ctx);
 
 // Saves report lines as a record file in the data directory, one quoted string per line.
 bool SaveReportLines(const AppContext& ctx, const std::string& name, const std::vector<std::string>& lines);
 // Builds and saves both result files; false when one could not be written.
-bool WriteResultFiles(const RecalcResult& r, const RoomRecord& room, AppContext& ctx);
+bool WriteResultFiles(const LoadResult& r, const RoomRecord& room, AppContext& ctx);
 
 } // namespace veskaro

@@ -11,51 +11,12 @@
 #include "project/project_file.h"
 #include "room/air_change.h"
 #include "room/humidity.h"
+#include "room/result_files.h"
 #include "room/room_source.h"
 
 namespace veskaro {
 
 namespace {
-
-struct FieldInfo {
-    RoomField field;
-    const char* name;
-    std::string RoomRecord::*text;
-};
-
-constexpr std::array<FieldInfo, kRoomFieldCount> kFields = {{
-    {RoomField::RaumL, "RaumL", &RoomRecord::RaumL},
-    {RoomField::RaumB, "RaumB", &RoomRecord::RaumB},
-    {RoomField::RaumH, "RaumH", &RoomRecord::RaumH},
-    {RoomField::RaumTemp, "RaumTemp", &RoomRecord::RaumTemp},
-    {RoomField::RaumFeuchte, "RaumFeuchte", &RoomRecord::RaumFeuchte},
-    {RoomField::tempdiff, "tempdiff", &RoomRecord::tempdiff},
-    {RoomField::tempDiffdt1, "tempDiffdt1", &RoomRecord::tempDiffdt1},
-    {RoomField::verdTemp, "verdTemp", &RoomRecord::verdTemp},
-    {RoomField::AussenTemp, "AussenTemp", &RoomRecord::AussenTemp},
-    {RoomField::AussenFeuchte, "AussenFeuchte", &RoomRecord::AussenFeuchte},
-    {RoomField::Laufzeit, "Laufzeit", &RoomRecord::Laufzeit},
-    {RoomField::PersZahl, "PersZahl", &RoomRecord::PersZahl},
-    {RoomField::ELLeist, "ELLeist", &RoomRecord::ELLeist},
-    {RoomField::Eltotal, "Eltotal", &RoomRecord::Eltotal},
-    {RoomField::NBegeh, "NBegeh", &RoomRecord::NBegeh},
-    {RoomField::RaumLW, "RaumLW", &RoomRecord::RaumLW},
-    {RoomField::LWTuer, "LWTuer", &RoomRecord::LWTuer},
-    {RoomField::bTuer, "bTuer", &RoomRecord::bTuer},
-    {RoomField::hTuer, "hTuer", &RoomRecord::hTuer},
-    {RoomField::oeffungsZ, "oeffungsZ", &RoomRecord::oeffungsZ},
-    {RoomField::LWergeb, "LWergeb", &RoomRecord::LWergeb},
-    {RoomField::AnzVerd, "AnzVerd", &RoomRecord::AnzVerd},
-    {RoomField::PlueftPN, "PlueftPN", &RoomRecord::PlueftPN},
-    {RoomField::Abtau, "Abtau", &RoomRecord::Abtau},
-    {RoomField::AbtauAnt, "AbtauAnt", &RoomRecord::AbtauAnt},
-    {RoomField::proj, "proj", &RoomRecord::proj},
-    {RoomField::projbeschr, "projbeschr", &RoomRecord::projbeschr},
-}};
-
-const FieldInfo& Info(RoomField field) {
-    return kFields[static_cast<std::size_t>(field)];
-}
 
 // Scroll bars: the outside temperature is shown shifted by 30 K so that -30 °C sits at position 0; the
 // room air change in tenths of an air change per hour.
@@ -76,7 +37,6 @@ constexpr std::array<ScrollRange, kRoomScrollBarCount> kScrollRanges = {{
 }};
 
 constexpr const char* kEvaporatorSelectionFile = "VerDpark.dat";
-constexpr const char* kDefaultRoomFile = "KelvoL.dat";
 
 double Value(const std::string& text) {
     return NumFromText(std::string_view(text));
@@ -100,22 +60,6 @@ void Append(Messages& to, const Messages& from) {
 }
 
 } // namespace
-
-const char* RoomFieldName(RoomField field) {
-    return Info(field).name;
-}
-
-std::string& FieldText(RoomRecord& room, RoomField field) {
-    return room.*(Info(field).text);
-}
-
-const std::string& FieldText(const RoomRecord& room, RoomField field) {
-    return room.*(Info(field).text);
-}
-
-bool IsFreeTextField(RoomField field) {
-    return field == RoomField::proj || field == RoomField::projbeschr;
-}
 
 const char* RoomScrollBarName(RoomScrollBar bar) {
     static constexpr std::array<const char*, kRoomScrollBarCount> kNames = {
@@ -244,11 +188,11 @@ bool RoomController::fieldEdited(RoomField field) {
     if (m_syncing) return false;
     switch (field) {
     case RoomField::RaumFeuchte:
-        return OnRoomHumidityChanged(m_room, m_ctx);
+        return OnRoomHumidityChanged(m_room, m_sharedDeltaT_K);
     case RoomField::tempdiff:
-        return OnTempDiffChanged(m_room, m_ctx);
+        return OnTempDiffChanged(m_room, m_sharedDeltaT_K);
     case RoomField::tempDiffdt1:
-        return OnCoolerTempDiffChanged(m_room, m_ctx);
+        return OnCoolerTempDiffChanged(m_room, m_sharedDeltaT_K);
     default:
         return false;
     }
@@ -256,12 +200,13 @@ bool RoomController::fieldEdited(RoomField field) {
 
 Messages RoomController::commitField(RoomField field) {
     if (IsFreeTextField(field)) return {};
-    // NumFromText writes a lone decimal comma back into the field as a period.
-    const double value = NumFromText(FieldText(m_room, field));
+    // A lone decimal comma is written back into the field as a period.
+    const double value = NormalizeAndReadNumber(FieldText(m_room, field));
     Messages messages;
     if (field == RoomField::Abtau) m_room.defrostFlag = value > 0.0 ? 1 : 0;
+    if (field == RoomField::RaumTemp) OnRoomTemperatureCommitted(m_room);
     if (field == RoomField::NBegeh) {
-        const RoomAirChange change = UpdateRoomAirChange(m_room, m_ctx.dayBasis_h);
+        const RoomAirChange change = UpdateRoomAirChange(m_room, m_dayBasis_h);
         if (change.computed) m_labels.Label40 = DisplayText(change.flow_m3h);
     }
     if (IsDoorField(field)) Append(messages, computeDoor(m_airCurtain));
@@ -286,7 +231,7 @@ Messages RoomController::scrollBarMoved(RoomScrollBar bar, int position) {
         break;
     case RoomScrollBar::HScroll5: {
         m_room.NBegeh = DisplayText(position);
-        const RoomAirChange change = UpdateRoomAirChange(m_room, m_ctx.dayBasis_h);
+        const RoomAirChange change = UpdateRoomAirChange(m_room, m_dayBasis_h);
         if (change.computed) m_labels.Label40 = DisplayText(change.flow_m3h);
         break;
     }
@@ -316,9 +261,11 @@ std::string RoomController::operatingTimeUnit() const {
 
 Messages RoomController::recalculate(int mode) {
     m_syncing = true;
-    SyncBeforeCalculation(m_room, m_ctx);
-    RecalcResult result = Recalc(m_room, m_envelope, m_ctx, mode);
+    SyncBeforeCalculation(m_room, m_sharedDeltaT_K);
+    RecalcResult result = Recalc(m_room, m_envelope, m_ctx, parsedGoods());
     m_syncing = false;
+    m_dayBasis_h = result.D_h;
+    m_roomHeight_m = result.H_m;
     Messages messages = result.messages;
     if (result.stopped) {
         // The derived dimensions are shown before the room temperature check; the rest stays as it was.
@@ -330,8 +277,26 @@ Messages RoomController::recalculate(int mode) {
         m_result.stopped = true; // the loads kept are those of an earlier room: no result to show or print
         return messages;
     }
+    // A foreign defrost flag sizes nothing: the defrost power of the last sizing stays.
+    if (result.defrostSizing != DefrostSizing::AsGiven) m_defrostPower_kW = result.defrostPower_kW;
+    // Numbers made from an impossible input are shown, never saved as a result.
+    if (mode == kRecalcWriteResultFiles && result.trusted())
+        result.resultFilesWritten = WriteResultFiles(result, m_room, m_ctx);
     m_result = std::move(result);
     return messages;
+}
+
+// A committed room field leaves the goods as they were: they are parsed again only when a counted row's
+// text differs from the texts of the last parse.
+const GoodsInputs& RoomController::parsedGoods() {
+    const auto first = m_room.goods.begin() + 1;
+    const auto last = first + kGoodsRowsCounted;
+    if (!m_goodsParsed || !std::equal(first, last, m_goodsParsedFrom.begin() + 1)) {
+        m_goods = ParseGoods(m_room);
+        std::copy(first, last, m_goodsParsedFrom.begin() + 1);
+        m_goodsParsed = true;
+    }
+    return m_goods;
 }
 
 void RoomController::updateAirFlowLabel() {
@@ -345,7 +310,7 @@ void RoomController::updateAirFlowLabel() {
 Messages RoomController::computeDoor(bool airCurtain) {
     m_airCurtain = airCurtain;
     const DoorInfiltration door =
-        ComputeDoorInfiltration(m_room, Value(m_result.Vol), m_ctx.dayBasis_h, airCurtain, m_ctx);
+        ComputeDoorInfiltration(m_room, Value(m_result.Vol), m_dayBasis_h, airCurtain, m_ctx);
     if (door.message) return {*door.message};
     m_labels.Label53 = door.Label53;
     if (door.computed) m_labels.Label67 = door.Label67;
@@ -401,7 +366,7 @@ RoomController::Activation RoomController::activate() {
         if (readGoodsList) readGoodsList(m_ctx, m_room.goods);
         rereadEnvelope();
         // The floor-plan dialog holds the room height of a drawn room.
-        m_room.RaumH = DisplayText(m_ctx.roomHeight_m);
+        m_room.RaumH = DisplayText(m_roomHeight_m);
         activation.messages = recalculate(kRecalcShow);
         activation.reread = true;
         m_ctx.activationState = ActivationState::Active;
@@ -431,7 +396,7 @@ RoomController::Activation RoomController::activate() {
         m_room.tempDiffdt1.clear();
         FillCoolerTempDiff(m_room);
         // The handed-over difference is a change of `tempdiff`: the room humidity follows it.
-        OnTempDiffChanged(m_room, m_ctx);
+        OnTempDiffChanged(m_room, m_sharedDeltaT_K);
         m_room.RaumTemp = DisplayText(t0 + dT);
         m_room.verdTemp = request.evaporatingTemperature();
         m_room.proj = request.projectName();

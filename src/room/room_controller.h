@@ -12,50 +12,12 @@
 #include "app/message.h"
 #include "envelope/envelope_data.h"
 #include "room/load_calc.h"
+#include "room/room_fields.h"
 #include "room/room_record.h"
 
 namespace veskaro {
 
 struct AppContext;
-
-// The text fields of the main window that belong to the room record.
-enum class RoomField : int {
-    RaumL,
-    RaumB,
-    RaumH,
-    RaumTemp,
-    RaumFeuchte,
-    tempdiff,
-    tempDiffdt1,
-    verdTemp,
-    AussenTemp,
-    AussenFeuchte,
-    Laufzeit,
-    PersZahl,
-    ELLeist,
-    Eltotal,
-    NBegeh,
-    RaumLW,
-    LWTuer,
-    bTuer,
-    hTuer,
-    oeffungsZ,
-    LWergeb,
-    AnzVerd,
-    PlueftPN,
-    Abtau,
-    AbtauAnt,
-    proj,
-    projbeschr,
-};
-inline constexpr int kRoomFieldCount = static_cast<int>(RoomField::projbeschr) + 1;
-
-// The name of a field, as the window's control is named.
-const char* RoomFieldName(RoomField field);
-std::string& FieldText(RoomRecord& room, RoomField field);
-const std::string& FieldText(const RoomRecord& room, RoomField field);
-// Free-text fields (project name and description) commit without a calculation.
-bool IsFreeTextField(RoomField field);
 
 // The scroll bars beside the fields: HScroll1 outside temperature + 30, HScroll2 outside humidity,
 // HScroll3 10 x room air change, HScroll4 persons, HScroll5 door openings, HScroll6 lighting.
@@ -100,6 +62,14 @@ class RoomController final {
     const RecalcResult& result() const { return m_result; }
     const RoomLabels& labels() const { return m_labels; }
     bool syncing() const { return m_syncing; }
+    // Results of the last calculation that other commands use: the day basis D (h), the room height (m,
+    // also the floor-plan dialog's), the defrost heater power (kW) and the temperature difference last set
+    // through the humidity table (K).
+    int dayBasis_h() const { return m_dayBasis_h; }
+    double roomHeight_m() const { return m_roomHeight_m; }
+    void setRoomHeight(double height_m) { m_roomHeight_m = height_m; }
+    double defrostPower_kW() const { return m_defrostPower_kW; }
+    double sharedDeltaT_K() const { return m_sharedDeltaT_K; }
 
     // --- Field input -------------------------------------------------------------------------------
     // The Change handler: the engineer changed the text of `field` (already stored in the record). The
@@ -123,6 +93,8 @@ class RoomController final {
     Messages calculate() { return recalculate(kRecalcShow); }
     // The result command: the calculation with the result files written.
     Messages calculateWithResultFiles() { return recalculate(kRecalcWriteResultFiles); }
+    // Synchronises humidity and temperature difference, runs the calculation and, in mode
+    // kRecalcWriteResultFiles, saves the result files (result().resultFilesWritten tells whether both were).
     Messages recalculate(int mode);
 
     // --- Door panel --------------------------------------------------------------------------------
@@ -168,6 +140,7 @@ class RoomController final {
 
   private:
     void updateAirFlowLabel();
+    const GoodsInputs& parsedGoods();
     void loadRoomQuiet(std::string_view name, bool* found);
 
     AppContext& m_ctx;
@@ -177,6 +150,14 @@ class RoomController final {
     RoomLabels m_labels;
     bool m_syncing = false;
     bool m_airCurtain = false;
+    int m_dayBasis_h = 24;
+    double m_roomHeight_m = 0.0;
+    double m_defrostPower_kW = 0.0;
+    double m_sharedDeltaT_K = 0.0;
+    // The goods rows 1..20 as last parsed, and the texts they were parsed from.
+    GoodsInputs m_goods;
+    std::array<GoodsRow, kGoodsRowsCounted + 1> m_goodsParsedFrom{};
+    bool m_goodsParsed = false;
 };
 
 } // namespace veskaro

@@ -14,6 +14,9 @@ namespace veskaro {
 
 struct AppContext;
 
+// The room record file of the data directory: the default room, loaded at start-up and saved at exit.
+inline constexpr const char* kDefaultRoomFile = "KelvoL.dat";
+
 // One envelope file carried inside the room record: its name and its items as text.
 struct EnvelopeFileBlock {
     std::string name;

@@ -8,8 +8,8 @@
 #include "app/data_dir.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
-#include "project/project_file.h"
 #include "envelope/envelope_data.h"
+#include "project/project_file.h"
 #include "room/humidity.h"
 
 namespace veskaro {
@@ -67,11 +67,12 @@ void FillCoolerTempDiff(RoomRecord& room) {
     if (deltaT > 0.0) room.tempDiffdt1 = DisplayText(IntFloor(deltaT * 12.5) / 10.0);
 }
 
-RecalcResult CalculateRoom(RoomRecord& room, AppContext& ctx, int mode) {
+RecalcResult CalculateRoom(RoomRecord& room, const AppContext& ctx) {
     const Envelope env = ReadEnvelope(ctx, room.roomShape, room.envelope);
     FillCoolerTempDiff(room);
-    SyncBeforeCalculation(room, ctx);
-    return Recalc(room, env, ctx, mode);
+    double sharedDeltaT_K = 0.0; // a single calculation keeps no shared difference
+    SyncBeforeCalculation(room, sharedDeltaT_K);
+    return Recalc(room, env, ctx);
 }
 
 } // namespace veskaro

@@ -35,7 +35,7 @@ std::string OpenHeadlessRoom(const std::string& file, const StartupOptions& star
 void FillCoolerTempDiff(RoomRecord& room);
 
 // The calculate command without a window: the envelope (the record's carried blocks first, then the data
-// directory), Δt_1, humidity to temperature difference, then the load calculation in the given mode.
-RecalcResult CalculateRoom(RoomRecord& room, AppContext& ctx, int mode);
+// directory), Δt_1, humidity to temperature difference, then the load calculation. Writes no file.
+RecalcResult CalculateRoom(RoomRecord& room, const AppContext& ctx);
 
 } // namespace veskaro

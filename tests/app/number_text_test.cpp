@@ -12,7 +12,7 @@
 namespace veskaro {
 namespace {
 
-TEST(NumFromText, ConvertsAndRewritesTheCallersText) {
+TEST(NormalizeAndReadNumber, ConvertsAndRewritesTheCallersText) {
     // text, value, the caller's text afterwards (a lone comma separator becomes a point)
     const std::tuple<const char*, double, const char*> rows[] = {
         {"12,5", 12.5, "12.5"},
@@ -40,7 +40,7 @@ TEST(NumFromText, ConvertsAndRewritesTheCallersText) {
     for (const auto& [typed, expected, rewritten] : rows) {
         SCOPED_TRACE(typed);
         std::string text = typed;
-        EXPECT_EQ(NumFromText(text), expected);
+        EXPECT_EQ(NormalizeAndReadNumber(text), expected);
         EXPECT_EQ(text, rewritten);
     }
     EXPECT_EQ(NumFromText(std::string(5000, '9')), DBL_MAX);

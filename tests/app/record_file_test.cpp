@@ -261,7 +261,7 @@ TEST(DataFiles, NumbersIgnoreADecimalCommaLocale) {
     double a = 0.0, b = 0.0, c = 0.0;
     const bool read = r.read(a) && r.read(b) && r.read(c);
     std::string typed = "0,5";
-    const double converted = NumFromText(typed);
+    const double converted = NormalizeAndReadNumber(typed);
     const std::string shown = DisplayText(1.5);
     std::locale::global(savedCpp);
     std::setlocale(LC_ALL, savedC.c_str());

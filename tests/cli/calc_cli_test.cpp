@@ -9,6 +9,9 @@
 #include <regex>
 
 #include "../app/temp_data_dir.h"
+#include "../room/sample_room.h"
+#include "app/record_file.h"
+#include "room/air_change.h"
 #include "run_program.h"
 
 namespace veskaro::testing {
@@ -138,6 +141,62 @@ TEST_F(CalcCli, DefaultRoomMatchesTheLastAcceptedResult) {
     EXPECT_EQ(json, Slurp(fs::path(VESKARO_TEST_DATA) / "default_room_calc.json"));
 }
 
+// A freezer room on a floor plan in shock operation: door infiltration behind an air curtain, heaters
+// given by the engineer (defrost flag 1) and goods that freeze. The room file is built here; its whole
+// result, accepted once, is pinned like the default room's.
+RoomRecord FreezerRoom() {
+    RoomRecord room;
+    const std::pair<std::string RoomRecord::*, const char*> fields[] = {
+        {&RoomRecord::RaumL, "14"},         {&RoomRecord::RaumB, "9"},
+        {&RoomRecord::RaumH, "5.5"},        {&RoomRecord::RaumTemp, "-24"},
+        {&RoomRecord::RaumFeuchte, "90"},   {&RoomRecord::AussenTemp, "28"},
+        {&RoomRecord::AussenFeuchte, "55"}, {&RoomRecord::RaumLW, ".31"},
+        {&RoomRecord::Laufzeit, "16"},      {&RoomRecord::PersZahl, "6"},
+        {&RoomRecord::NBegeh, "30"},        {&RoomRecord::ELLeist, "4"},
+        {&RoomRecord::tempdiff, "6"},       {&RoomRecord::verdTemp, "-30"},
+        {&RoomRecord::PlueftPN, "650"},     {&RoomRecord::Abtau, "9000"},
+        {&RoomRecord::AbtauAnt, "4"},       {&RoomRecord::AnzVerd, "2"},
+        {&RoomRecord::bTuer, "1.8"},        {&RoomRecord::hTuer, "2.6"},
+        {&RoomRecord::oeffungsZ, "2"},      {&RoomRecord::Eltotal, "450"},
+        {&RoomRecord::proj, "Freezer"},     {&RoomRecord::projbeschr, "Plan"},
+    };
+    for (const auto& [field, text] : fields)
+        room.*field = text;
+    room.defrostFlag = 1;
+    room.roomShape = kFloorPlanRoom;
+    room.operatingBasis = 1;
+    SetGoods(room, 1, "Beef", {"3000", "4", "-20", "-1.7", "3.2", "1.7", "230", "0"});
+    SetGoods(room, 2, "Peas", {"1200", "-12", "-22", "-1", "3.7", "1.9", "280", "0"});
+    AppContext ctx = EnglishContext();
+    room.LWTuer = ComputeDoorInfiltration(room, 640.2, 16, true, ctx).LWergeb;
+    // Wall table: floor, ceiling, then an L-shaped outline of six walls (15 items a row).
+    const std::array<std::array<const char*, 5>, 8> rows = {{{"Floor", "", "116.4", ".2", "10"},
+                                                             {"Ceiling", "", "", ".18", "30"},
+                                                             {"W1", "14", "", ".2", "28"},
+                                                             {"W2", "6", "", ".2", "28"},
+                                                             {"W3", "5", "", ".25", "5"},
+                                                             {"W4", "3", "", ".25", "5"},
+                                                             {"W5", "9", "", "0", "0"},
+                                                             {"W6", "9", "", ".2", "20"}}};
+    EnvelopeFileBlock table{"CR_WALL.dat", {}};
+    for (const auto& row : rows) {
+        table.items.insert(table.items.end(), row.begin(), row.end());
+        table.items.resize(table.items.size() + 10);
+    }
+    room.envelope.push_back(table);
+    return room;
+}
+
+TEST_F(CalcCli, FreezerRoomOnAFloorPlanMatchesTheLastAcceptedResult) {
+    Spit(m_tmp.path() / "freezer.dat", RoomText(FreezerRoom()));
+    const ProcessRun r = calc(Quote((m_tmp.path() / "freezer.dat").string()) + " --json");
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::string json = r.out;
+    const std::size_t from = json.find("\"source\":");
+    json.erase(from, json.find(",\"room\"") + 1 - from);
+    EXPECT_EQ(json, Slurp(fs::path(VESKARO_TEST_DATA) / "freezer_room_calc.json"));
+}
+
 TEST_F(CalcCli, ProjectFileIsReadInMemoryWithItsOwnEnvelope) {
     ASSERT_EQ(calc("").code, 0);
     const auto seeded = snapshot();
@@ -166,6 +225,46 @@ TEST_F(CalcCli, RoomBelowMinus50StopsWithExitCode1) {
     EXPECT_TRUE(JsonSyntax(r.out).valid());
     EXPECT_NE(r.out.find("\"stopped\":true"), std::string::npos);
     EXPECT_NE(r.out.find("< -50°C!"), std::string::npos);
+}
+
+// Impossible inputs: the calculation runs, but its numbers are no result. Exit code 1, one warning line
+// per field naming its range, every result number null in JSON, no result files, readable magnitudes.
+TEST_F(CalcCli, OutOfRangeInputsAreWarnedAndGiveNoResult) {
+    ASSERT_EQ(calc("").code, 0);
+    const std::string seeded = snapshot().at("KelvoL.dat");
+    const struct {
+        const char *from, *to, *warning;
+    } rows[] = {
+        {"\"8\"\r\n\"6\"", "\"1e305\"\r\n\"6\"", "RaumL = 1E+305 is outside .01 to 1000"},
+        {"\"40\"\r\n\" .72\"", "\"150\"\r\n\" .72\"", "AussenFeuchte = 150 is outside 0 to 100"},
+        {"\"32\"\r\n\"40\"", "\"120\"\r\n\"40\"", "AussenTemp = 120 is outside -60 to 80"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.warning);
+        std::string room = seeded;
+        const std::size_t at = room.find(row.from);
+        ASSERT_NE(at, std::string::npos);
+        room.replace(at, std::strlen(row.from), row.to);
+        Spit(m_tmp.path() / "bad.dat", room);
+        const std::string file = Quote((m_tmp.path() / "bad.dat").string());
+        const ProcessRun json = calc(file + " --json --write-results");
+        EXPECT_EQ(json.code, 1);
+        EXPECT_TRUE(JsonSyntax(json.out).valid());
+        EXPECT_EQ(JsonValue(json.out, "trusted"), "false");
+        EXPECT_EQ(JsonValue(json.out, "Q_0"), "null");
+        EXPECT_EQ(JsonValue(json.out, "RaumLeist"), "null");
+        EXPECT_NE(json.out.find(row.warning), std::string::npos);
+        EXPECT_FALSE(fs::exists(m_data / "ergCR.DAT"));
+        const ProcessRun text = calc(file);
+        EXPECT_EQ(text.code, 1);
+        EXPECT_NE(text.out.find(row.warning), std::string::npos);
+        std::size_t longestNumber = 0;
+        for (std::size_t i = 0, run = 0; i < text.out.size(); ++i) {
+            run = std::isdigit(static_cast<unsigned char>(text.out[i])) ? run + 1 : 0;
+            longestNumber = std::max(longestNumber, run);
+        }
+        EXPECT_LT(longestNumber, 20u);
+    }
 }
 
 TEST_F(CalcCli, HostileFilesNeitherCrashNorHang) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <regex>
 #include <tuple>
 
@@ -91,6 +93,29 @@ TEST_F(ReportCli, BadInputOrOutputExitsWithTwo) {
         const ProcessRun r = report(args);
         EXPECT_EQ(r.code, 2);
         EXPECT_NE(r.err.find(complaint), std::string::npos) << r.err;
+        EXPECT_FALSE(fs::exists(pdf));
+    }
+}
+
+// A room below -50 °C or with an impossible input: no report, not even one of older result files; the
+// reason on stderr and exit code 1.
+TEST_F(ReportCli, StoppedOrUntrustworthyRoomGivesNoReport) {
+    const fs::path pdf = m_tmp.path() / "never.pdf";
+    const std::string seeded = Slurp(m_data / "KelvoL.dat");
+    ASSERT_EQ(RunProgram("calc --write-results --data-dir " + Quote(m_data.string()), m_tmp.path()).code, 0);
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"\"2\"\r\n\"85\"", "\"-55\"\r\n\"85\"", "< -50°C!"},
+        {"\"2\"\r\n\"85\"", "\"2\"\r\n\"150\"", "RaumFeuchte = 150 is outside 0 to 100"},
+    };
+    for (const auto& [from, to, reason] : cases) {
+        SCOPED_TRACE(reason);
+        std::string room = seeded;
+        room.replace(room.find(from), std::strlen(from), to);
+        Spit(m_tmp.path() / "room.dat", room);
+        const ProcessRun r =
+            report(Quote((m_tmp.path() / "room.dat").string()) + " --pdf " + Quote(pdf.string()));
+        EXPECT_EQ(r.code, 1);
+        EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
         EXPECT_FALSE(fs::exists(pdf));
     }
 }

@@ -34,7 +34,7 @@ TEST(DefaultRoom, ComponentsAgreeWithAHandCalculation) {
     RoomRecord room;
     RecordReader in = OpenInput(ctx, "KelvoL.dat");
     ReadRoomRecord(in, room);
-    const RecalcResult r = Recalc(room, ReadEnvelope(ctx, room.roomShape), ctx, kRecalcShow);
+    const RecalcResult r = Recalc(room, ReadEnvelope(ctx, room.roomShape), ctx);
     ASSERT_FALSE(r.stopped);
 
     // 8 x 6 x 3.5 m at +2 °C; 100 mm PU panels (U 0.22) to outside air at 32 °C (walls 1, 2, ceiling) and

@@ -44,7 +44,7 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
 TEST(ResultRecord, ValueAndComponentLines) {
     AppContext ctx = EnglishContext();
     RoomRecord room = Room();
-    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcShow);
+    const RecalcResult r = Recalc(room, Envelope{}, ctx);
     const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
     EXPECT_EQ(ctx.labelSeparator, " :");
     ASSERT_GE(lines.size(), 4u);
@@ -70,6 +70,11 @@ TEST(ResultRecord, ValueAndComponentLines) {
                                DisplayText(std::floor(60 / r.Q0_kW * 100) / 100) + " %]\r"));
     EXPECT_TRUE(Has(lines, M + "   - latent part :§$&" + DisplayText(r.latent.capacity_kW) + " kW     [" +
                                DisplayText(r.latent.share_pct) + " %]\r"));
+    // The moisture entry as computed, kg/h, not cut to grams.
+    EXPECT_TRUE(Has(lines, M + "Moisture entry :§$&" + DisplayText(r.moisture_gh / 1000) + " kg/h\r"));
+    // Empty lines only where the record has them: after the title, the picture marker, each dimension and
+    // twice after the picture block.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("\r")), 9);
 }
 
 TEST(ResultRecord, TitleOfAProjectRoomAndFloorPlanLabels) {
@@ -82,9 +87,9 @@ TEST(ResultRecord, TitleOfAProjectRoomAndFloorPlanLabels) {
     env.wallCount = 0;
     env.floorArea_m2 = 40;
     env.perimeter_m = 26;
-    const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    const RecalcResult r = Recalc(room, env, ctx);
     const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
-    EXPECT_EQ(lines[0], M + "Cold room Hall 3\r");
+    EXPECT_EQ(lines[0], "Cold room Hall 3\r"); // caption, blank, title prefix: no margin
     EXPECT_EQ(lines[1], "\r");
     EXPECT_EQ(lines[2], M + "\r");
     EXPECT_TRUE(Has(lines, M + "Max. Length :§$& 8 m\r"));
@@ -98,7 +103,7 @@ TEST(ResultTables, RowsCellsAndRules) {
         env.walls[k] = {"", 0, 0.22, 32};
     env.floorU_Wm2K = 0.29;
     env.floorT_C = 15;
-    const RecalcResult r = Recalc(room, env, ctx, kRecalcShow);
+    const RecalcResult r = Recalc(room, env, ctx);
     const std::vector<std::string> lines = BuildResultTables(r, room, ctx);
     const std::string rule = M + std::string(145, '-');
     const std::string tail = "&%!  &%!  \r";
@@ -108,6 +113,11 @@ TEST(ResultTables, RowsCellsAndRules) {
     EXPECT_TRUE(Has(lines, M + "Floor&%! 48&%! .29&%! 15&%! 180.9" + tail));
     EXPECT_TRUE(Has(lines, M + std::string(21, ' ') + "&%![m²]  &%![W/m²K]&%![°C]&%![W]" + tail));
     EXPECT_TRUE(Has(lines, M + std::string(11, ' ') + "[/day]&%! /[W]&%! /[W]&%! /[W]&%![W]&%![W]" + tail));
+    // The first header cell of both goods tables is the margin and 11 blanks.
+    const std::string goodsHeader = M + std::string(11, ' ') + "&%!";
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [&](const std::string& l) { return l.rfind(goodsHeader, 0) == 0; }),
+              4);
     // Apples as average watts over 24 h: 32 kWh/day sensible = 1333.3 W, 1.2222 kWh/day respiration
     // = 50.9 W, together 1384.2 W.
     EXPECT_TRUE(Has(lines, M + "Apples 2000 kg &%! 18&%! 3.6&%! 1.9&%! 280&%! 1384.2" + tail));
@@ -123,13 +133,13 @@ TEST(ResultTables, RowsCellsAndRules) {
     }
 }
 
-TEST(ResultFiles, RecalcMode1SavesBothFilesAsQuotedLines) {
+TEST(ResultFiles, WriteResultFilesSavesBothFilesAsQuotedLines) {
     TempDataDir dir;
     AppContext ctx = EnglishContext();
     ctx.dataDir = dir.str();
     RoomRecord room = Room();
-    const RecalcResult r = Recalc(room, Envelope{}, ctx, kRecalcWriteResultFiles);
-    EXPECT_TRUE(r.resultFilesWritten);
+    const RecalcResult r = Recalc(room, Envelope{}, ctx);
+    EXPECT_TRUE(WriteResultFiles(r, room, ctx));
     RecordReader in = OpenInput(ctx, kResultFileName);
     std::vector<std::string> read;
     for (std::string item; in.next(item);)

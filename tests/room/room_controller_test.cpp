@@ -6,12 +6,14 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 #include "../app/temp_data_dir.h"
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "app/startup.h"
+#include "room/result_files.h"
 #include "room/room_controller.h"
 #include "sample_room.h"
 
@@ -60,10 +62,59 @@ TEST(RoomController, FieldRulesOnCommit) {
     controller.commitField(RoomField::Abtau);
     EXPECT_EQ(room.defrostFlag, 0);
 
+    // The evaporating temperature follows a committed room temperature: RaumTemp − tempdiff, cut to 0.1 K.
+    const std::tuple<const char*, const char*, const char*> rooms[] = {
+        {"-22", "6", "-28"}, {"-22", "5.55", "-27.6"}, {"2,5", "5.8", "-3.3"}};
+    for (const auto& [tRoom, deltaT, tEvap] : rooms) {
+        SCOPED_TRACE(tRoom);
+        room.verdTemp = "-3.8";
+        room.tempdiff = deltaT;
+        room.RaumTemp = tRoom;
+        controller.commitField(RoomField::RaumTemp);
+        EXPECT_EQ(room.verdTemp, tEvap);
+    }
+
     // Free text is never converted.
     room.proj = "Hall 1,5";
     EXPECT_TRUE(controller.commitField(RoomField::proj).empty());
     EXPECT_EQ(room.proj, "Hall 1,5");
+}
+
+// The goods are parsed again whenever a counted row's text changed, however it was changed.
+TEST(RoomController, GoodsEditedInTheRecordAreCounted) {
+    AppContext ctx;
+    RoomController controller(ctx);
+    RoomRecord& room = controller.room();
+    room.RaumTemp = "2";
+    room.goods[1][kGoodsAmount] = "360";
+    room.goods[1][kGoodsEntryTemp] = "12";
+    room.goods[1][kGoodsEndTemp] = "2";
+    room.goods[1][kGoodsCpAbove] = "1";
+    controller.calculate();
+    EXPECT_DOUBLE_EQ(controller.result().QG_kWhday, 1.0); // 360 kg cooled 10 K at 1 kJ/kg K
+    room.goods[1][kGoodsAmount] = "720";
+    controller.commitField(RoomField::RaumTemp);
+    EXPECT_DOUBLE_EQ(controller.result().QG_kWhday, 2.0);
+    controller.goodsCellEdited(1, kGoodsEndTemp, "");
+    EXPECT_TRUE(controller.result().goodsRows.empty());
+}
+
+// The result command saves results only: an impossible input is shown as a warning, never saved.
+TEST(RoomController, ResultFilesOnlyForATrustworthyCalculation) {
+    for (const char* humidity : {"85", "150"}) {
+        SCOPED_TRACE(humidity);
+        testing::TempDataDir dir;
+        AppContext ctx;
+        ctx.dataDir = dir.str();
+        RoomController controller(ctx);
+        controller.room().RaumTemp = "2";
+        controller.room().RaumFeuchte = humidity;
+        controller.calculateWithResultFiles();
+        const bool trusted = std::string(humidity) == "85";
+        EXPECT_EQ(controller.result().trusted(), trusted);
+        EXPECT_EQ(controller.result().resultFilesWritten, trusted);
+        EXPECT_EQ(std::filesystem::exists(dir.path() / kResultFileName), trusted);
+    }
 }
 
 TEST(MainWindowCaptions, LanguageDependentJoins) {
