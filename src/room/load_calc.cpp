@@ -349,6 +349,33 @@ double PersonHeat(double t_C) {
     return kPersonHeat22_W * (1.0 + (kPersonReference_C - t_C) / kPersonSlope_K);
 }
 
+namespace {
+
+// Fields the calculation writes itself are results, not inputs: below 0 °C evaporating temperature the
+// defrost step sizes the time share (and, without a heater power given, the heater power), and above it
+// both show " --". A value left there by an earlier, absurd room must not make the next room doubtful.
+// The door panel's computed rate and the cooler's inlet difference are not read by the calculation.
+void DropSizedFieldWarnings(RoomInputs& in) {
+    const bool defrostSized = in.tEvap_C >= 0.0 || in.defrostFlag == 0 || in.defrostFlag == 1;
+    const bool heaterSized = in.tEvap_C >= 0.0 || in.defrostFlag == 0;
+    std::erase_if(in.warnings, [&](const RangeWarning& w) {
+        if (!w.field) return false;
+        switch (*w.field) {
+        case RoomField::AbtauAnt:
+            return defrostSized;
+        case RoomField::Abtau:
+            return heaterSized;
+        case RoomField::LWergeb:
+        case RoomField::tempDiffdt1:
+            return true;
+        default:
+            return false;
+        }
+    });
+}
+
+} // namespace
+
 RoomInputs ParseRoomFields(const RoomRecord& room) {
     const RoomFieldValues v = ReadRoomFieldValues(room);
     const auto value = [&v](RoomField field) { return v[static_cast<std::size_t>(field)]; };
@@ -375,6 +402,7 @@ RoomInputs ParseRoomFields(const RoomRecord& room) {
     in.electrical_W = value(RoomField::Eltotal);
     in.fanPower_W = value(RoomField::PlueftPN);
     in.warnings = CheckRoomRanges(v);
+    DropSizedFieldWarnings(in);
     return in;
 }
 

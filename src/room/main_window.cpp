@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/app_context.h"
+#include "app/number_text.h"
 #include "project/project_dialog.h"
 #include "report/print_settings_dialog.h"
 #include "report/result_window.h"
@@ -32,7 +33,6 @@ namespace veskaro {
 using ui::Q;
 
 namespace {
-
 
 QMessageBox::Icon IconOf(MessageKind kind) {
     switch (kind) {
@@ -170,20 +170,27 @@ void StartWindow::showRoom() {
     --m_busy;
 }
 
+// Every value outside its physical range: the field framed red with its range as tool tip, and a line
+// naming it beside the greyed capacity (goods cells are named by row and column).
 void StartWindow::showRangeWarnings() {
-    const std::vector<FieldWarning> warnings =
-        m_rangeCheck ? m_rangeCheck(m_controller) : std::vector<FieldWarning>{};
-    QStringList texts;
+    const RangeWarnings& warnings = m_controller.result().warnings;
     for (int i = 0; i < kRoomFieldCount; ++i) {
-        const auto f = static_cast<RoomField>(i);
-        const auto warning = std::find_if(warnings.begin(), warnings.end(),
-                                          [f](const FieldWarning& w) { return w.field == f; });
-        if (warning == warnings.end()) {
-            m_form->field(f)->clearRangeWarning();
-            continue;
+        if (auto* field = m_form->field(static_cast<RoomField>(i))) field->clearRangeWarning();
+    }
+    QStringList texts;
+    for (const RangeWarning& warning : warnings) {
+        QString name = Q(warning.name);
+        if (warning.field) {
+            const std::optional<FieldRange> range = RoomFieldRange(*warning.field);
+            if (auto* field = m_form->field(*warning.field); field && range)
+                field->setRangeWarning(QStringLiteral("Valid range: ") + Q(FieldRangeText(*range)));
+            const auto* caption = findChild<QLabel*>(name + QStringLiteral("_l"));
+            if (caption != nullptr && !caption->text().isEmpty())
+                name = caption->text() + QStringLiteral(" (") + name + u')';
         }
-        m_form->field(f)->setRangeWarning(Q(warning->tip));
-        texts << Q(warning->text);
+        texts << name + QStringLiteral(" = ") + Q(DisplayText(warning.value)).trimmed() +
+                     QStringLiteral(" is outside ") + Q(DisplayText(warning.min)).trimmed() +
+                     QStringLiteral(" to ") + Q(DisplayText(warning.max)).trimmed();
     }
     m_result->setCapacityWarning(texts.join(QLatin1Char('\n')));
 }

@@ -26,14 +26,6 @@ class ResultPanel;
 class RoomForm;
 class RoomInputsPanel;
 
-// A field whose value lies outside its physical range: `tip` states the range, `text` names the field
-// for the result panel.
-struct FieldWarning {
-    RoomField field;
-    std::string tip;
-    std::string text;
-};
-
 class StartWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StartWindow)
@@ -41,8 +33,6 @@ class StartWindow final : public QMainWindow {
   public:
     // Shows one message to the engineer; the default is a modal message box.
     using MessageSink = std::function<void(const Message&)>;
-    // The fields of the room outside their ranges; none unless set.
-    using RangeCheck = std::function<std::vector<FieldWarning>(const RoomController&)>;
 
     explicit StartWindow(AppContext& ctx, QWidget* parent = nullptr);
     ~StartWindow() override;
@@ -53,7 +43,6 @@ class StartWindow final : public QMainWindow {
     void setResultWindowOpener(std::function<void()> open) { m_openResultWindow = std::move(open); }
     // Prints the result files after the print command wrote them (the print settings unless replaced).
     void setPrinter(std::function<void()> print) { m_print = std::move(print); }
-    void setRangeCheck(RangeCheck check) { m_rangeCheck = std::move(check); }
 
     RoomController& controller() { return m_controller; }
     bool busy() const { return m_busy != 0; }
@@ -120,7 +109,6 @@ class StartWindow final : public QMainWindow {
     MessageSink m_showMessage;
     std::function<void()> m_openResultWindow;
     std::function<void()> m_print;
-    RangeCheck m_rangeCheck;
     // Messages shown and still standing: a message is not shown again until its cause went away.
     std::vector<std::pair<MessageKind, std::string>> m_standing;
     int m_busy = 0;

@@ -305,6 +305,24 @@ TEST_F(DefaultRoom, RoomBelowMinus50StopsTheCalculation) {
     EXPECT_FALSE(controller.result().stopped);
 }
 
+// The defrost step's own outputs (time share, heater power) are results: what an absurd room left in
+// them must not keep the next, sound room doubtful. Regression: a 2000 m high room left a 5000 % time
+// share that flagged every later calculation.
+TEST_F(DefaultRoom, AnAbsurdRoomLeavesNoWarningBehind) {
+    for (const char* flag : {"0", "1"}) {
+        SCOPED_TRACE(flag);
+        room.defrostFlag = std::string(flag) == "1" ? 1 : 0;
+        room.RaumTemp = "-22"; // evaporating below 0 °C: the defrost step runs
+        controller.commitField(RoomField::RaumTemp);
+        room.RaumH = "2000";
+        controller.commitField(RoomField::RaumH);
+        EXPECT_FALSE(controller.result().trusted());
+        room.RaumH = "3.5";
+        controller.commitField(RoomField::RaumH);
+        EXPECT_TRUE(controller.result().trusted()) << controller.result().warnings.front().text();
+    }
+}
+
 TEST_F(DefaultRoom, DoorInfiltrationWithAndWithoutAirCurtain) {
     room.bTuer = "1";
     room.hTuer = "2.5";
