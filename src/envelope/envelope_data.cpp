@@ -5,7 +5,7 @@
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
-#include "room/room_record.h"
+#include "envelope/envelope_files.h"
 
 namespace veskaro {
 

@@ -8,7 +8,6 @@
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
-#include "room/result_files.h"
 
 namespace veskaro {
 

@@ -134,6 +134,8 @@ std::vector<DrawOp> LayOutPage(const std::vector<std::string>& lines, double bod
 inline constexpr int kRoomResultReport = 1;
 inline constexpr int kUValueReport = 44;
 inline constexpr const char* kUValueReportFileName = "KWcalc.DAT";
+inline constexpr const char* kResultFileName = "ergCR.DAT";        // result record of the calculation
+inline constexpr const char* kResultTablesFileName = "ergCR2.DAT"; // its envelope and goods tables
 
 // Number of pages of a report: 2 for the room result, 1 for the U-value report.
 int ReportPageCount(int reportCode);

@@ -9,7 +9,6 @@
 
 #include "app/number_text.h"
 #include "app/record_file.h"
-#include "room/room_record.h"
 
 namespace veskaro {
 
@@ -57,23 +56,19 @@ std::vector<PlanSegment> ReadPlanSegments(const AppContext& ctx, double* gridDis
     return PlanSegmentsOfItems(items, gridDistance_m);
 }
 
-RoomSketch SketchOfRoom(const RoomRecord& room, const AppContext& ctx) {
+RoomSketch SketchOfRoom(double L_m, double B_m, bool floorPlan, const std::vector<EnvelopeFileBlock>& carried,
+                        const AppContext& ctx) {
     RoomSketch sketch;
-    sketch.L_m = NumFromText(std::string_view(room.RaumL));
-    sketch.B_m = NumFromText(std::string_view(room.RaumB));
-    if (room.roomShape != 0) {
+    sketch.L_m = L_m;
+    sketch.B_m = B_m;
+    if (floorPlan) {
         sketch.floorPlan = true;
-        const auto carried =
-            std::find_if(room.envelope.begin(), room.envelope.end(), [](const EnvelopeFileBlock& b) {
-                return b.name.size() == std::string_view(kPlanFileName).size() &&
-                       std::equal(b.name.begin(), b.name.end(), kPlanFileName,
-                                  [](unsigned char a, unsigned char b) {
-                                      return std::tolower(a) == std::tolower(b);
-                                  });
-            });
-        sketch.walls = carried != room.envelope.end()
-                           ? PlanSegmentsOfItems(carried->items, &sketch.gridDistance_m)
-                           : ReadPlanSegments(ctx, &sketch.gridDistance_m);
+        const auto plan = std::find_if(carried.begin(), carried.end(), [](const EnvelopeFileBlock& b) {
+            const char* name = CanonicalEnvelopeFileName(b.name);
+            return name != nullptr && std::string_view(name) == kPlanFileName;
+        });
+        sketch.walls = plan != carried.end() ? PlanSegmentsOfItems(plan->items, &sketch.gridDistance_m)
+                                             : ReadPlanSegments(ctx, &sketch.gridDistance_m);
     }
     return sketch;
 }

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "envelope/envelope_files.h"
+
 namespace veskaro {
 
 struct AppContext;
-struct RoomRecord;
 
 // One drawn wall of the floor plan, in drawing units (y grows downwards, as drawn on screen).
 struct PlanSegment {
@@ -38,8 +39,9 @@ std::vector<PlanSegment> ReadPlanSegments(const AppContext& ctx, double* gridDis
 // a wall with two points.
 bool ParsePlanElement(const std::string& element, PlanSegment& segment);
 
-// The sketch of a room: its L and B, and for a floor-plan room the walls of the plan the record carries,
-// else of CR_GP.dat in the data directory.
-RoomSketch SketchOfRoom(const RoomRecord& room, const AppContext& ctx);
+// The sketch of a room of L x B, and for a floor-plan room the walls of the plan among the envelope files a
+// room record carries, else of CR_GP.dat in the data directory.
+RoomSketch SketchOfRoom(double L_m, double B_m, bool floorPlan, const std::vector<EnvelopeFileBlock>& carried,
+                        const AppContext& ctx);
 
 } // namespace veskaro

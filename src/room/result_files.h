@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "report/report_layout.h"
+
 namespace veskaro {
 
 struct AppContext;
 struct LoadResult;
 struct RoomRecord;
-
-inline constexpr const char* kResultFileName = "ergCR.DAT";
-inline constexpr const char* kResultTablesFileName = "ergCR2.DAT";
 
 // The items of "ergCR.DAT", each one report line (UTF-8). Resets ctx.labelSeparator to " :".
 std::vector<std::string> BuildResultRecord(const LoadResult& r, const RoomRecord& room, AppContext& ctx);

@@ -39,9 +39,7 @@ const std::array<std::string RoomRecord::*, 5> kDoorItems = {&RoomRecord::LWTuer
                                                              &RoomRecord::hTuer, &RoomRecord::oeffungsZ,
                                                              &RoomRecord::Eltotal};
 
-constexpr std::string_view kFloorSummaryFile = "floor_CR.dat";
-constexpr int kFloorSummaryFirstRecordItems = 3; // floor_CR.dat: its first record holds three items
-constexpr int kConstantItemIndex = 8;            // item 9 (0-based 8): the constant "1"
+constexpr int kConstantItemIndex = 8; // item 9 (0-based 8): the constant "1"
 
 // A 16-bit integer from number text.
 void ReadShortInteger(RecordReader& in, int& target) {
@@ -58,52 +56,7 @@ std::string StorableEntryTemperature(const std::string& text) {
     return out;
 }
 
-// The items of an envelope file as its writer lays them out: floor_CR.dat begins with a record of three
-// items; every other item stands on a line of its own.
-RecordWriter EnvelopeFileContent(std::string_view name, const std::vector<std::string>& items) {
-    RecordWriter out;
-    std::size_t i = 0;
-    if (name == kFloorSummaryFile && items.size() >= kFloorSummaryFirstRecordItems) {
-        for (; i < kFloorSummaryFirstRecordItems; ++i)
-            out.str(items[i]);
-        out.endLine();
-    }
-    for (; i < items.size(); ++i)
-        out.line(items[i]);
-    return out;
-}
-
-bool SameNameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-// The canonical name of an envelope file, or nullptr for a name that is none of them (such a block is
-// read past and never written: a record must not place files outside its own set).
-const char* EnvelopeFileName(std::string_view name) {
-    for (const char* known : kEnvelopeFileNames) {
-        if (SameNameNoCase(name, known)) return known;
-    }
-    return nullptr;
-}
-
 } // namespace
-
-std::vector<EnvelopeFileBlock> ReadEnvelopeFiles(const AppContext& ctx) {
-    std::vector<EnvelopeFileBlock> blocks;
-    blocks.reserve(kEnvelopeFileNames.size());
-    for (const char* name : kEnvelopeFileNames) {
-        EnvelopeFileBlock block{name, {}};
-        RecordReader in = OpenInput(ctx, name);
-        std::string item;
-        while (in.next(item))
-            block.items.push_back(item);
-        blocks.push_back(std::move(block));
-    }
-    return blocks;
-}
 
 void WriteRoomRecord(RecordWriter& out, const RoomRecord& room,
                      const std::vector<EnvelopeFileBlock>& envelope) {
@@ -167,7 +120,7 @@ void ReadRoomRecord(RecordReader& in, RoomRecord& room) {
         std::string countText;
         if (!in.next(countText)) break;
         const double count = NumFromText(countText);
-        const char* known = EnvelopeFileName(name);
+        const char* known = CanonicalEnvelopeFileName(name);
         EnvelopeFileBlock block{known ? known : "", {}};
         std::string item;
         // Counts come from the file: a hostile count only reads up to the end of the record.
@@ -176,17 +129,6 @@ void ReadRoomRecord(RecordReader& in, RoomRecord& room) {
         }
         if (known) room.envelope.push_back(std::move(block));
     }
-}
-
-WriteStatus WriteEnvelopeFiles(const AppContext& ctx, const std::vector<EnvelopeFileBlock>& envelope) {
-    WriteStatus first;
-    for (const EnvelopeFileBlock& block : envelope) {
-        const char* known = EnvelopeFileName(block.name);
-        if (!known) continue;
-        WriteStatus status = SaveOutput(ctx, known, EnvelopeFileContent(known, block.items));
-        if (!status && first) first = std::move(status);
-    }
-    return first;
 }
 
 WriteStatus SaveRoomFile(const AppContext& ctx, std::string_view name, const RoomRecord& room) {
@@ -235,6 +177,11 @@ bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room) {
     }
     ctx.activationState = previousState;
     return found;
+}
+
+RoomSketch SketchOfRoom(const RoomRecord& room, const AppContext& ctx) {
+    return SketchOfRoom(NumFromText(std::string_view(room.RaumL)), NumFromText(std::string_view(room.RaumB)),
+                        room.roomShape != 0, room.envelope, ctx);
 }
 
 } // namespace veskaro

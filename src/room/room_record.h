@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "app/record_file.h"
+#include "envelope/envelope_files.h"
 #include "goods/goods_grid.h"
+#include "report/room_sketch.h"
 
 namespace veskaro {
 
@@ -16,12 +18,6 @@ struct AppContext;
 
 // The room record file of the data directory: the default room, loaded at start-up and saved at exit.
 inline constexpr const char* kDefaultRoomFile = "KelvoL.dat";
-
-// One envelope file carried inside the room record: its name and its items as text.
-struct EnvelopeFileBlock {
-    std::string name;
-    std::vector<std::string> items;
-};
 
 struct RoomRecord {
     std::string RaumL, RaumB, RaumH;       // m
@@ -57,14 +53,7 @@ struct RoomRecord {
     std::vector<EnvelopeFileBlock> envelope;
 };
 
-// The envelope files a saved record carries, in order.
-inline const std::array<const char*, 8> kEnvelopeFileNames = {
-    "CR_GP.dat", "CR_WALL.dat", "w1.dat", "w2.dat", "w3.dat", "w4.dat", "floor_CR.dat", "ceiling.dat"};
-
 inline constexpr int kRoomRecordItems = 279; // items before the envelope block
-
-// The items of every envelope file of the data directory, as text (a missing file gives no items).
-std::vector<EnvelopeFileBlock> ReadEnvelopeFiles(const AppContext& ctx);
 
 // Appends the 279 room items, then one block per envelope file: name, item count, items. Every text of
 // the room is written as StorableText (no double quote, no line end); a goods entry temperature also
@@ -74,10 +63,6 @@ void WriteRoomRecord(RecordWriter& out, const RoomRecord& room,
 // Reads the room items (a short record leaves the remaining fields as they were) and the envelope blocks
 // behind them into room.envelope (left empty when the record ends at item 279).
 void ReadRoomRecord(RecordReader& in, RoomRecord& room);
-// Writes each envelope block into the data directory, one quoted item per line (floor_CR.dat: its first
-// three items in one record). Every file is tried; the status is that of the first failure.
-WriteStatus WriteEnvelopeFiles(const AppContext& ctx, const std::vector<EnvelopeFileBlock>& envelope);
-
 // Saves the room record with the data directory's envelope files as `name` (normally "KelvoL.dat").
 WriteStatus SaveRoomFile(const AppContext& ctx, std::string_view name, const RoomRecord& room);
 // Reads the first 279 items of `in` and tells whether they have the form of a room record.
@@ -89,5 +74,8 @@ std::string RefuseHandoverRoomFile(const AppContext& ctx, std::string_view name)
 // Loads `name` into room with the activation state 5 meanwhile; the envelope blocks it carries are written
 // back into the data directory. False when the file does not exist.
 bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room);
+
+// The sketch of the room for the report: L x B, or the walls of its floor plan.
+RoomSketch SketchOfRoom(const RoomRecord& room, const AppContext& ctx);
 
 } // namespace veskaro
