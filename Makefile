@@ -4,10 +4,10 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-release
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEBS       := cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-              fonts-liberation fonts-dejavu-core poppler-utils locales
+              fonts-liberation fonts-dejavu-core poppler-utils locales clang-tidy
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-asan bench screenshots clean format
+.PHONY: all deps configure build run test test-asan tidy bench screenshots clean format
 
 all: build
 
@@ -40,8 +40,14 @@ build: configure
 run: build
 	./$(BUILD)/veskaro-cr
 
-test: build test-asan
+test: build test-asan tidy
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# clang-tidy over every source file with the checks of .clang-tidy; the findings are the log's errors.
+tidy: build
+	@echo "clang-tidy over src/ (log: $(BUILD)/clang-tidy.log)"
+	@run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) "$$(pwd)/src/.*\.cpp$$" > $(BUILD)/clang-tidy.log 2>&1 \
+	  || { grep -E 'error:' $(BUILD)/clang-tidy.log | sort -u; echo "clang-tidy found the problems above"; exit 1; }
 
 # The core and the headless command line under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

@@ -32,7 +32,7 @@ std::filesystem::path PathOf(const std::string& utf8) {
 
 std::array<std::string, kSummaryTexts> EnvelopeSummary::texts() const {
     std::array<std::string, kSummaryTexts> out{};
-    for (int k = 0; k < kSurfaceCount; ++k) {
+    for (std::size_t k = 0; k < kSurfaceCount; ++k) {
         out[2 * k] = uText[k];
         out[2 * k + 1] = temperatureText[k];
     }
@@ -51,7 +51,7 @@ EnvelopeSummary DefaultEnvelopeSummary(std::string_view outsideTemperatureText) 
     return s;
 }
 
-EnvelopeSummary ReadDialogSummary(RecordReader floorFile, RecordReader standardFile,
+EnvelopeSummary ReadDialogSummary(const RecordReader& floorFile, const RecordReader& standardFile,
                                   std::string_view outsideTemperatureText) {
     RecordReader probe = floorFile;
     probe.skip(kSummaryLeadFields);

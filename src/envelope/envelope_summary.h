@@ -32,7 +32,7 @@ EnvelopeSummary DefaultEnvelopeSummary(std::string_view outsideTemperatureText);
 
 // The summary when the dialog opens: from floor_CR.dat after its three lead fields, unless wall 1's U and
 // temperature there are both 0, then from K_w.dat. Blank texts take the defaults.
-EnvelopeSummary ReadDialogSummary(RecordReader floorFile, RecordReader standardFile,
+EnvelopeSummary ReadDialogSummary(const RecordReader& floorFile, const RecordReader& standardFile,
                                   std::string_view outsideTemperatureText);
 EnvelopeSummary LoadDialogSummary(const AppContext& ctx, std::string_view outsideTemperatureText);
 
