@@ -328,19 +328,20 @@ void RoomController::rereadEnvelope() {
     m_envelope = ReadEnvelope(m_ctx, m_room.roomShape);
 }
 
-void RoomController::loadRoomQuiet(std::string_view name, bool* found) {
-    const bool ok = LoadRoomFile(m_ctx, name, m_room);
-    if (found != nullptr) *found = ok;
+Messages RoomController::loadRoomQuiet(std::string_view name, bool* found) {
+    const RoomLoad load = LoadRoomFile(m_ctx, name, m_room);
+    if (found != nullptr) *found = load.found;
     // The record does not store the cooler difference: it follows the loaded temperature difference.
     m_room.tempDiffdt1.clear();
     FillCoolerTempDiff(m_room);
     m_ctx.roomShape = m_room.roomShape;
     rereadEnvelope();
+    return FailureMessages(load.envelopeWrite);
 }
 
 Messages RoomController::loadRoom(std::string_view name, bool* found) {
-    loadRoomQuiet(name, found);
-    Messages messages = recalculate(kRecalcShow);
+    Messages messages = loadRoomQuiet(name, found);
+    Append(messages, recalculate(kRecalcShow));
     updateAirFlowLabel();
     return messages;
 }
@@ -383,12 +384,13 @@ RoomController::Activation RoomController::activate() {
     const std::string refused =
         request.isProjectRequest() ? "" : RefuseHandoverRoomFile(m_ctx, request.roomFileName());
     if (!refused.empty()) request = HandoverRequest{};
+    Messages loadFailures;
     if (!request.isRequest()) {
         m_ctx.roomFileName = kDefaultRoomFile;
-        loadRoomQuiet(kDefaultRoomFile, nullptr);
+        loadFailures = loadRoomQuiet(kDefaultRoomFile, nullptr);
     } else if (!request.isProjectRequest()) {
         m_ctx.roomFileName = request.roomFileName();
-        loadRoomQuiet(m_ctx.roomFileName, nullptr);
+        loadFailures = loadRoomQuiet(m_ctx.roomFileName, nullptr);
         KeepHandoverItems(m_ctx, request);
         const double t0 = Value(request.evaporatingTemperature());
         const double dT = Value(request.temperatureDifference());
@@ -407,10 +409,11 @@ RoomController::Activation RoomController::activate() {
         m_ctx.projectFileName = request.projectFile;
         m_ctx.roomFileName = kDefaultRoomFile;
         if (openProjectFile) openProjectFile(m_ctx, request.projectFile);
-        loadRoomQuiet(kDefaultRoomFile, nullptr);
+        loadFailures = loadRoomQuiet(kDefaultRoomFile, nullptr);
     }
     const WriteStatus cleared = ClearHandoverRequest(m_ctx);
     activation.messages = recalculate(kRecalcShow);
+    Append(activation.messages, loadFailures);
     if (!refused.empty()) activation.messages.push_back({MessageKind::Exclamation, "", refused});
     for (Message& m : FailureMessages(cleared))
         activation.messages.push_back(std::move(m));

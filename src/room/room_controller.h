@@ -141,7 +141,7 @@ class RoomController final {
   private:
     void updateAirFlowLabel();
     const GoodsInputs& parsedGoods();
-    void loadRoomQuiet(std::string_view name, bool* found);
+    Messages loadRoomQuiet(std::string_view name, bool* found); // failed envelope writes
 
     AppContext& m_ctx;
     RoomRecord m_room;

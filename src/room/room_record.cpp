@@ -164,19 +164,19 @@ std::string RefuseHandoverRoomFile(const AppContext& ctx, std::string_view name)
            " is neither in the data directory nor a room record.";
 }
 
-bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room) {
+RoomLoad LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room) {
     const ActivationState previousState = ctx.activationState;
     ctx.activationState = ActivationState::LoadingRoom;
     RecordReader in = OpenInput(ctx, name);
-    const bool found = in.exists();
-    if (found) {
+    RoomLoad load;
+    load.found = in.exists();
+    if (load.found) {
         ReadRoomRecord(in, room);
-        // A data directory that cannot be written keeps its envelope files; the loaded record still holds
-        // the carried ones, which the calculation takes first.
-        (void)WriteEnvelopeFiles(ctx, room.envelope);
+        // A data directory that cannot be written keeps its envelope files: the caller says so.
+        load.envelopeWrite = WriteEnvelopeFiles(ctx, room.envelope);
     }
     ctx.activationState = previousState;
-    return found;
+    return load;
 }
 
 RoomSketch SketchOfRoom(const RoomRecord& room, const AppContext& ctx) {

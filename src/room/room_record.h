@@ -71,9 +71,16 @@ bool ReadsAsRoomRecord(RecordReader in);
 // existing room record or project file. Else the message for the user (the request is then ignored, so
 // that no save is ever aimed at a file the engineer did not choose).
 std::string RefuseHandoverRoomFile(const AppContext& ctx, std::string_view name);
-// Loads `name` into room with the activation state 5 meanwhile; the envelope blocks it carries are written
-// back into the data directory. False when the file does not exist.
-bool LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room);
+// What loading a room record did: whether the file was there, and how writing the envelope files it
+// carries into the data directory went.
+struct RoomLoad {
+    bool found = false;
+    WriteStatus envelopeWrite;
+    explicit operator bool() const { return found; }
+};
+// Loads `name` into room with the activation state LoadingRoom meanwhile; the envelope blocks it carries
+// are written back into the data directory.
+RoomLoad LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room);
 
 // The sketch of the room for the report: L x B, or the walls of its floor plan.
 RoomSketch SketchOfRoom(const RoomRecord& room, const AppContext& ctx);

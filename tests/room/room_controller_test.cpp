@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <tuple>
@@ -382,6 +383,22 @@ TEST(RoomControllerActivation, HandoverRequestIsServedOnce) {
     EXPECT_FALSE(second.firstActivation);
     EXPECT_FALSE(second.reread);
     EXPECT_EQ(controller.room().RaumL, "12");
+}
+
+// Loading a record writes the envelope files it carries into the data directory; one that cannot be
+// written is reported, never dropped silently.
+TEST(RoomController, LoadingSaysWhenTheCarriedEnvelopeCannotBeWritten) {
+    testing::TempDataDir dir;
+    AppContext ctx = dir.context();
+    dir.write("floor_CR.dat", "\"0\",\"0\",\"0\"\r\n\".22\"\r\n\"32\"\r\n");
+    ASSERT_TRUE(RoomController(ctx).saveRoom("KelvoL.dat").ok); // the record now carries floor_CR.dat
+    std::filesystem::remove(dir.path() / "floor_CR.dat");
+    std::filesystem::create_directories(dir.path() / "floor_CR.dat" / "in the way");
+    RoomController controller(ctx);
+    const Messages messages = controller.loadRoom("KelvoL.dat");
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back().kind, MessageKind::Critical);
+    EXPECT_NE(messages.back().text.find("floor_CR.dat"), std::string::npos) << messages.back().text;
 }
 
 } // namespace
