@@ -51,8 +51,8 @@ void Meat(QPainter& p) {
     p.drawLine(QPointF(140, 64), QPointF(160, 104));
     p.setPen(QPen(kOutline, 2.5));
     p.setBrush(QColor(0xFA, 0xF6, 0xEE));
-    p.drawRoundedRect(QRectF(112, 52, 14, 84), 6, 6);
-    p.drawRoundedRect(QRectF(92, 84, 52, 13), 6, 6);
+    p.drawRoundedRect(QRectF(114, 58, 14, 80), 6, 6);
+    p.drawRoundedRect(QRectF(86, 50, 70, 14), 6, 6);
 }
 
 void Fish(QPainter& p) {
@@ -149,8 +149,8 @@ void Vegetables(QPainter& p) {
         p.restore();
     }
     QPainterPath carrot;
-    carrot.moveTo(56, 48);
-    carrot.lineTo(86, 66);
+    carrot.moveTo(50, 58);
+    carrot.lineTo(80, 40);
     carrot.lineTo(150, 148);
     carrot.closeSubpath();
     p.setBrush(QColor(0xEE, 0x7A, 0x1E));
