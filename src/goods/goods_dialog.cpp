@@ -30,7 +30,7 @@ using ui::Q;
 namespace {
 
 const GoodsSettings kDefaultSettings{"", "200", "10%"};
-const QColor kCatalogueGrey(0xC0, 0xC0, 0xC0); // light grey of every second product row
+const QColor kCatalogueGrey(0xE8, 0xEA, 0xED); // light grey of every second product row
 constexpr QSize kPictureSize(150, 112);
 
 std::size_t Index(int i) {

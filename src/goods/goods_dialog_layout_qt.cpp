@@ -54,7 +54,7 @@ QComboBox* Choice(const char* name, const auto& items, const std::string& text) 
 
 void SetupGoodsGrid(ui::GridWidget* grid, std::span<const ColumnHeader> headers,
                     const CaptionTable& captions) {
-    constexpr int kHeaderHeightTwips = 720; // three header lines
+    constexpr int kHeaderHeightTwips = 900; // up to four header lines
     for (int c = 0; c < static_cast<int>(headers.size()); ++c) {
         grid->setColumnWidthTwips(c, headers[Index(c)].width_twips);
         if (c > 0) grid->setCellText(0, c, Q(ComposeHeader(headers[Index(c)], captions)));
@@ -108,16 +108,18 @@ QWidget* GoodsDialog::buildGroupInsert() {
     const CaptionTable& cap = m_ctx.captions;
     auto* frame = new QGroupBox(Q(cap[Cap::GroupInsertFrame]));
     auto* form = new QFormLayout(frame);
-    const std::pair<Cap, std::string> shown[] = {{Cap::VolumeWord, m_room.volume + " m³"},
-                                                 {Cap::FloorAreaWord, m_room.area + " m²"},
-                                                 {Cap::PerimeterWord, m_room.perimeter + " m"},
-                                                 {Cap::RoomWord, m_room.roomTemp + " °C"},
-                                                 {Cap::HumidityWord, m_room.roomHumidity + " %"}};
+    const std::string room = cap[Cap::RoomWord] + " ";
+    const std::pair<std::string, std::string> shown[] = {
+        {cap[Cap::VolumeWord], m_room.volume + " m³"},
+        {cap[Cap::FloorAreaWord], m_room.area + " m²"},
+        {cap[Cap::PerimeterWord], m_room.perimeter + " m"},
+        {room + cap[Cap::TemperatureWord], m_room.roomTemp + " °C"},
+        {room + cap[Cap::HumidityWord], m_room.roomHumidity + " %"}};
     constexpr const char* kShownNames[] = {"VPN", "FPN", "UPN", "TinnenPN", "rfInnenPN"};
     for (std::size_t i = 0; i < std::size(shown); ++i) {
         auto* value = new QLabel(Q(shown[i].second));
         value->setObjectName(QString::fromLatin1(kShownNames[i]));
-        form->addRow(Q(cap[shown[i].first]), value);
+        form->addRow(Q(shown[i].first), value);
     }
     m_BelegrateCombo = Choice("BelegrateCombo", kLoadingDensities, m_session.settings.loadingDensity);
     m_Umschlagcombo = Choice("Umschlagcombo", kTurnovers, m_session.settings.turnover);

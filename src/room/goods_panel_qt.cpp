@@ -16,7 +16,7 @@ namespace {
 // Every field of a row stays reachable: the property columns 7..12 are narrow, the grid scrolls sideways.
 constexpr int kGoodsColumnWidthsTwips[] = {600,  3000, 1500, 1500, 1500, 1300, 1300,
                                            1300, 1300, 1300, 1300, 1300, 1300};
-constexpr int kGoodsHeaderHeightTwips = 720;
+constexpr int kGoodsHeaderHeightTwips = 900; // four lines: the property headings are narrow
 constexpr int kGoodsShadedColumns[] = {kGoodsStorageTemp, kGoodsStorageHumidity};
 const QColor kGoodsShade(0xE1, 0xE5, 0xEA);     // storage columns: shown for information
 constexpr int kGoodsMinimumHeight = 220;        // px: about eight rows
