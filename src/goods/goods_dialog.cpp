@@ -251,7 +251,7 @@ void GoodsDialog::insertGroup() {
     const InsertInput input{m_KelvoGMenge2->text().toStdString(), m_TeinB->text().toStdString(),
                             m_room.roomTemp};
     const InsertResult result =
-        m_session.list.insertGroup(m_ctx.captions, m_kgutcombo->currentText().toStdString(), input);
+        m_session.list.insertGroup(m_ctx.captions, m_session.settings.groupName, input);
     if (result.message) {
         showMessage(ComposeMessage(*result.message, m_ctx.captions));
         if (result.message->focus == InsertField::Amount) m_KelvoGMenge2->setFocus();
@@ -293,8 +293,7 @@ void GoodsDialog::accept() {
     m_DataKgut->finishEdit();
     m_session.settings.loadingDensity = m_BelegrateCombo->currentText().toStdString();
     m_session.settings.turnover = m_Umschlagcombo->currentText().toStdString();
-    if (m_session.catalogue.group != kNoProductGroup)
-        m_session.settings.groupName = m_kgutcombo->currentText().toStdString();
+    // The group name stays as read for a name that matches no group (the combo shows none then).
     const std::vector<WriteStatus> failed = CommitGoodsSession(m_ctx, m_session);
     std::string text;
     for (const WriteStatus& status : failed)
