@@ -20,6 +20,8 @@
 #include <cstdio>
 #include <functional>
 
+#include "product_pictures.h"
+
 namespace {
 
 constexpr int kFacePixels = 64;
@@ -439,5 +441,7 @@ int main(int argc, char** argv) {
     ok = Save(SoftGradient(480, 640, QColor(0xF7, 0xF9, 0xFB), QColor(0xEC, 0xF0, 0xF4)), dir, "QV_Bk0v.jpg",
               kJpegQuality) &&
          ok;
+    for (const auto& [name, picture] : ProductGroupPictures())
+        ok = Save(picture, dir, name) && ok;
     return ok ? 0 : 1;
 }

@@ -55,7 +55,7 @@ void TextGrid::clearEditable() {
     }
 }
 
-std::string CopyRangeText(const TextGrid& grid, CellRange range) {
+std::string CopyRangeText(const TextGrid& grid, CellRange range, ClipboardRules rules) {
     const Span s = Clip(grid, range);
     if (s.empty()) return {};
     if (s.top == s.bottom && s.left == s.right) return grid.at(s.top, s.left);
@@ -63,7 +63,7 @@ std::string CopyRangeText(const TextGrid& grid, CellRange range) {
     for (int r = s.top; r <= s.bottom; ++r) {
         for (int c = s.left; c <= s.right; ++c) {
             text += grid.at(r, c);
-            if (c < s.right) text += kTab;
+            if (c < s.right || rules.tabAfterEveryCell) text += kTab;
         }
         text += kCr;
     }
@@ -81,7 +81,8 @@ std::vector<CellWrite> ClearRangeWrites(const TextGrid& grid, CellRange range) {
     return writes;
 }
 
-std::vector<CellWrite> PasteWrites(const TextGrid& grid, int row, int column, std::string_view text) {
+std::vector<CellWrite> PasteWrites(const TextGrid& grid, int row, int column, std::string_view text,
+                                   ClipboardRules rules) {
     std::vector<CellWrite> writes;
     int r = row;
     int c = column;
@@ -91,8 +92,8 @@ std::vector<CellWrite> PasteWrites(const TextGrid& grid, int row, int column, st
         const char ch = atEnd ? kCr : text[i];
         if (ch != kTab && ch != kCr && ch != kLf) continue;
         // The empty piece after the text's last separator (or of an empty text) is not a cell.
-        const bool trailingEmpty = atEnd && start == text.size();
-        if (!trailingEmpty && grid.isEditable(r, c))
+        const bool unpasted = atEnd && (start == text.size() || !rules.pasteUnterminatedPiece);
+        if (!unpasted && grid.isEditable(r, c))
             writes.push_back({r, c, std::string(text.substr(start, i - start))});
         if (ch == kTab) {
             ++c;
@@ -113,22 +114,22 @@ void ApplyWrites(TextGrid& grid, const std::vector<CellWrite>& writes) {
 }
 
 GridKeyOutcome GridKeyAction(const TextGrid& grid, GridKey key, CellRange selection, int currentRow,
-                             int currentColumn, std::string_view clipboard) {
+                             int currentColumn, std::string_view clipboard, ClipboardRules rules) {
     GridKeyOutcome out;
     switch (key) {
     case GridKey::Delete:
         out.writes = ClearRangeWrites(grid, selection);
         break;
     case GridKey::ShiftDelete:
-        out.clipboardText = CopyRangeText(grid, selection);
+        out.clipboardText = CopyRangeText(grid, selection, rules);
         out.writes = ClearRangeWrites(grid, selection);
         break;
     case GridKey::CtrlC:
-        out.clipboardText = CopyRangeText(grid, selection);
+        out.clipboardText = CopyRangeText(grid, selection, rules);
         break;
     case GridKey::ShiftInsert:
     case GridKey::CtrlV:
-        out.writes = PasteWrites(grid, currentRow, currentColumn, clipboard);
+        out.writes = PasteWrites(grid, currentRow, currentColumn, clipboard, rules);
         out.pasted = true;
         break;
     }

@@ -45,16 +45,24 @@ struct CellWrite {
     std::string text;
 };
 
+// The clipboard conventions of a grid. The defaults hold for every grid but the product catalogue, whose
+// copies end every cell with a TAB and whose paste ignores a piece that no separator ends.
+struct ClipboardRules {
+    bool tabAfterEveryCell = false;     // "a TAB b TAB CR" instead of "a TAB b CR"
+    bool pasteUnterminatedPiece = true; // the piece after the text's last separator becomes a cell
+};
+
 // Clipboard text of a range: row by row, cells separated by TAB, every row ended by CR. A single cell
 // gives its text alone. The range is clipped to the grid.
-std::string CopyRangeText(const TextGrid& grid, CellRange range);
+std::string CopyRangeText(const TextGrid& grid, CellRange range, ClipboardRules rules = {});
 // The writes that clear every editable cell of a range.
 std::vector<CellWrite> ClearRangeWrites(const TextGrid& grid, CellRange range);
 // The writes of a paste at (row, column): the text is cut at TAB (next column) and CR (next row, back at
 // the start column); CR LF and a lone LF count as CR, as other programs put them on the clipboard. The
 // empty piece after the last separator (or an empty text) is no cell. Pieces that fall outside the
 // editable cells (beyond the last row or column) are dropped.
-std::vector<CellWrite> PasteWrites(const TextGrid& grid, int row, int column, std::string_view text);
+std::vector<CellWrite> PasteWrites(const TextGrid& grid, int row, int column, std::string_view text,
+                                   ClipboardRules rules = {});
 void ApplyWrites(TextGrid& grid, const std::vector<CellWrite>& writes);
 
 // The clipboard keys of a grid: Delete clears, Shift+Delete cuts, Ctrl+C copies, Shift+Insert and Ctrl+V
@@ -70,6 +78,6 @@ struct GridKeyOutcome {
 // What a clipboard key does to the grid and the clipboard. `current` is the current cell (the paste
 // origin), `clipboard` the clipboard's text now.
 GridKeyOutcome GridKeyAction(const TextGrid& grid, GridKey key, CellRange selection, int currentRow,
-                             int currentColumn, std::string_view clipboard);
+                             int currentColumn, std::string_view clipboard, ClipboardRules rules = {});
 
 } // namespace veskaro

@@ -12,10 +12,6 @@ namespace veskaro {
 
 namespace {
 
-constexpr char kTab = '\t';
-constexpr char kCr = '\r';
-constexpr char kLf = '\n';
-
 std::size_t Index(int i) {
     return static_cast<std::size_t>(i);
 }
@@ -53,24 +49,6 @@ int ReadProducts(RecordReader& in, Catalogue& catalogue, int row, bool numbered,
 void WriteProduct(RecordWriter& out, const CatalogueRow& product) {
     for (int c = 1; c <= kCatalogueProductFields; ++c)
         out.userLine(product[Index(c)]);
-}
-
-int ClampInt(int value, int low, int high) {
-    return std::clamp(value, low, high);
-}
-
-struct Block {
-    int top, left, bottom, right;
-};
-
-Block Normalised(int row1, int col1, int row2, int col2) {
-    return {ClampInt(std::min(row1, row2), 1, kCatalogueRows), ClampInt(std::min(col1, col2), 0, 11),
-            ClampInt(std::max(row1, row2), 1, kCatalogueRows), ClampInt(std::max(col1, col2), 0, 11)};
-}
-
-void PutCell(CatalogueGrid& grid, int row, int col, std::string_view text) {
-    if (row < 1 || row > kCatalogueRows || col < 0 || col >= kCatalogueColumns) return;
-    grid[Index(row)][Index(col)] = std::string(text);
 }
 
 } // namespace
@@ -152,49 +130,17 @@ WriteStatus SwitchGroup(const AppContext& ctx, Catalogue& catalogue, int newGrou
     return saved;
 }
 
-void DeleteBlock(CatalogueGrid& grid, int row1, int col1, int row2, int col2) {
-    const Block b = Normalised(row1, col1, row2, col2);
-    for (int r = b.top; r <= b.bottom; ++r)
-        for (int c = b.left; c <= b.right; ++c)
-            grid[Index(r)][Index(c)].clear();
-}
-
-std::string CopyBlock(CatalogueGrid& grid, int row1, int col1, int row2, int col2, bool cut) {
-    const Block b = Normalised(row1, col1, row2, col2);
-    const bool single = b.top == b.bottom && b.left == b.right;
-    std::string text;
-    for (int r = b.top; r <= b.bottom; ++r) {
-        for (int c = b.left; c <= b.right; ++c) {
-            std::string& cell = grid[Index(r)][Index(c)];
-            text += cell;
-            if (!single) text += kTab;
-            if (cut) cell.clear();
-        }
-        if (!single) text += kCr;
-    }
-    return text;
-}
-
-void PasteText(CatalogueGrid& grid, int row, int col, std::string_view text) {
-    int r = row;
-    int c = col;
-    std::size_t pos = 0;
-    std::size_t tab = text.find(kTab);
-    std::size_t cr = text.find(kCr);
-    // Positions are found once each and searched again only when passed: linear in the text.
-    while ((tab != std::string_view::npos || cr != std::string_view::npos) && r <= kCatalogueRows) {
-        if (tab < cr) {
-            PutCell(grid, r, c++, text.substr(pos, tab - pos));
-            pos = tab + 1;
-        } else {
-            PutCell(grid, r++, c, text.substr(pos, cr - pos));
-            c = col;
-            // The LF of a CR LF pair goes with the CR; a lone CR (our own copy) keeps the next character.
-            pos = cr + 1 < text.size() && text[cr + 1] == kLf ? cr + 2 : cr + 1;
-        }
-        if (tab != std::string_view::npos && tab < pos) tab = text.find(kTab, pos);
-        if (cr != std::string_view::npos && cr < pos) cr = text.find(kCr, pos);
-    }
+GridKeyOutcome CatalogueKeyAction(CatalogueGrid& grid, GridKey key, CellRange selection, int row, int column,
+                                  std::string_view clipboard) {
+    TextGrid text(kCatalogueRows + 1, kCatalogueColumns);
+    for (int r = 1; r <= kCatalogueRows; ++r)
+        for (int c = 1; c < kCatalogueColumns; ++c)
+            text.set(r, c, grid[Index(r)][Index(c)]);
+    GridKeyOutcome outcome =
+        GridKeyAction(text, key, selection, row, column, clipboard, kCatalogueClipboardRules);
+    for (const CellWrite& w : outcome.writes)
+        grid[Index(w.row)][Index(w.column)] = w.text;
+    return outcome;
 }
 
 void ReadGoodsSettings(const AppContext& ctx, GoodsSettings& settings) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/cell_clipboard.h"
 #include "app/record_file.h"
 #include "goods/header_text.h"
 
@@ -68,16 +69,17 @@ WriteStatus SaveCatalogue(const AppContext& ctx, Catalogue& catalogue);
 // group is loaded all the same).
 WriteStatus SwitchGroup(const AppContext& ctx, Catalogue& catalogue, int newGroup);
 
-// --- Clipboard commands on a block from (row1, col1) to (row2, col2), either order ---------------------
+// --- Clipboard commands ------------------------------------------------------------------------------
 
-// Sets every cell of the block to "".
-void DeleteBlock(CatalogueGrid& grid, int row1, int col1, int row2, int col2);
-// The clipboard text of the block: a single cell bare; else each cell followed by TAB and each row by
-// CR. With cut, each copied cell is emptied.
-std::string CopyBlock(CatalogueGrid& grid, int row1, int col1, int row2, int col2, bool cut);
-// Distributes clipboard text from (row, col): TAB moves one column on, CR (with the LF after it) one row
-// down and back to `col`. Text after the last separator is not pasted; cells beyond the grid are dropped.
-void PasteText(CatalogueGrid& grid, int row, int col, std::string_view text);
+// The catalogue's own clipboard conventions: every copied cell ends with a TAB, and a piece of pasted text
+// that no TAB or CR ends is not pasted.
+inline constexpr ClipboardRules kCatalogueClipboardRules{.tabAfterEveryCell = true,
+                                                         .pasteUnterminatedPiece = false};
+
+// A clipboard key on the catalogue (Delete, Shift+Delete, Ctrl+C, Shift+Insert, Ctrl+V) with the current
+// cell at (row, column): applies the cell writes to the grid and returns them with the clipboard text.
+GridKeyOutcome CatalogueKeyAction(CatalogueGrid& grid, GridKey key, CellRange selection, int row, int column,
+                                  std::string_view clipboard);
 
 // --- kgutpar.dat: the dialog's settings --------------------------------------------------------------
 

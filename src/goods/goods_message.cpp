@@ -1,6 +1,8 @@
 #include "goods/goods_message.h"
 
 #include "app/captions.h"
+#include "goods/catalogue.h"
+#include "goods/product_groups.h"
 
 namespace veskaro {
 
@@ -54,6 +56,61 @@ GoodsMessage ClearListQuestion() {
             " ?",
             {Cap::GoodsMsgTitle, Cap::GoodsMsgTitleSecond},
             InsertField::None};
+}
+
+namespace {
+
+// The name of a goods field in a warning: the caption words of its heading, without the unit.
+std::string FieldName(const CaptionTable& captions, GoodsColumn field) {
+    switch (field) {
+    case kGoodsName:
+        return captions[Cap::ProductWord];
+    case kGoodsAmount:
+        return captions[Cap::AmountWord];
+    case kGoodsEntryTemp:
+        return captions[Cap::EntryTemperatureOfWord] + " " + captions[Cap::ProductWord];
+    case kGoodsEndTemp:
+        return captions[Cap::EndTemperatureOfWord] + " " + captions[Cap::ProductWord];
+    default:
+        break;
+    }
+    // Goods fields 5..12 are catalogue columns 2..9.
+    const int column = field - kGoodsStorageTemp + kCatStorageTemp;
+    if (column < kCatStorageTemp || column > kCatRespiration) return std::to_string(field);
+    const std::string header = ComposeHeader(CatalogueHeaders()[static_cast<std::size_t>(column)], captions);
+    return header.substr(0, header.find(" /["));
+}
+
+} // namespace
+
+std::vector<std::string> GoodsGridWarnings(const CaptionTable& captions, const GoodsGrid& goods,
+                                           const std::vector<GoodsRowCheck>& checks) {
+    std::vector<std::string> lines;
+    std::string notCounted;
+    for (const GoodsRowCheck& check : checks) {
+        const std::string& name = goods[static_cast<std::size_t>(check.row)][kGoodsName];
+        const std::string row = std::to_string(check.row) + (name.empty() ? "" : " " + name);
+        if (!check.counted) {
+            notCounted += (notCounted.empty() ? "" : ", ") + row;
+            continue;
+        }
+        if (check.missing.empty()) continue;
+        std::string fields;
+        for (const GoodsColumn field : check.missing)
+            fields += (fields.empty() ? "" : ", ") + FieldName(captions, field);
+        lines.push_back(captions[Cap::GoodsListFrame] + " " + row + ": " + fields +
+                        " missing: goods heat incomplete !");
+    }
+    if (!notCounted.empty())
+        lines.push_back(captions[Cap::GoodsListFrame] + " > " + std::to_string(kGoodsRowsCounted) +
+                        ": not counted: " + notCounted);
+    return lines;
+}
+
+std::string RestNotShownNote(const CaptionTable& captions, int group, std::string_view languageCode) {
+    return captions[Cap::CatalogueFrame] + " > " + std::to_string(kCatalogueRows) + " !  1.." +
+           std::to_string(kCatalogueRows) + " shown, the rest stays in " +
+           StandardCatalogueFile(group, languageCode) + " / " + UserCatalogueFile(group, languageCode);
 }
 
 } // namespace veskaro

@@ -2,11 +2,13 @@
 // Messages of the goods dialog as data: caption words joined by blanks, then a fixed ending, with the
 // field that takes the focus afterwards. The dialog composes and shows them.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/caption_slots.h"
 #include "app/message.h"
+#include "goods/goods_check.h"
 
 namespace veskaro {
 
@@ -37,5 +39,15 @@ GoodsMessage EndTemperatureMessage();
 GoodsMessage ListFullMessage();
 // "Product list - delete all entries ?" (Yes/No), titled "Goods - clear list".
 GoodsMessage ClearListQuestion();
+
+// The note under a catalogue whose files hold more than 50 products: the first 50 are shown, the others
+// stay in the group's files, untouched by edits and written back as they were.
+std::string RestNotShownNote(const CaptionTable& captions, int group, std::string_view languageCode);
+
+// The result panel's lines about the main window's goods grid: one for each counted row that misses a
+// field its temperatures need (it would add nothing for that part of its heat), and one naming the rows
+// beyond the counted ones that hold goods but are not counted.
+std::vector<std::string> GoodsGridWarnings(const CaptionTable& captions, const GoodsGrid& goods,
+                                           const std::vector<GoodsRowCheck>& checks);
 
 } // namespace veskaro

@@ -14,13 +14,17 @@ GoodsSession OpenGoodsSession(const AppContext& ctx, const GoodsSettings& defaul
     return session;
 }
 
-WriteStatus CommitGoodsSession(AppContext& ctx, GoodsSession& session) {
-    WriteStatus status = WriteGoodsSettings(ctx, session.settings);
+std::vector<WriteStatus> CommitGoodsSession(AppContext& ctx, GoodsSession& session) {
+    std::vector<WriteStatus> failed;
+    const auto keep = [&failed](WriteStatus status) {
+        if (!status) failed.push_back(std::move(status));
+    };
+    keep(WriteGoodsSettings(ctx, session.settings));
     session.catalogue.group = GroupNumberFromName(ctx.captions, session.settings.groupName);
-    status = FirstFailure(status, SaveCatalogue(ctx, session.catalogue));
-    status = FirstFailure(status, session.list.save(ctx));
+    keep(SaveCatalogue(ctx, session.catalogue));
+    keep(session.list.save(ctx));
     ctx.activationState = ActivationState::DialogChangedData;
-    return status;
+    return failed;
 }
 
 } // namespace veskaro

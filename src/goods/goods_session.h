@@ -2,6 +2,8 @@
 // One opening of the goods dialog: its settings, the catalogue of the current group and the goods list,
 // read when the dialog opens and written when it closes with O.K.
 
+#include <vector>
+
 #include "goods/catalogue.h"
 #include "goods/goods_list_model.h"
 
@@ -20,8 +22,8 @@ struct GoodsSession {
 // group's catalogue.
 GoodsSession OpenGoodsSession(const AppContext& ctx, const GoodsSettings& defaults);
 // O.K.: writes kgutpar.dat, the catalogue under the group the settings name and the goods list, and marks
-// the project data as changed so that the main window reloads its goods and recalculates. False when a
-// file could not be written (all are attempted).
-WriteStatus CommitGoodsSession(AppContext& ctx, GoodsSession& session);
+// the project data as changed so that the main window reloads its goods and recalculates. Every write is
+// attempted; returns the failed ones (none when all files were written).
+std::vector<WriteStatus> CommitGoodsSession(AppContext& ctx, GoodsSession& session);
 
 } // namespace veskaro

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 
 #include "app/app_context.h"
+#include "goods/goods_dialog.h"
 #include "main/desktop_qt.h"
 #include "room/main_window.h"
 #include "ui/theme.h"
@@ -44,6 +46,19 @@ void SaveMainWindowScreenshots(AppContext& ctx, const std::string& dir) {
         compute->setFocus();
     }
     Save(window, dir, "start_door.png");
+    // The goods dialog with the product panel open on the third product of the group, an amount typed.
+    window.setGoodsDialogRunner([&dir](GoodsDialog& dialog) {
+        dialog.setMessageSink([](const Message&) { return false; });
+        dialog.show();
+        dialog.openProductPanel(3);
+        if (auto* amount = dialog.findChild<QLineEdit*>(QStringLiteral("KelvoGMenge")))
+            amount->setText(QStringLiteral("800"));
+        if (auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("KelvoGTemp")))
+            entry->setText(QStringLiteral("12"));
+        Save(dialog, dir, "goods_dialog.png");
+        dialog.reject();
+    });
+    window.openGoodsDialog();
 }
 
 } // namespace veskaro

@@ -20,6 +20,7 @@ class CommandBar final : public ui::PictureFrame {
     void saveProject();
     void saveRoom();
     void restoreRoom();
+    void openGoods();
     void deleteEvaporator();
     void exit(bool save);
 };

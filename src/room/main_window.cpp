@@ -124,6 +124,7 @@ void StartWindow::connectPanels() {
     connect(m_commands, &CommandBar::saveProject, this, [this] { onSaveProject(false); });
     connect(m_commands, &CommandBar::saveRoom, this, &StartWindow::onSaveRoom);
     connect(m_commands, &CommandBar::restoreRoom, this, &StartWindow::onRestoreRoom);
+    connect(m_commands, &CommandBar::openGoods, this, &StartWindow::openGoodsDialog);
     connect(m_commands, &CommandBar::deleteEvaporator, this,
             [this] { run([this] { return m_controller.deleteEvaporator(); }); });
     connect(m_commands, &CommandBar::exit, this, &StartWindow::kelvoEnde);
@@ -167,6 +168,7 @@ void StartWindow::showRoom() {
     m_Label50->setText(Q(m_ctx.currentProjectFile.empty() ? m_ctx.roomFileName : m_ctx.currentProjectFile));
     m_form->operatingTimeUnit()->setText(Q(m_controller.operatingTimeUnit()));
     showRangeWarnings();
+    checkGoods();
     --m_busy;
 }
 
@@ -219,7 +221,7 @@ void StartWindow::announce(const Messages& messages, bool always) {
         m_result->setCapacityWarning(lines.join(QLatin1Char('\n')));
         lines.clear();
     }
-    m_result->showMessages(lines);
+    m_result->showMessages(lines + m_goodsWarnings);
     if (toShow != nullptr) showMessageBox(*toShow);
 }
 
@@ -366,7 +368,7 @@ void StartWindow::activate() {
     // The print settings may have chosen another logo while a dialog was open.
     m_result->showLogo(Q(m_ctx.logoPath));
     --m_busy;
-    if (!activation.messages.empty()) announce(activation.messages);
+    if (!activation.messages.empty() || !m_goodsWarnings.isEmpty()) announce(activation.messages);
 }
 
 void StartWindow::kelvoEnde(bool save) {

@@ -4,6 +4,7 @@
 // refrigeration capacity `RaumLeist`.
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -25,6 +26,7 @@ class CommandBar;
 class ResultPanel;
 class RoomForm;
 class RoomInputsPanel;
+class GoodsDialog;
 
 class StartWindow final : public QMainWindow {
     Q_OBJECT
@@ -43,6 +45,8 @@ class StartWindow final : public QMainWindow {
     void setResultWindowOpener(std::function<void()> open) { m_openResultWindow = std::move(open); }
     // Prints the result files after the print command wrote them (the print settings unless replaced).
     void setPrinter(std::function<void()> print) { m_print = std::move(print); }
+    // Runs the goods dialog once it is built (modal exec unless replaced: tests and screenshots drive it).
+    void setGoodsDialogRunner(std::function<void(GoodsDialog&)> run) { m_runGoodsDialog = std::move(run); }
 
     RoomController& controller() { return m_controller; }
     bool busy() const { return m_busy != 0; }
@@ -52,6 +56,10 @@ class StartWindow final : public QMainWindow {
     void activate();
     // Kelvo_ende: exit with or without saving the room record; writes VESKData.dat.
     void kelvoEnde(bool save);
+
+    // kgeinf / KelvoGutButt: writes the goods grid to the goods list file and opens Kgut; after O.K. the
+    // goods are re-read and the room recalculated.
+    void openGoodsDialog();
 
     void openDoorPanel();
     void closeDoorPanel(bool accept);
@@ -77,6 +85,8 @@ class StartWindow final : public QMainWindow {
     void showRoom();
     void showGoods();
     void showRangeWarnings();
+    // Marks incomplete and uncounted goods rows and keeps their warnings for the message list.
+    void checkGoods();
     // Shows the messages of one user action: all of them stand in the result panel; at most one box
     // appears, for a message not shown before while its cause persisted. `always` shows the first one
     // even when it was.
@@ -109,6 +119,8 @@ class StartWindow final : public QMainWindow {
     MessageSink m_showMessage;
     std::function<void()> m_openResultWindow;
     std::function<void()> m_print;
+    std::function<void(GoodsDialog&)> m_runGoodsDialog;
+    QStringList m_goodsWarnings; // appended to the messages of every action
     // Messages shown and still standing: a message is not shown again until its cause went away.
     std::vector<std::pair<MessageKind, std::string>> m_standing;
     int m_busy = 0;

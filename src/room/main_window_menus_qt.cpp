@@ -61,7 +61,8 @@ void StartWindow::buildMenus() {
         calc->setTitle(m_form->caption(Cap::MenuCalcTitle));
     });
     const RoomForm& f = *m_form;
-    addAction(room, "kgeinf", "crcap.bmp", false, f.slot(Cap::MenuGoods));
+    QAction* goods = addAction(room, "kgeinf", "crcap.bmp", true, f.slot(Cap::MenuGoods));
+    connect(goods, &QAction::triggered, this, &StartWindow::openGoodsDialog);
     addAction(room, "WDbearb", "WDcap.bmp", false, f.slot(Cap::MenuWalls));
     room->addSeparator();
     QAction* save = addAction(room, "ksich", "pscap.bmp", true, [this] { return Q(SaveRoomCaption(m_ctx)); });

@@ -115,14 +115,19 @@ TEST(Catalogue, HostileFilesLoadWhatCanBeRead) {
     }
 }
 
+// The catalogue's conventions on the shared grid clipboard: TAB after every copied cell, no paste of an
+// unterminated last piece.
 TEST(CatalogueClipboard, CopyCutDeleteAndPaste) {
     CatalogueGrid grid{};
-    PasteText(grid, 1, 1, "a\tb\r\nc\td\r\n");
-    EXPECT_EQ(CopyBlock(grid, 1, 1, 1, 1, false), "a");
-    EXPECT_EQ(CopyBlock(grid, 2, 2, 1, 1, false), "a\tb\t\rc\td\t\r");
-    EXPECT_EQ(CopyBlock(grid, 1, 2, 2, 2, true), "b\t\rd\t\r");
+    const auto key = [&grid](GridKey k, CellRange sel, std::string_view clip = {}) {
+        return CatalogueKeyAction(grid, k, sel, sel.row1, sel.column1, clip);
+    };
+    key(GridKey::CtrlV, {1, 1, 1, 1}, "a\tb\r\nc\td\r\n");
+    EXPECT_EQ(key(GridKey::CtrlC, {1, 1, 1, 1}).clipboardText, "a");
+    EXPECT_EQ(key(GridKey::CtrlC, {2, 2, 1, 1}).clipboardText, "a\tb\t\rc\td\t\r");
+    EXPECT_EQ(key(GridKey::ShiftDelete, {1, 2, 2, 2}).clipboardText, "b\t\rd\t\r");
     EXPECT_EQ(grid[1][2] + grid[2][2], "");
-    DeleteBlock(grid, 1, 1, 2, 1);
+    key(GridKey::Delete, {1, 1, 2, 1});
     EXPECT_EQ(grid[2][1], "");
 
     // clang-format off
@@ -137,7 +142,7 @@ TEST(CatalogueClipboard, CopyCutDeleteAndPaste) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         CatalogueGrid g{};
-        PasteText(g, c.row, c.col, c.text);
+        CatalogueKeyAction(g, GridKey::ShiftInsert, {c.row, c.col, c.row, c.col}, c.row, c.col, c.text);
         int filled = 0;
         for (const auto& row : g)
             for (const auto& cell : row)
@@ -186,7 +191,7 @@ TEST(GoodsSession, OpenInsertAndCommitRoundTrip) {
     EXPECT_EQ(session.settings.loadingDensity, ""); // the file's texts win over the defaults
     ASSERT_TRUE(session.list.insertProduct(session.catalogue.grid[2], {"100", "10", "0"}).appended);
     session.catalogue.grid[3][kCatName] = "Hake";
-    ASSERT_TRUE(CommitGoodsSession(ctx, session));
+    ASSERT_TRUE(CommitGoodsSession(ctx, session).empty());
     EXPECT_EQ(ctx.activationState, ActivationState::DialogChangedData);
     const GoodsSession again = OpenGoodsSession(ctx, {});
     EXPECT_EQ(again.list.grid()[1][kGoodsName], "Cod2");
