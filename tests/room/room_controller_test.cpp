@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <tuple>
 
@@ -19,33 +20,24 @@ namespace veskaro {
 namespace {
 
 TEST(ScrollPositionFromRoom, FollowsItsFieldWithinItsRule) {
-    struct Row {
-        RoomScrollBar bar;
-        std::string RoomRecord::*field;
-        const char* text;
-        std::optional<int> expected;
+    using R = RoomRecord;
+    using S = RoomScrollBar;
+    const std::nullopt_t none = std::nullopt;
+    const std::tuple<S, std::string R::*, const char*, std::optional<int>> rows[] = {
+        {S::HScroll1, &R::AussenTemp, "32", 62},     {S::HScroll1, &R::AussenTemp, "-45", 0}, // clamped
+        {S::HScroll1, &R::AussenTemp, "20.7", 50},   {S::HScroll2, &R::AussenFeuchte, "55.5", 55},
+        {S::HScroll2, &R::AussenFeuchte, "0", none}, {S::HScroll2, &R::AussenFeuchte, "101", none},
+        {S::HScroll3, &R::RaumLW, "2.3", 23}, // not 22: 2.3·10 = 22.99.. in binary
+        {S::HScroll3, &R::RaumLW, " .72", 7},        {S::HScroll4, &R::PersZahl, "150", 150},
+        {S::HScroll4, &R::PersZahl, "151", none},    {S::HScroll5, &R::NBegeh, "40", 40},
+        {S::HScroll6, &R::ELLeist, "100", 100},      {S::HScroll6, &R::ELLeist, "120", none},
+        {S::HScroll6, &R::ELLeist, "nan", 0},
     };
-    const Row rows[] = {
-        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "32", 62},
-        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "-45", 0},   // clamped to the bar
-        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "20.7", 50}, // Int of t + 30
-        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "55.5", 55},
-        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "0", std::nullopt},
-        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "101", std::nullopt},
-        {RoomScrollBar::HScroll3, &RoomRecord::RaumLW, "2.3", 23}, // not 22: 2.3·10 = 22.99.. in binary
-        {RoomScrollBar::HScroll3, &RoomRecord::RaumLW, " .72", 7},
-        {RoomScrollBar::HScroll4, &RoomRecord::PersZahl, "150", 150},
-        {RoomScrollBar::HScroll4, &RoomRecord::PersZahl, "151", std::nullopt},
-        {RoomScrollBar::HScroll5, &RoomRecord::NBegeh, "40", 40},
-        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "100", 100},
-        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "120", std::nullopt},
-        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "nan", 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(RoomScrollBarName(row.bar)) + " <- " + row.text);
+    for (const auto& [bar, field, text, expected] : rows) {
+        SCOPED_TRACE(std::string(RoomScrollBarName(bar)) + " <- " + text);
         RoomRecord room;
-        room.*row.field = row.text;
-        EXPECT_EQ(ScrollPositionFromRoom(room, row.bar), row.expected);
+        room.*field = text;
+        EXPECT_EQ(ScrollPositionFromRoom(room, bar), expected);
     }
 }
 
@@ -116,15 +108,8 @@ TEST(RoomController, ResultFilesOnlyForATrustworthyCalculation) {
 }
 
 TEST(MainWindowCaptions, LanguageDependentJoins) {
-    struct Row {
-        const char* language;
-        const char* openProject;
-        const char* evaporatorDesign;
-        const char* saveRoom;
-        const char* restoreRoom;
-        const char* evaporatorCount;
-    };
-    const Row rows[] = {
+    // Language; open project, evaporator design, save room, restore room, evaporator count.
+    const std::array<const char*, 6> rows[] = {
         {"ENG", "Open project", "Evaporator design", "Save room as Default", "Room - Restore to Default",
          "Count"},
         {"FRA", "Open un project", "Evaporator de l'design", "Save room", "Room -", "Nb d´Evaporator"},
@@ -132,10 +117,10 @@ TEST(MainWindowCaptions, LanguageDependentJoins) {
         {"ESP", "Open del project", "Evaporator del design", "Save room", "Room -", "Count"},
         {"DEU", "Open project", "Evaporator design", "Save room", "Room -", "Count"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.language);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row[0]);
         AppContext ctx;
-        ctx.languageCode = row.language;
+        ctx.languageCode = row[0];
         ctx.captions[Cap::MenuOpenProjectVerb] = "Open";
         ctx.captions[Cap::ProjectWord] = "project";
         ctx.captions[Cap::EvaporatorWord] = "Evaporator";
@@ -143,14 +128,13 @@ TEST(MainWindowCaptions, LanguageDependentJoins) {
         ctx.captions[Cap::SaveRoomCaption] = "Save room";
         ctx.captions[Cap::RestoreRoomCaption] = "Room -";
         ctx.captions[Cap::EvaporatorCountLabel] = "Count";
-        EXPECT_EQ(OpenProjectCaption(ctx), row.openProject);
-        EXPECT_EQ(EvaporatorDesignCaption(ctx), row.evaporatorDesign);
-        EXPECT_EQ(SaveRoomCaption(ctx), row.saveRoom);
-        EXPECT_EQ(RestoreRoomCaption(ctx), row.restoreRoom);
-        EXPECT_EQ(EvaporatorCountCaption(ctx), row.evaporatorCount);
+        EXPECT_EQ(OpenProjectCaption(ctx), row[1]);
+        EXPECT_EQ(EvaporatorDesignCaption(ctx), row[2]);
+        EXPECT_EQ(SaveRoomCaption(ctx), row[3]);
+        EXPECT_EQ(RestoreRoomCaption(ctx), row[4]);
+        EXPECT_EQ(EvaporatorCountCaption(ctx), row[5]);
     }
-    AppContext eng;
-    EXPECT_EQ(RestoreRoomMenuCaption(eng), "Restore to Default");
+    EXPECT_EQ(RestoreRoomMenuCaption(AppContext{}), "Restore to Default");
 }
 
 // The default room of the seeded data directory (8 x 6 x 3.5 m, 0 °C), read but never written.
