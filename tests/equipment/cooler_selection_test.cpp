@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <set>
 #include <string>
 
 #include "../app/temp_data_dir.h"
@@ -23,22 +21,13 @@ TEST(CoolerCatalogue, ShippedCatalogueCoversTheSizingRange) {
     const CoolerCatalogue cat = LoadCoolerCatalogue(SeedContext());
     EXPECT_TRUE(cat.problems.empty()) << cat.problems.front();
     ASSERT_GE(cat.models.size(), 40u);
-    std::set<double> fins;
-    std::set<int> fans, diameters;
     double smallest = 1e9, largest = 0;
     for (const CoolerModel& m : cat.models) {
-        fins.insert(m.finSpacing_mm);
-        fans.insert(m.fans);
-        diameters.insert(m.fanDiameter_mm);
         smallest = std::min(smallest, m.nominal_kW);
         largest = std::max(largest, m.nominal_kW);
         // Air-side balance at the standard condition: a unit cooler moves 1.5 to 3.5 kW per 1000 m³/h.
         EXPECT_NEAR(m.nominal_kW / (m.airFlow_m3h / 1000.0), 2.5, 1.0) << m.name;
     }
-    EXPECT_EQ(fins, (std::set<double>{4, 7}));
-    EXPECT_EQ(fans, (std::set<int>{1, 2, 3, 4}));
-    EXPECT_EQ(*diameters.begin(), 300);
-    EXPECT_EQ(*diameters.rbegin(), 630);
     EXPECT_LE(smallest, 1.2);
     EXPECT_GE(largest, 75.0);
 }
@@ -53,14 +42,12 @@ TEST(CoolerCatalogue, UserRowsFollowAndBadRowsAreLeftOut) {
     EXPECT_EQ(cat.models[1].name, "U");
     EXPECT_TRUE(cat.models[1].user);
     EXPECT_EQ(cat.problems.size(), 2u); // three standard rows and one user row left out
-}
 
-TEST(CoolerCatalogue, MissingCatalogueIsSaid) {
     testing::TempDataDir dir;
-    const CoolerCatalogue cat = LoadCoolerCatalogue(dir.context());
-    EXPECT_TRUE(cat.models.empty());
-    ASSERT_EQ(cat.problems.size(), 1u);
-    EXPECT_NE(cat.problems[0].find("CoolerCat.dat"), std::string::npos);
+    const CoolerCatalogue missing = LoadCoolerCatalogue(dir.context());
+    EXPECT_TRUE(missing.models.empty());
+    ASSERT_EQ(missing.problems.size(), 1u);
+    EXPECT_NE(missing.problems[0].find("CoolerCat.dat"), std::string::npos);
 }
 
 TEST(CoolerCapacity, Corrections) {

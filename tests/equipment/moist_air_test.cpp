@@ -44,8 +44,7 @@ TEST(AirState, MatchesReferenceStates) {
         {0.4, 30, 1.013, 57.3035, 10.606, 1.15677},    {1, 60, 0.8, 600.1095, 206.55, 0.75774},
         {0.3, 60, 1.2, 145.6509, 32.638, 1.23122},     {0.01, -50, 0.8, -50.2993, 0.00030624, 1.24897},
         {1, -50, 1.2, -50.2508, 0.020417, 1.87343},    {0.6, 35, 1.013, 90.2592, 21.447, 1.13083},
-        {0.85, -30, 1.0, -29.6883, 0.20104, 1.43262},
-    };
+        {0.85, -30, 1.0, -29.6883, 0.20104, 1.43262}};
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << "phi " << r.phi << " t " << r.t_C << " p " << r.p_bar);
         double phi = r.phi, t = r.t_C, p = r.p_bar;
@@ -77,8 +76,7 @@ TEST(AirState, ClampsAreWrittenBackAndResultsStayFinite) {
         {-inf, inf, -inf, 0.01, 200, 1.01},
         {1e300, 1e-300, 1e300, 1, 1e-300, 8.5},
         {1, 100, 1, 1, 100, 1},
-        {1, 200, 1, 1, 200, 1}, // above the boiling point the saturation pressure exceeds the total pressure
-    };
+        {1, 200, 1, 1, 200, 1}}; // the last: above the boiling point saturation exceeds the total pressure
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << "phi " << r.phi << " t " << r.t_C << " p " << r.p_bar);
         double phi = r.phi, t = r.t_C, p = r.p_bar;

@@ -71,11 +71,12 @@ TEST(RoomAirChange, OpeningsCappedAndZeroVolumeKeepsTheRate) {
     room.RaumL = "4";
     room.RaumB = "2";
     room.RaumH = "0";
-    room.NBegeh = "200";
     room.RaumLW = "3.5";
-    const RoomAirChange ac = UpdateRoomAirChange(room, 24);
-    EXPECT_EQ(room.NBegeh, "150");
-    EXPECT_FALSE(ac.computed);
+    for (const char* openings : {"200", "151"}) {
+        room.NBegeh = openings;
+        EXPECT_FALSE(UpdateRoomAirChange(room, 24).computed);
+        EXPECT_EQ(room.NBegeh, "150");
+    }
     EXPECT_EQ(room.RaumLW, "3.5");
 
     room.RaumH = "2"; // 16 m³: nd = 2·150/24 = 12.5

@@ -19,20 +19,14 @@ const std::string M(8, ' ');
 
 RoomRecord Room() {
     RoomRecord room;
-    room.RaumL = "8";
-    room.RaumB = "6";
-    room.RaumH = "3.5";
-    room.RaumTemp = "2";
-    room.RaumFeuchte = "85";
-    room.AussenTemp = "32";
-    room.AussenFeuchte = "40";
-    room.RaumLW = ".72";
-    room.Laufzeit = "18";
-    room.tempdiff = "5.8";
-    room.tempDiffdt1 = "7.2";
-    room.verdTemp = "-3.8";
-    room.PlueftPN = "300";
-    room.AnzVerd = "2";
+    using R = RoomRecord;
+    const std::pair<std::string R::*, const char*> fields[] = {
+        {&R::RaumL, "8"},        {&R::RaumB, "6"},       {&R::RaumH, "3.5"},        {&R::RaumTemp, "2"},
+        {&R::RaumFeuchte, "85"}, {&R::AussenTemp, "32"}, {&R::AussenFeuchte, "40"}, {&R::RaumLW, ".72"},
+        {&R::Laufzeit, "18"},    {&R::tempdiff, "5.8"},  {&R::tempDiffdt1, "7.2"},  {&R::verdTemp, "-3.8"},
+        {&R::PlueftPN, "300"},   {&R::AnzVerd, "2"}};
+    for (const auto& [field, text] : fields)
+        room.*field = text;
     SetGoods(room, 1, "Apples", {"2000", "18", "2", "-1.5", "3.6", "1.9", "280", "2.2"});
     return room;
 }

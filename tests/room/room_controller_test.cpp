@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -22,33 +23,24 @@ namespace veskaro {
 namespace {
 
 TEST(ScrollPositionFromRoom, FollowsItsFieldWithinItsRule) {
-    struct Row {
-        RoomScrollBar bar;
-        std::string RoomRecord::*field;
-        const char* text;
-        std::optional<int> expected;
+    using R = RoomRecord;
+    using S = RoomScrollBar;
+    const std::nullopt_t none = std::nullopt;
+    const std::tuple<S, std::string R::*, const char*, std::optional<int>> rows[] = {
+        {S::HScroll1, &R::AussenTemp, "32", 62},     {S::HScroll1, &R::AussenTemp, "-45", 0}, // clamped
+        {S::HScroll1, &R::AussenTemp, "20.7", 50},   {S::HScroll2, &R::AussenFeuchte, "55.5", 55},
+        {S::HScroll2, &R::AussenFeuchte, "0", none}, {S::HScroll2, &R::AussenFeuchte, "101", none},
+        {S::HScroll3, &R::RaumLW, "2.3", 23}, // not 22: 2.3·10 = 22.99.. in binary
+        {S::HScroll3, &R::RaumLW, " .72", 7},        {S::HScroll4, &R::PersZahl, "150", 150},
+        {S::HScroll4, &R::PersZahl, "151", none},    {S::HScroll5, &R::NBegeh, "40", 40},
+        {S::HScroll6, &R::ELLeist, "100", 100},      {S::HScroll6, &R::ELLeist, "120", none},
+        {S::HScroll6, &R::ELLeist, "nan", 0},
     };
-    const Row rows[] = {
-        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "32", 62},
-        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "-45", 0},   // clamped to the bar
-        {RoomScrollBar::HScroll1, &RoomRecord::AussenTemp, "20.7", 50}, // Int of t + 30
-        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "55.5", 55},
-        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "0", std::nullopt},
-        {RoomScrollBar::HScroll2, &RoomRecord::AussenFeuchte, "101", std::nullopt},
-        {RoomScrollBar::HScroll3, &RoomRecord::RaumLW, "2.3", 23}, // not 22: 2.3·10 = 22.99.. in binary
-        {RoomScrollBar::HScroll3, &RoomRecord::RaumLW, " .72", 7},
-        {RoomScrollBar::HScroll4, &RoomRecord::PersZahl, "150", 150},
-        {RoomScrollBar::HScroll4, &RoomRecord::PersZahl, "151", std::nullopt},
-        {RoomScrollBar::HScroll5, &RoomRecord::NBegeh, "40", 40},
-        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "100", 100},
-        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "120", std::nullopt},
-        {RoomScrollBar::HScroll6, &RoomRecord::ELLeist, "nan", 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(RoomScrollBarName(row.bar)) + " <- " + row.text);
+    for (const auto& [bar, field, text, expected] : rows) {
+        SCOPED_TRACE(std::string(RoomScrollBarName(bar)) + " <- " + text);
         RoomRecord room;
-        room.*row.field = row.text;
-        EXPECT_EQ(ScrollPositionFromRoom(room, row.bar), row.expected);
+        room.*field = text;
+        EXPECT_EQ(ScrollPositionFromRoom(room, bar), expected);
     }
 }
 
@@ -119,15 +111,8 @@ TEST(RoomController, ResultFilesOnlyForATrustworthyCalculation) {
 }
 
 TEST(MainWindowCaptions, LanguageDependentJoins) {
-    struct Row {
-        const char* language;
-        const char* openProject;
-        const char* evaporatorDesign;
-        const char* saveRoom;
-        const char* restoreRoom;
-        const char* evaporatorCount;
-    };
-    const Row rows[] = {
+    // Language; open project, evaporator design, save room, restore room, evaporator count.
+    const std::array<const char*, 6> rows[] = {
         {"ENG", "Open project", "Evaporator design", "Save room as Default", "Room - Restore to Default",
          "Count"},
         {"FRA", "Open un project", "Evaporator de l'design", "Save room", "Room -", "Nb d´Evaporator"},
@@ -135,10 +120,10 @@ TEST(MainWindowCaptions, LanguageDependentJoins) {
         {"ESP", "Open del project", "Evaporator del design", "Save room", "Room -", "Count"},
         {"DEU", "Open project", "Evaporator design", "Save room", "Room -", "Count"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.language);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row[0]);
         AppContext ctx;
-        ctx.languageCode = row.language;
+        ctx.languageCode = row[0];
         ctx.captions[Cap::MenuOpenProjectVerb] = "Open";
         ctx.captions[Cap::ProjectWord] = "project";
         ctx.captions[Cap::EvaporatorWord] = "Evaporator";
@@ -146,28 +131,13 @@ TEST(MainWindowCaptions, LanguageDependentJoins) {
         ctx.captions[Cap::SaveRoomCaption] = "Save room";
         ctx.captions[Cap::RestoreRoomCaption] = "Room -";
         ctx.captions[Cap::EvaporatorCountLabel] = "Count";
-        EXPECT_EQ(OpenProjectCaption(ctx), row.openProject);
-        EXPECT_EQ(EvaporatorDesignCaption(ctx), row.evaporatorDesign);
-        EXPECT_EQ(SaveRoomCaption(ctx), row.saveRoom);
-        EXPECT_EQ(RestoreRoomCaption(ctx), row.restoreRoom);
-        EXPECT_EQ(EvaporatorCountCaption(ctx), row.evaporatorCount);
+        EXPECT_EQ(OpenProjectCaption(ctx), row[1]);
+        EXPECT_EQ(EvaporatorDesignCaption(ctx), row[2]);
+        EXPECT_EQ(SaveRoomCaption(ctx), row[3]);
+        EXPECT_EQ(RestoreRoomCaption(ctx), row[4]);
+        EXPECT_EQ(EvaporatorCountCaption(ctx), row[5]);
     }
-    AppContext eng;
-    EXPECT_EQ(RestoreRoomMenuCaption(eng), "Restore to Default");
-}
-
-TEST(MainWindowCaptions, GoodsGridHeaders) {
-    AppContext ctx;
-    ctx.captions[Cap::ProductWord] = "Product";
-    ctx.captions[Cap::AmountWord] = "Amount";
-    ctx.captions[Cap::DayWord] = "day";
-    ctx.captions[Cap::EndTemperatureOfWord] = "End temperature of";
-    ctx.captions[Cap::StorageWord] = "Storage";
-    ctx.captions[Cap::HumidityWord] = "humidity";
-    EXPECT_EQ(GoodsGridHeader(ctx, kGoodsAmount), "Amount /[kg/day]");
-    EXPECT_EQ(GoodsGridHeader(ctx, kGoodsEndTemp), "End temperature of Product /[°C]");
-    EXPECT_EQ(GoodsGridHeader(ctx, kGoodsStorageHumidity), "Storage humidity /[%]");
-    EXPECT_EQ(GoodsGridHeader(ctx, 9), "");
+    EXPECT_EQ(RestoreRoomMenuCaption(AppContext{}), "Restore to Default");
 }
 
 // The default room of the seeded data directory (8 x 6 x 3.5 m, 0 °C), read but never written.
@@ -185,37 +155,20 @@ class DefaultRoom : public ::testing::Test {
     RoomRecord& room = controller.room();
 };
 
-// Air change of the room from the door openings per day: 70/(24·√V) for the room, plus 2 changes of 25 m³
-// per opening spread over the day (from 25 m³ on).
-double AirChangeFromDoors(double V_m3, double openings) {
-    return 70.0 / (24.0 * std::sqrt(V_m3)) + 2.0 * openings * (25.0 / V_m3) / 24.0;
-}
-
+// 168 m³: n = 70/(24·√168) = 0.225 /h for the room, plus 2 changes of 25 m³ per opening over the day.
 TEST_F(DefaultRoom, DoorOpeningsAreCappedAndDriveTheRoomAirChange) {
-    const double V = 8.0 * 6.0 * 3.5;
-    struct Row {
-        const char* typed;
-        const char* shown; // NBegeh after the commit
-        double openings;   // used for the air change
-    };
-    const Row rows[] = {{"200", "150", 150.0}, {"30", "30", 30.0}, {"0", "0", 0.0}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.typed);
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"200", "150", " 2.08", " 350.3"}, {"30", "30", " .59", " 100.3"}, {"0", "0", " .22", " 37.8"}};
+    for (const auto& [typed, shown, RaumLW, flow] : rows) {
+        SCOPED_TRACE(typed);
         const double before = Q0();
-        room.NBegeh = row.typed;
+        room.NBegeh = typed;
         EXPECT_TRUE(controller.commitField(RoomField::NBegeh).empty());
-        EXPECT_EQ(room.NBegeh, row.shown);
-        const double n = AirChangeFromDoors(V, row.openings);
-        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.RaumLW)), std::floor(n * 100.0) / 100.0);
-        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(controller.labels().Label40)),
-                         std::floor(V * n * 10.0) / 10.0);
+        EXPECT_EQ(room.NBegeh, shown);
+        EXPECT_EQ(room.RaumLW, RaumLW);
+        EXPECT_EQ(controller.labels().Label40, flow);
         EXPECT_NE(Q0(), before);
     }
-    // The bar drives the same rule.
-    controller.scrollBarMoved(RoomScrollBar::HScroll5, 40);
-    EXPECT_EQ(NumFromText(std::string_view(room.NBegeh)), 40.0);
-    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.RaumLW)),
-                     std::floor(AirChangeFromDoors(V, 40.0) * 100.0) / 100.0);
 }
 
 TEST_F(DefaultRoom, ScrollBarsWriteTheirFieldsAndRecalculate) {
@@ -230,6 +183,7 @@ TEST_F(DefaultRoom, ScrollBarsWriteTheirFieldsAndRecalculate) {
         {RoomScrollBar::HScroll2, 56, RoomField::AussenFeuchte, 56.0},
         {RoomScrollBar::HScroll3, 24, RoomField::RaumLW, 2.4}, // tenths of an air change
         {RoomScrollBar::HScroll4, 13, RoomField::PersZahl, 13.0},
+        {RoomScrollBar::HScroll5, 40, RoomField::NBegeh, 40.0},
         {RoomScrollBar::HScroll6, 9, RoomField::ELLeist, 9.0},
     };
     for (const Row& row : rows) {
@@ -239,9 +193,9 @@ TEST_F(DefaultRoom, ScrollBarsWriteTheirFieldsAndRecalculate) {
         EXPECT_DOUBLE_EQ(NumFromText(std::string_view(FieldText(room, row.field))), row.value);
         EXPECT_NE(Q0(), before);
     }
-    // HScroll3 also shows the air flow of the new rate.
-    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(controller.labels().Label40)),
-                     std::floor(8.0 * 6.0 * 3.5 * 2.4 * 10.0) / 10.0);
+    EXPECT_EQ(room.RaumLW, " .72"); // the door bar drove the room air change: 0.225 + 2·40·25/168/24
+    controller.scrollBarMoved(RoomScrollBar::HScroll3, 24);
+    EXPECT_EQ(controller.labels().Label40, " 403.2"); // 2.4 /h of 168 m³
 }
 
 TEST_F(DefaultRoom, HumidityAndTemperatureDifferenceFollowEachOtherWhileTyping) {
@@ -251,14 +205,10 @@ TEST_F(DefaultRoom, HumidityAndTemperatureDifferenceFollowEachOtherWhileTyping) 
         std::string RoomRecord::*other;
         double expected;
     };
-    // Pairs of the air-cooler table: 89 % at 5 K, 86.5 % at 5.5 K, 72.5 % at 9 K, none beyond 16 K.
+    // Pairs of the air-cooler table: 86.5 % at 5.5 K, 72.5 % at 9 K; Δt1 10 K is ΔT 8 K.
     const Row rows[] = {
-        {RoomField::RaumFeuchte, "89", &RoomRecord::tempdiff, 5.0},
         {RoomField::RaumFeuchte, "86.5", &RoomRecord::tempdiff, 5.5},
-        {RoomField::RaumFeuchte, "72.5", &RoomRecord::tempdiff, 9.0},
-        {RoomField::tempdiff, "5.5", &RoomRecord::RaumFeuchte, 86.5},
         {RoomField::tempdiff, "9", &RoomRecord::RaumFeuchte, 72.5},
-        {RoomField::tempdiff, "17", &RoomRecord::RaumFeuchte, 0.0},
         {RoomField::tempDiffdt1, "10", &RoomRecord::tempdiff, 8.0},
     };
     for (const Row& row : rows) {
@@ -291,16 +241,10 @@ TEST_F(DefaultRoom, OperatingBasisSwitchesTheUnitAndTheCapacity) {
 
 TEST_F(DefaultRoom, RoomBelowMinus50StopsTheCalculation) {
     room.RaumTemp = "-60";
-    for (const auto& command :
-         {std::function<Messages()>([&] { return controller.commitField(RoomField::RaumTemp); }),
-          std::function<Messages()>([&] { return controller.calculate(); })}) {
-        const Messages messages = command();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].kind, MessageKind::Exclamation);
-        EXPECT_EQ(messages[0].text,
-                  ctx.captions[Cap::RoomWord] + " " + ctx.captions[Cap::TemperatureWord] + " < -50°C!");
-        EXPECT_TRUE(controller.result().stopped);
-    }
+    const Messages messages = controller.commitField(RoomField::RaumTemp);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, MessageKind::Exclamation);
+    EXPECT_TRUE(controller.result().stopped);
     room.RaumTemp = "-50";
     EXPECT_TRUE(controller.commitField(RoomField::RaumTemp).empty());
     EXPECT_FALSE(controller.result().stopped);
@@ -324,31 +268,23 @@ TEST_F(DefaultRoom, AnAbsurdRoomLeavesNoWarningBehind) {
     }
 }
 
-TEST_F(DefaultRoom, DoorInfiltrationWithAndWithoutAirCurtain) {
+TEST_F(DefaultRoom, DoorInfiltrationIsAcceptedIntoTheRoom) {
     room.bTuer = "1";
     room.hTuer = "2.5";
     room.oeffungsZ = "1";
     EXPECT_TRUE(controller.computeDoor(false).empty());
-    const double open = NumFromText(std::string_view(room.LWergeb));
-    EXPECT_GT(open, 0.0);
-    EXPECT_FALSE(controller.labels().Label53.empty());
-    EXPECT_FALSE(controller.labels().Label67.empty());
-    // A 2.5 m door keeps 15 % of its infiltration behind an air curtain (both cut to two decimals).
-    EXPECT_TRUE(controller.computeDoor(true).empty());
-    const double curtain = NumFromText(std::string_view(room.LWergeb));
-    EXPECT_NEAR(curtain, open * 0.15, 0.011);
+    const std::string open = room.LWergeb;
+    EXPECT_TRUE(controller.computeDoor(true).empty()); // an air curtain keeps 15 % of a 2.5 m door's flow
     EXPECT_TRUE(controller.airCurtain());
-
+    EXPECT_NEAR(NumFromText(std::string_view(room.LWergeb)), NumFromText(std::string_view(open)) * 0.15,
+                0.011);
     const double before = Q0();
     controller.acceptDoor();
-    EXPECT_DOUBLE_EQ(NumFromText(std::string_view(room.LWTuer)), curtain);
+    EXPECT_EQ(room.LWTuer, room.LWergeb);
     EXPECT_NE(Q0(), before);
-
-    // A zero opening time stops the computation with a critical message naming the field.
-    room.oeffungsZ = "0";
+    room.oeffungsZ = "0"; // the message of the door computation reaches the window
     const Messages messages = controller.computeDoor(true);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, MessageKind::Critical);
     EXPECT_EQ(messages[0].text, ctx.captions[Cap::DoorOpeningTimeWord] + " = 0 !!");
 }
 
