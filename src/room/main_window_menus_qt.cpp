@@ -62,7 +62,8 @@ void StartWindow::buildMenus() {
     });
     const RoomForm& f = *m_form;
     addAction(room, "kgeinf", "crcap.bmp", false, f.slot(Cap::MenuGoods));
-    addAction(room, "WDbearb", "WDcap.bmp", false, f.slot(Cap::MenuWalls));
+    QAction* walls = addAction(room, "WDbearb", "WDcap.bmp", true, f.slot(Cap::MenuWalls));
+    connect(walls, &QAction::triggered, this, &StartWindow::onWalls);
     room->addSeparator();
     QAction* save = addAction(room, "ksich", "pscap.bmp", true, [this] { return Q(SaveRoomCaption(m_ctx)); });
     QAction* restore =
