@@ -203,7 +203,7 @@ QGroupBox* WallDialog::buildCatalogue(MaterialKind kind) {
     const std::array<std::pair<QString, int>, 4> columns = {
         {{Q(c[Cap::MaterialWord]), 3600},
          {QStringLiteral("lam /[W/mK]"), 1200},
-         {Q(c[Cap::DensityWord]) + QStringLiteral(" /[kg/m³]"), 1500},
+         {Q(c[Cap::DensityWord]) + QStringLiteral(" /[kg/m³]"), 1900},
          {QString(), 400}}};
     for (int col = 1; col < kCatalogueGridColumns; ++col) {
         grid->setCellText(0, col, columns[static_cast<std::size_t>(col - 1)].first);

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include <functional>
+
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "room/load_calc.h"
@@ -18,9 +20,10 @@ constexpr std::array<const char*, EnvelopePanel::kRows> kUNames = {"envU1", "env
 constexpr std::array<const char*, EnvelopePanel::kRows> kTNames = {"envT1", "envT2",     "envT3",
                                                                    "envT4", "envTFloor", "envTCeiling"};
 
-// Two decimals for U (W/m²K), one for the temperature, cut towards minus infinity like every shown value.
-QString Shown(double value, int decimals) {
-    return QString::fromStdString(DisplayText(TruncateDecimals(value, decimals)));
+constexpr int kValueWidth = 35; // px: ".22" and "-25.5"
+
+QString Shown(double value) {
+    return QString::fromStdString(DisplayText(value));
 }
 
 } // namespace
@@ -28,28 +31,40 @@ QString Shown(double value, int decimals) {
 EnvelopePanel::EnvelopePanel(RoomForm& form, QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("EnvelopeFrame"));
     form.whenCaptioned([this, &form] { setTitle(form.caption(Cap::SummaryFrame)); });
+    // One column per surface: walls 1-4 under one heading, then floor and ceiling; U and t as rows.
     auto* grid = GroupGrid(this);
-    QLabel* uHead =
-        form.makeCaption([&form] { return form.caption(Cap::UValueWord) + QStringLiteral(" W/m²K"); });
-    QLabel* tHead = form.makeCaption(
-        [&form] { return form.caption(Cap::AmbientTemperatureLabel) + QStringLiteral(" °C"); });
-    uHead->setProperty("role", QStringLiteral("unit"));
-    tHead->setProperty("role", QStringLiteral("unit"));
-    grid->addWidget(uHead, 0, 1, Qt::AlignRight);
-    grid->addWidget(tHead, 0, 2, Qt::AlignRight);
+    grid->setHorizontalSpacing(2);
+    grid->setColumnStretch(0, 0);
+    const auto heading = [&](std::function<QString()> text, int row, int column, int span) {
+        QLabel* label = form.makeCaption(std::move(text));
+        label->setProperty("role", QStringLiteral("unit"));
+        grid->addWidget(label, row, column, 1, span, Qt::AlignCenter);
+    };
+    heading(form.slot(Cap::WallWord), 0, 1, 4);
+    for (int wall = 1; wall <= 4; ++wall)
+        heading([wall] { return QString::number(wall); }, 1, wall, 1);
+    heading(form.slot(Cap::FloorWord), 1, 5, 1);
+    heading(form.slot(Cap::CeilingWord), 1, 6, 1);
+    QLabel* uCaption = form.makeCaption([] { return QStringLiteral("U W/m²K"); });
+    QLabel* tCaption = form.makeCaption([] { return QStringLiteral("t °C"); });
+    form.whenCaptioned([&form, uCaption, tCaption] {
+        uCaption->setToolTip(form.caption(Cap::UValueWord));
+        tCaption->setToolTip(form.caption(Cap::AmbientTemperatureLabel));
+    });
+    grid->addWidget(uCaption, 2, 0);
+    grid->addWidget(tCaption, 3, 0);
     for (int i = 0; i < kRows; ++i) {
         const auto row = static_cast<std::size_t>(i);
-        QLabel* name = form.makeCaption([&form, i] {
-            if (i == 4) return form.caption(Cap::FloorWord);
-            if (i == 5) return form.caption(Cap::CeilingWord);
-            return form.caption(Cap::WallWord) + QStringLiteral(" %1").arg(i + 1);
-        });
         m_u[row] = form.makeOutput(kUNames[row]);
         m_t[row] = form.makeOutput(kTNames[row]);
-        grid->addWidget(name, i + 1, 0);
-        grid->addWidget(m_u[row], i + 1, 1);
-        grid->addWidget(m_t[row], i + 1, 2);
+        m_u[row]->setFixedWidth(kValueWidth);
+        m_t[row]->setFixedWidth(kValueWidth);
+        m_u[row]->setAlignment(Qt::AlignCenter);
+        m_t[row]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(m_u[row], 2, i + 1);
+        grid->addWidget(m_t[row], 3, i + 1);
     }
+    grid->setColumnStretch(7, 1);
 }
 
 void EnvelopePanel::showEnvelope(const RecalcResult& result) {
@@ -57,8 +72,8 @@ void EnvelopePanel::showEnvelope(const RecalcResult& result) {
         const auto row = static_cast<std::size_t>(i);
         const SurfaceFlow* flow = i < 4 ? (row < result.walls.size() ? &result.walls[row] : nullptr)
                                         : (i == 4 ? &result.floor : &result.ceiling);
-        m_u[row]->setText(flow ? Shown(flow->U_Wm2K, 2) : QString());
-        m_t[row]->setText(flow ? Shown(flow->tBeyond_C, 1) : QString());
+        m_u[row]->setText(flow ? Shown(flow->U_Wm2K) : QString());
+        m_t[row]->setText(flow ? Shown(flow->tBeyond_C) : QString());
     }
 }
 

@@ -158,7 +158,7 @@ TEST_F(WallDialogTest, ConstructionBuiltInTheDialogChangesTheTransmissionByItsUV
                                    (before.tBeyond_C - NumFromText(window.controller().room().RaumTemp)) /
                                    1000.0;
         EXPECT_NEAR(after.transmission.average_kW - transmissionBefore, expected_kW, 1e-9);
-        EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("envU1"))->text().toDouble(), row.U);
+        EXPECT_DOUBLE_EQ(window.findChild<QLabel*>(QStringLiteral("envU1"))->text().toDouble(), row.U);
     }
 }
 
