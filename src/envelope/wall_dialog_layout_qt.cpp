@@ -201,7 +201,7 @@ QGroupBox* WallDialog::buildCatalogue(MaterialKind kind) {
     grid->setObjectName(building ? QStringLiteral("BauSspread") : QStringLiteral("Daemmspread"));
     grid->setColumnWidthTwips(0, 600);
     const std::array<std::pair<QString, int>, 4> columns = {
-        {{Q(c[Cap::MaterialWord]), 3600},
+        {{Q(c[Cap::MaterialWord]), 3300},
          {QStringLiteral("lam /[W/mK]"), 1200},
          {Q(c[Cap::DensityWord]) + QStringLiteral(" /[kg/m³]"), 1900},
          {QString(), 400}}};
