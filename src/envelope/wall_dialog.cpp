@@ -107,6 +107,7 @@ void WallDialog::selectSurface(int surface) {
     // Another surface forgets the insulation picked for the last one.
     m_insulation = {};
     m_DSbutt->setEnabled(false);
+    m_BDbutt->setEnabled(!m_building.name.empty() && !m_building.lambda.empty());
     showConstruction(OpenSurface(m_ctx, m_summary, surface, m_levels));
 }
 
