@@ -47,7 +47,7 @@ BENCHMARK(BM_RecomputeWithReport)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadFullCatalogue(benchmark::State& state) {
     RecordWriter standard;
-    for (int i = 0; i < kCatalogueRows; ++i)
+    for (int i = 0; i < kMaterialCatalogueRows; ++i)
         standard.str("Material " + std::to_string(i)).str("0.035").str("30").endLine();
     for (auto _ : state) {
         const CatalogueLoad load = ReadCatalogue(RecordReader(standard.text()), RecordReader());

@@ -136,12 +136,14 @@ SummaryWriteResult WriteEnvelopeSummary(AppContext& ctx, const EnvelopeSummary& 
     SummaryWriteResult result;
     const std::string floorName = ConstructionFileName(kFloorSurface);
     const RecordWriter text = FloorFileWithSummary(OpenInput(ctx, floorName), summary);
-    if (!SaveOutput(ctx, kSummaryScratchFile, text)) return result;
+    result.status = SaveOutput(ctx, kSummaryScratchFile, text);
+    if (!result.status) return result;
     result.blockedMessage = DeleteDataFile(ctx, floorName);
     std::error_code ec;
-    std::filesystem::rename(PathOf(ResolveDataPath(ctx, kSummaryScratchFile)),
-                            PathOf(FindFileNoCase(ResolveDataPath(ctx, floorName))), ec);
+    const std::string target = FindFileNoCase(ResolveDataPath(ctx, floorName));
+    std::filesystem::rename(PathOf(ResolveDataPath(ctx, kSummaryScratchFile)), PathOf(target), ec);
     result.written = !ec;
+    if (ec) result.status = WriteStatus{false, target, ec.message()};
     return result;
 }
 

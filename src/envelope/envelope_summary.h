@@ -58,6 +58,7 @@ WriteStatus SaveConstruction(const AppContext& ctx, EnvelopeSummary& summary,
 RecordWriter FloorFileWithSummary(RecordReader oldFloorFile, const EnvelopeSummary& summary);
 struct SummaryWriteResult {
     bool written = false;
+    WriteStatus status;         // the failed step (scratch file or rename) when not written
     std::string blockedMessage; // the once-per-run "System blocked." text when floor_CR.dat stayed
 };
 // Through the scratch file nix.dat, which takes the name floor_CR.dat when complete.

@@ -38,7 +38,7 @@ bool ReadRows(RecordReader file, TextGrid& grid, int& row, std::string_view mark
         file.read(lambda);
         file.read(density);
         if (IsBlank(name) && IsBlank(lambda)) return true;
-        if (row >= kCatalogueRows) return false;
+        if (row >= kMaterialCatalogueRows) return false;
         ++row;
         grid.set(row, kColCatName, name);
         grid.set(row, kColCatLambda, lambda);
@@ -84,7 +84,7 @@ Message CatalogueCutMessage(const CaptionTable& captions, MaterialKind kind) {
     const Cap title =
         kind == MaterialKind::Building ? Cap::BuildingMaterialsTitle : Cap::InsulationMaterialsTitle;
     return {MessageKind::Exclamation, captions[Cap::WallDialogTitle],
-            captions[title] + " > " + std::to_string(kCatalogueRows) + " !"};
+            captions[title] + " > " + std::to_string(kMaterialCatalogueRows) + " !"};
 }
 
 CatalogueFiles CatalogueFileTexts(const TextGrid& grid) {

@@ -18,8 +18,8 @@ class CaptionTable;
 enum class MaterialKind { Building, Insulation };
 
 // Catalogue grid: row 0 headings, rows 1-100 materials; columns name, lambda W/mK, density kg/m³, "X".
-inline constexpr int kCatalogueRows = 100;
-inline constexpr int kCatalogueGridRows = kCatalogueRows + 1;
+inline constexpr int kMaterialCatalogueRows = 100;
+inline constexpr int kCatalogueGridRows = kMaterialCatalogueRows + 1;
 inline constexpr int kCatalogueGridColumns = 5;
 inline constexpr int kColCatName = 1;
 inline constexpr int kColCatLambda = 2;

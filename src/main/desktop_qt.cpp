@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "main/cli.h"
 #include "app/startup.h"
+#include "main/cli.h"
 
 #ifndef VESKARO_SEED_DIR
 #define VESKARO_SEED_DIR ""
@@ -43,6 +43,7 @@ int RunGuiCommand(int argc, char** argv) {
         AppContext ctx = StartUp({dataDir, VESKARO_SEED_DIR});
         SaveMainWindowScreenshots(ctx, dir);
         SaveReportScreenshots(ctx, dir);
+        SaveWallDialogScreenshots(ctx, dir);
         SaveProjectScreenshots(ctx, dir);
         return 0;
     }

@@ -21,5 +21,6 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
 void SaveMainWindowScreenshots(AppContext& ctx, const std::string& dir);
 void SaveReportScreenshots(AppContext& ctx, const std::string& dir);
 void SaveProjectScreenshots(AppContext& ctx, const std::string& dir);
+void SaveWallDialogScreenshots(AppContext& ctx, const std::string& dir);
 
 } // namespace veskaro

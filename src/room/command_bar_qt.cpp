@@ -50,7 +50,7 @@ CommandBar::CommandBar(RoomForm& form, QWidget* parent) : ui::PictureFrame(paren
     auto* restore = add("Command3D5", "plcap.bmp", true, composed(RestoreRoomCaption));
     separator();
     auto* goods = add("KelvoGutButt", "crcap.bmp", true, form.slot(Cap::MenuGoods));
-    add("wandbutt", "WDcap.bmp", false, form.slot(Cap::MenuWalls));
+    m_wandbutt = add("wandbutt", "WDcap.bmp", true, form.slot(Cap::MenuWalls));
     separator();
     add("VerdampButt", "vdcap.bmp", false, composed(EvaporatorDesignCaption));
     auto* deleteEvap = add("delEvap", "loecaps.bmp", true, form.slot(Cap::DeleteEvaporator));
@@ -63,6 +63,7 @@ CommandBar::CommandBar(RoomForm& form, QWidget* parent) : ui::PictureFrame(paren
     connect(save, &ui::PictureButton::triggered, this, &CommandBar::saveRoom);
     connect(restore, &ui::PictureButton::triggered, this, &CommandBar::restoreRoom);
     connect(goods, &ui::PictureButton::triggered, this, &CommandBar::openGoods);
+    connect(m_wandbutt, &ui::PictureButton::triggered, this, &CommandBar::walls);
     connect(deleteEvap, &ui::PictureButton::triggered, this, &CommandBar::deleteEvaporator);
     connect(exitSave, &ui::PictureButton::triggered, this, [this] { emit exit(true); });
     connect(exitNoSave, &ui::PictureButton::triggered, this, [this] { emit exit(false); });

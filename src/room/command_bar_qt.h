@@ -7,6 +7,9 @@
 namespace veskaro {
 
 class RoomForm;
+namespace ui {
+class PictureButton;
+}
 
 class CommandBar final : public ui::PictureFrame {
     Q_OBJECT
@@ -14,6 +17,9 @@ class CommandBar final : public ui::PictureFrame {
 
   public:
     explicit CommandBar(RoomForm& form, QWidget* parent = nullptr);
+
+    // The walls command, enabled for a rectangular room.
+    ui::PictureButton* wallsCommand() const { return m_wandbutt; }
 
   signals:
     void openProject();
@@ -23,6 +29,10 @@ class CommandBar final : public ui::PictureFrame {
     void openGoods();
     void deleteEvaporator();
     void exit(bool save);
+    void walls();
+
+  private:
+    ui::PictureButton* m_wandbutt = nullptr;
 };
 
 } // namespace veskaro

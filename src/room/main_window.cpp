@@ -128,6 +128,7 @@ void StartWindow::connectPanels() {
     connect(m_commands, &CommandBar::deleteEvaporator, this,
             [this] { run([this] { return m_controller.deleteEvaporator(); }); });
     connect(m_commands, &CommandBar::exit, this, &StartWindow::kelvoEnde);
+    connect(m_commands, &CommandBar::walls, this, &StartWindow::onWalls);
     connect(m_inputs, &RoomInputsPanel::operatingBasisChosen, this,
             [this](int basis) { run([this, basis] { return m_controller.setOperatingBasis(basis); }); });
     connect(m_inputs, &RoomInputsPanel::doorPanelRequested, this, &StartWindow::openDoorPanel);
@@ -164,6 +165,7 @@ void StartWindow::showRoom() {
     m_inputs->showRoom(room, r.Label51);
     m_inputs->doorPanel()->showLabels(m_controller.labels());
     m_inputs->doorPanel()->setAirCurtain(m_controller.airCurtain());
+    showEnvelope();
     m_result->showResult(r);
     m_Label50->setText(Q(m_ctx.currentProjectFile.empty() ? m_ctx.roomFileName : m_ctx.currentProjectFile));
     m_form->operatingTimeUnit()->setText(Q(m_controller.operatingTimeUnit()));

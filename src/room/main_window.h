@@ -105,6 +105,10 @@ class StartWindow final : public QMainWindow {
     void onOpenProject();
     void onSaveProject(bool askForName);
     void onPrint();
+    // The walls command: K_wand over a rectangular room; afterwards the envelope is re-read.
+    void onWalls();
+    // The envelope in use beside the dimensions, and the walls command enabled for a rectangular room.
+    void showEnvelope();
     // Writes the result files for the result and print commands; false (with the stop message shown)
     // when the calculation stopped, so that no older files are shown or printed.
     bool writeResultFiles();

@@ -63,7 +63,8 @@ void StartWindow::buildMenus() {
     const RoomForm& f = *m_form;
     QAction* goods = addAction(room, "kgeinf", "crcap.bmp", true, f.slot(Cap::MenuGoods));
     connect(goods, &QAction::triggered, this, &StartWindow::openGoodsDialog);
-    addAction(room, "WDbearb", "WDcap.bmp", false, f.slot(Cap::MenuWalls));
+    QAction* walls = addAction(room, "WDbearb", "WDcap.bmp", true, f.slot(Cap::MenuWalls));
+    connect(walls, &QAction::triggered, this, &StartWindow::onWalls);
     room->addSeparator();
     QAction* save = addAction(room, "ksich", "pscap.bmp", true, [this] { return Q(SaveRoomCaption(m_ctx)); });
     QAction* restore =

@@ -10,6 +10,7 @@
 
 #include "app/app_context.h"
 #include "room/door_panel_qt.h"
+#include "room/envelope_panel_qt.h"
 #include "room/goods_panel_qt.h"
 #include "room/room_form_qt.h"
 #include "ui/input_field.h"
@@ -119,7 +120,8 @@ RoomInputsPanel::RoomInputsPanel(RoomForm& form, QWidget* parent) : QWidget(pare
                                   [this](QGridLayout* g, int) { addDoorCommand(g); });
     QGroupBox* evaporator = form.buildGroup({"EvaporatorFrame", Cap::EvaporatorFrame, kEvaporator},
                                             [this](QGridLayout* g, int) { addEvaporatorType(g); });
-    grid->addLayout(Column({dimensions, inside}), 0, 0);
+    m_envelope = new EnvelopePanel(form);
+    grid->addLayout(Column({dimensions, m_envelope, inside}), 0, 0);
     grid->addLayout(Column({outside, operation, loads}), 0, 1);
     grid->addLayout(Column({m_doorGroup, evaporator}), 0, 2);
     m_goods = new GoodsPanel(form);

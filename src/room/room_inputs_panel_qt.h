@@ -15,6 +15,7 @@ class QRadioButton;
 namespace veskaro {
 
 class DoorPanel;
+class EnvelopePanel;
 class GoodsPanel;
 class RoomForm;
 struct RoomRecord;
@@ -31,6 +32,7 @@ class RoomInputsPanel final : public QWidget {
     explicit RoomInputsPanel(RoomForm& form, QWidget* parent = nullptr);
 
     GoodsPanel* goods() const { return m_goods; }
+    EnvelopePanel* envelope() const { return m_envelope; }
     DoorPanel* doorPanel() const { return m_DoorPN; }
     // The options and the chosen evaporator as the room record holds them.
     void showRoom(const RoomRecord& room, const std::string& evaporatorCount);
@@ -63,6 +65,7 @@ class RoomInputsPanel final : public QWidget {
     ui::PictureButton* m_doorButton = nullptr;
     DoorPanel* m_DoorPN = nullptr;
     GoodsPanel* m_goods = nullptr;
+    EnvelopePanel* m_envelope = nullptr;
 };
 
 } // namespace veskaro

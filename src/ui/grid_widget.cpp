@@ -80,6 +80,7 @@ void GridWidget::writeCell(int row, int column, const QString& text) {
     if (cellText(row, column) == text) return;
     setCellText(row, column, text);
     emit cellEdited(row, column);
+    if (m_batch == 0) emit editsDone();
 }
 
 void GridWidget::clearCells() {
@@ -179,32 +180,41 @@ void GridWidget::moveAfterEdit(int key) {
     }
 }
 
-QString GridWidget::selectedBlockText() const {
+TextGrid GridWidget::textModel() const {
+    TextGrid model(gridRows(), gridColumns());
+    for (int r = 1; r < gridRows(); ++r) {
+        for (int c = 1; c < gridColumns(); ++c)
+            model.set(r, c, cellText(r, c).toStdString());
+    }
+    return model;
+}
+
+std::optional<CellRange> GridWidget::selectedBlock() const {
     const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-    if (ranges.isEmpty()) return {};
+    if (ranges.isEmpty()) return std::nullopt;
     const QTableWidgetSelectionRange& block = ranges.front();
-    if (block.rowCount() == 1 && block.columnCount() == 1) {
-        return cellText(block.topRow() + 1, block.leftColumn() + 1);
+    return CellRange{block.topRow() + 1, block.leftColumn() + 1, block.bottomRow() + 1,
+                     block.rightColumn() + 1};
+}
+
+void GridWidget::applyWrites(const std::vector<CellWrite>& writes) {
+    // Read-only columns of this grid keep their text whatever the text model allows.
+    ++m_batch;
+    for (const CellWrite& w : writes) {
+        if (isColumnEditable(w.column)) writeCell(w.row, w.column, QString::fromStdString(w.text));
     }
-    QString text;
-    for (int r = block.topRow(); r <= block.bottomRow(); ++r) {
-        for (int c = block.leftColumn(); c <= block.rightColumn(); ++c) {
-            if (c > block.leftColumn()) text += QLatin1Char('\t');
-            text += cellText(r + 1, c + 1);
-        }
-        text += QLatin1Char('\r');
-    }
-    return text;
+    --m_batch;
+    if (!writes.empty()) emit editsDone();
+}
+
+QString GridWidget::selectedBlockText() const {
+    const std::optional<CellRange> block = selectedBlock();
+    return block ? QString::fromStdString(CopyRangeText(textModel(), *block)) : QString();
 }
 
 void GridWidget::clearSelectedBlock() {
-    for (const QTableWidgetSelectionRange& block : selectedRanges()) {
-        for (int r = block.topRow(); r <= block.bottomRow(); ++r) {
-            for (int c = block.leftColumn(); c <= block.rightColumn(); ++c) {
-                if (isColumnEditable(c + 1)) writeCell(r + 1, c + 1, QString());
-            }
-        }
-    }
+    if (const std::optional<CellRange> block = selectedBlock())
+        applyWrites(ClearRangeWrites(textModel(), *block));
 }
 
 void GridWidget::copySelectedBlock(bool cut) {
@@ -214,29 +224,10 @@ void GridWidget::copySelectedBlock(bool cut) {
 
 void GridWidget::pasteText(const QString& text) {
     if (currentRow() < 0 || currentColumn() < 0) return;
-    const int startColumn = currentGridColumn();
-    int row = currentGridRow();
-    int column = startColumn;
-    QString piece;
-    const auto place = [&]() {
-        if (isColumnEditable(column) && row < gridRows()) writeCell(row, column, piece);
-        piece.clear();
-    };
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch == QLatin1Char('\t')) {
-            place();
-            ++column;
-        } else if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
-            if (ch == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
-            place();
-            ++row;
-            column = startColumn;
-        } else {
-            piece += ch;
-        }
-    }
-    if (!piece.isEmpty()) place();
+    const std::vector<CellWrite> writes =
+        PasteWrites(textModel(), currentGridRow(), currentGridColumn(), text.toStdString());
+    applyWrites(writes);
+    if (writes.empty()) emit editsDone();
 }
 
 void GridWidget::pasteAtCurrentCell() {
@@ -245,21 +236,28 @@ void GridWidget::pasteAtCurrentCell() {
 
 void GridWidget::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
-    if (event->key() == Qt::Key_Delete && mods == Qt::NoModifier) {
-        clearSelectedBlock();
-    } else if (event->key() == Qt::Key_Delete && mods == Qt::ShiftModifier) {
-        copySelectedBlock(true);
-    } else if (event->key() == Qt::Key_Insert && mods == Qt::ShiftModifier) {
-        pasteAtCurrentCell();
-    } else if (event->key() == Qt::Key_C && mods == Qt::ControlModifier) {
-        copySelectedBlock(false);
-    } else if (event->key() == Qt::Key_V && mods == Qt::ControlModifier) {
-        pasteAtCurrentCell();
-    } else {
+    std::optional<GridKey> key;
+    if (event->key() == Qt::Key_Delete && mods == Qt::NoModifier) key = GridKey::Delete;
+    if (event->key() == Qt::Key_Delete && mods == Qt::ShiftModifier) key = GridKey::ShiftDelete;
+    if (event->key() == Qt::Key_Insert && mods == Qt::ShiftModifier) key = GridKey::ShiftInsert;
+    if (event->key() == Qt::Key_C && mods == Qt::ControlModifier) key = GridKey::CtrlC;
+    if (event->key() == Qt::Key_V && mods == Qt::ControlModifier) key = GridKey::CtrlV;
+    if (!key) {
         QTableWidget::keyPressEvent(event);
         return;
     }
     event->accept();
+    const std::optional<CellRange> block = selectedBlock();
+    const bool pastes = *key == GridKey::ShiftInsert || *key == GridKey::CtrlV;
+    if (pastes && (currentRow() < 0 || currentColumn() < 0)) return;
+    if (!pastes && !block) return;
+    const GridKeyOutcome outcome =
+        GridKeyAction(textModel(), *key, block.value_or(CellRange{}), currentGridRow(), currentGridColumn(),
+                      pastes ? QApplication::clipboard()->text().toStdString() : std::string());
+    if (outcome.clipboardText)
+        QApplication::clipboard()->setText(QString::fromStdString(*outcome.clipboardText));
+    applyWrites(outcome.writes);
+    if (outcome.pasted && outcome.writes.empty()) emit editsDone();
 }
 
 // --- GridCellDelegate -------------------------------------------------------------------------------

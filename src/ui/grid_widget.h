@@ -14,7 +14,10 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include <optional>
 #include <vector>
+
+#include "app/cell_clipboard.h"
 
 namespace veskaro::ui {
 
@@ -57,6 +60,12 @@ class GridWidget final : public QTableWidget {
     void pasteAtCurrentCell();
     QString selectedBlockText() const;
     void pasteText(const QString& text);
+    // The cells as texts (headers and labels left blank), and the selected block in grid positions. The
+    // block commands work on this model, so that every grid shares one clipboard format.
+    TextGrid textModel() const;
+    std::optional<CellRange> selectedBlock() const;
+    // Writes cells as the user would (emitting cellEdited), skipping read-only columns.
+    void applyWrites(const std::vector<CellWrite>& writes);
 
     // Ends an open edit, writing the edit box text into its cell.
     void finishEdit();
@@ -69,6 +78,9 @@ class GridWidget final : public QTableWidget {
   signals:
     // A cell's text was changed by the user (edit, delete, cut or paste). Row and column are grid positions.
     void cellEdited(int row, int column);
+    // A user change ended: one finished cell edit, or a whole delete, cut or paste (after its cellEdited
+    // signals). A paste ends with it even when no cell changed.
+    void editsDone();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -78,6 +90,7 @@ class GridWidget final : public QTableWidget {
     QTableWidgetItem* itemAt(int row, int column, bool create);
     void writeCell(int row, int column, const QString& text); // user change: emits cellEdited
 
+    int m_batch = 0; // > 0 while a block command writes its cells
     std::vector<QColor> m_shade;
     std::vector<bool> m_editable;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
