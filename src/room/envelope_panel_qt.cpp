@@ -20,7 +20,7 @@ constexpr std::array<const char*, EnvelopePanel::kRows> kUNames = {"envU1", "env
 constexpr std::array<const char*, EnvelopePanel::kRows> kTNames = {"envT1", "envT2",     "envT3",
                                                                    "envT4", "envTFloor", "envTCeiling"};
 
-constexpr int kValueWidth = 35; // px: ".22" and "-25.5"
+constexpr int kValueWidth = 34; // px: ".22" and "-25.5"
 
 QString Shown(double value) {
     return QString::fromStdString(DisplayText(value));
@@ -45,11 +45,11 @@ EnvelopePanel::EnvelopePanel(RoomForm& form, QWidget* parent) : QGroupBox(parent
         heading([wall] { return QString::number(wall); }, 1, wall, 1);
     heading(form.slot(Cap::FloorWord), 1, 5, 1);
     heading(form.slot(Cap::CeilingWord), 1, 6, 1);
-    QLabel* uCaption = form.makeCaption([] { return QStringLiteral("U W/m²K"); });
-    QLabel* tCaption = form.makeCaption([] { return QStringLiteral("t °C"); });
+    QLabel* uCaption = form.makeCaption([] { return QStringLiteral("U"); });
+    QLabel* tCaption = form.makeCaption([] { return QStringLiteral("t"); });
     form.whenCaptioned([&form, uCaption, tCaption] {
-        uCaption->setToolTip(form.caption(Cap::UValueWord));
-        tCaption->setToolTip(form.caption(Cap::AmbientTemperatureLabel));
+        uCaption->setToolTip(form.caption(Cap::UValueWord) + QStringLiteral(" W/m²K"));
+        tCaption->setToolTip(form.caption(Cap::AmbientTemperatureLabel) + QStringLiteral(" °C"));
     });
     grid->addWidget(uCaption, 2, 0);
     grid->addWidget(tCaption, 3, 0);

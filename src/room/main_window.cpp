@@ -19,6 +19,7 @@
 #include "report/room_sketch.h"
 #include "room/command_bar_qt.h"
 #include "room/door_panel_qt.h"
+#include "room/envelope_panel_qt.h"
 #include "room/goods_panel_qt.h"
 #include "room/result_panel_qt.h"
 #include "room/room_form_qt.h"
@@ -114,6 +115,8 @@ QLayout* StartWindow::buildBody() {
     auto* resultColumn = new QVBoxLayout;
     resultColumn->setContentsMargins(0, 24, 0, 0);
     m_result = new ResultPanel(*m_form);
+    // The envelope in use stands with the result: it is what the transmission line is computed from.
+    m_result->addBelowCommands(m_inputs->envelope());
     resultColumn->addWidget(m_result, 1);
     row->addLayout(resultColumn);
     return row;

@@ -146,6 +146,7 @@ void ResultPanel::buildCommands(RoomForm& form) {
     column->addWidget(result);
     column->addWidget(print);
     column->addStretch(1);
+    m_besideCommands = column->count();
 
     // The logo of the report header, as the print settings chose it.
     m_logo = new QLabel;
@@ -153,6 +154,11 @@ void ResultPanel::buildCommands(RoomForm& form) {
     m_logo->setAlignment(Qt::AlignCenter);
     m_logo->hide();
     column->addWidget(m_logo, 0, Qt::AlignHCenter);
+}
+
+void ResultPanel::addBelowCommands(QWidget* widget) {
+    static_cast<QVBoxLayout*>(layout())->insertWidget(m_besideCommands - 1, widget);
+    ++m_besideCommands;
 }
 
 void ResultPanel::showResult(const RecalcResult& r) {

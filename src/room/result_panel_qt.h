@@ -30,6 +30,8 @@ class ResultPanel final : public ui::PictureFrame {
     void setCapacityWarning(const QString& warning);
     // The report logo at `path` (hidden when it cannot be read); reloaded only when the path changed.
     void showLogo(const QString& path);
+    // A panel of the inputs the result is computed from, placed under the result commands.
+    void addBelowCommands(QWidget* widget);
 
   signals:
     void calculateRequested();
@@ -53,7 +55,8 @@ class ResultPanel final : public ui::PictureFrame {
     QLabel* m_messages = nullptr;
     QLabel* m_Label68 = nullptr;
     QLabel* m_logo = nullptr;
-    QString m_logoShown; // path of the picture in m_logo
+    QString m_logoShown;      // path of the picture in m_logo
+    int m_besideCommands = 0; // layout index after the command buttons
 };
 
 } // namespace veskaro

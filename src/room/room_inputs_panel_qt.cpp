@@ -121,7 +121,7 @@ RoomInputsPanel::RoomInputsPanel(RoomForm& form, QWidget* parent) : QWidget(pare
     QGroupBox* evaporator = form.buildGroup({"EvaporatorFrame", Cap::EvaporatorFrame, kEvaporator},
                                             [this](QGridLayout* g, int) { addEvaporatorType(g); });
     m_envelope = new EnvelopePanel(form);
-    grid->addLayout(Column({dimensions, m_envelope, inside}), 0, 0);
+    grid->addLayout(Column({dimensions, inside}), 0, 0);
     grid->addLayout(Column({outside, operation, loads}), 0, 1);
     grid->addLayout(Column({m_doorGroup, evaporator}), 0, 2);
     m_goods = new GoodsPanel(form);
