@@ -2,6 +2,8 @@
 
 #include "report/report_layout.h"
 
+#include "envelope/uvalue_report.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -384,7 +386,7 @@ int ReportPageCount(int reportCode) {
 }
 
 std::string ReportPageFile(int reportCode, int page) {
-    if (reportCode == kUValueReport) return kUValueReportFileName;
+    if (reportCode == kUValueReport) return kUValueReportFile;
     return page == 2 ? kResultTablesFileName : kResultFileName;
 }
 

@@ -133,7 +133,6 @@ std::vector<DrawOp> LayOutPage(const std::vector<std::string>& lines, double bod
 // Report codes of the drawing routine.
 inline constexpr int kRoomResultReport = 1;
 inline constexpr int kUValueReport = 44;
-inline constexpr const char* kUValueReportFileName = "KWcalc.DAT";
 inline constexpr const char* kResultFileName = "ergCR.DAT";        // result record of the calculation
 inline constexpr const char* kResultTablesFileName = "ergCR2.DAT"; // its envelope and goods tables
 

@@ -86,10 +86,8 @@ int ResultWindow::reportCode() const {
     return m_ctx.displayMode == DisplayMode::UValueReport ? kUValueReport : kRoomResultReport;
 }
 
-void ResultWindow::buildUi() {
+void ResultWindow::buildHeader(QVBoxLayout* root) {
     const CaptionTable& cap = m_ctx.captions;
-    auto* root = new QVBoxLayout(this);
-
     // Project name and description with their captions; the header switch.
     auto* top = new QGridLayout;
     m_Label3 = new QLabel(QString::fromStdString(cap[Cap::ProjectNameCaption] + " :"), this);
@@ -115,6 +113,35 @@ void ResultWindow::buildUi() {
     top->setColumnStretch(1, 1);
     top->addWidget(m_PrintHead, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
     root->addLayout(top);
+}
+
+void ResultWindow::buildCommands(QVBoxLayout* root) {
+    const CaptionTable& cap = m_ctx.captions;
+    // Commands.
+    auto* buttons = new QHBoxLayout;
+    m_Command3D2 = MakeCommandButton(m_ctx, QStringLiteral("Command3D2"), QStringLiteral("Prcap.bmp"),
+                                     QString::fromStdString(cap[Cap::PrintCaption]),
+                                     QStyle::SP_FileDialogContentsView, this);
+    m_Command3D4 = MakeCommandButton(m_ctx, QStringLiteral("Command3D4"), QStringLiteral("stcap.bmp"),
+                                     QString(), QStyle::SP_FileDialogDetailedView, this);
+    m_Command3D4->setVisible(false); // heat-exchanger selection: only for sibling programs
+    m_Command3D1 =
+        MakeCommandButton(m_ctx, QStringLiteral("Command3D1"), QStringLiteral("OKcap.bmp"),
+                          QString::fromStdString(cap[Cap::OkCaption]), QStyle::SP_DialogOkButton, this);
+    m_Command3D3 =
+        MakeCommandButton(m_ctx, QStringLiteral("Command3D3"), QStringLiteral("abcap.bmp"),
+                          QString::fromStdString(cap[Cap::CloseCaption]), QStyle::SP_DialogCloseButton, this);
+    buttons->addWidget(m_Command3D2);
+    buttons->addWidget(m_Command3D4);
+    buttons->addStretch(1);
+    buttons->addWidget(m_Command3D1);
+    buttons->addWidget(m_Command3D3);
+    root->addLayout(buttons);
+}
+
+void ResultWindow::buildUi() {
+    auto* root = new QVBoxLayout(this);
+    buildHeader(root);
 
     // The page and its chooser.
     auto* middle = new QHBoxLayout;
@@ -140,27 +167,7 @@ void ResultWindow::buildUi() {
     chooser->addStretch(1);
     middle->addLayout(chooser);
     root->addLayout(middle, 1);
-
-    // Commands.
-    auto* buttons = new QHBoxLayout;
-    m_Command3D2 = MakeCommandButton(m_ctx, QStringLiteral("Command3D2"), QStringLiteral("Prcap.bmp"),
-                                     QString::fromStdString(cap[Cap::PrintCaption]),
-                                     QStyle::SP_FileDialogContentsView, this);
-    m_Command3D4 = MakeCommandButton(m_ctx, QStringLiteral("Command3D4"), QStringLiteral("stcap.bmp"),
-                                     QString(), QStyle::SP_FileDialogDetailedView, this);
-    m_Command3D4->setVisible(false); // heat-exchanger selection: only for sibling programs
-    m_Command3D1 =
-        MakeCommandButton(m_ctx, QStringLiteral("Command3D1"), QStringLiteral("OKcap.bmp"),
-                          QString::fromStdString(cap[Cap::OkCaption]), QStyle::SP_DialogOkButton, this);
-    m_Command3D3 =
-        MakeCommandButton(m_ctx, QStringLiteral("Command3D3"), QStringLiteral("abcap.bmp"),
-                          QString::fromStdString(cap[Cap::CloseCaption]), QStyle::SP_DialogCloseButton, this);
-    buttons->addWidget(m_Command3D2);
-    buttons->addWidget(m_Command3D4);
-    buttons->addStretch(1);
-    buttons->addWidget(m_Command3D1);
-    buttons->addWidget(m_Command3D3);
-    root->addLayout(buttons);
+    buildCommands(root);
 
     // Open with the whole sheet in view where the screen allows it.
     const QSize fullPage = root->sizeHint() + (m_page->sizeHint() - scroller->sizeHint()) + QSize(4, 4);

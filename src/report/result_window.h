@@ -13,6 +13,8 @@ class QCheckBox;
 class QLabel;
 class QScrollBar;
 
+class QVBoxLayout;
+
 namespace veskaro {
 
 struct AppContext;
@@ -67,6 +69,8 @@ class ResultWindow final : public QDialog {
 
   private:
     void buildUi();
+    void buildHeader(QVBoxLayout* root); // project texts and the header switch
+    void buildCommands(QVBoxLayout* root);
     void activate();
     void closeWindow();
     void printReport();

@@ -296,7 +296,7 @@ void GridCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
 void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
     option->displayAlignment = m_grid->m_alignment;
-    const auto column = static_cast<std::size_t>(index.column() + 1);
+    const auto column = static_cast<std::size_t>(index.column()) + 1;
     if (column < m_grid->m_shade.size() && m_grid->m_shade[column].isValid()) {
         option->backgroundBrush = m_grid->m_shade[column];
     }
