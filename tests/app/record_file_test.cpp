@@ -104,8 +104,7 @@ TEST(RecordReader, RoundTripAndNumericTargets) {
         {"#TRUE#", -1.0, -1, -1},
         {"\"12.5\"", 12.5, 12, 12},
         {"70000", 70000.0, 70000, 32767},
-        {"2147483647", 2147483647.0, INT_MAX, 32767},
-    };
+        {"2147483647", 2147483647.0, INT_MAX, 32767}};
     for (const auto& [text, real, integer, small] : items) {
         SCOPED_TRACE(text);
         double d = 9.0;
