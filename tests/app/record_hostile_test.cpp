@@ -62,25 +62,6 @@ TEST(HostileRecords, CraftedAndRandomTexts) {
     }
 }
 
-std::size_t CountItems(std::string text) {
-    RecordReader r(std::move(text));
-    std::size_t items = 0;
-    for (std::string item; r.next(item);)
-        ++items;
-    return items;
-}
-
-TEST(HostileRecords, HugeInputsComplete) {
-    constexpr std::size_t kHuge = 50u << 20;
-    constexpr std::size_t kLarge = 2u << 20;
-    EXPECT_EQ(CountItems(std::string(kHuge, ',')), kHuge);
-    EXPECT_EQ(CountItems(std::string(kLarge, '\0')), 1u);
-    EXPECT_EQ(CountItems("\"" + std::string(kLarge, 'x')), 1u);
-    EXPECT_EQ(CountItems(std::string(kLarge, '\n') + "x"), kLarge + 1);
-    EXPECT_EQ(CountItems(std::string(kLarge, '\n')), 0u);
-    EXPECT_EQ(NumFromText(std::string(kLarge, '7')), DBL_MAX);
-}
-
 // Huge caption and settings files are read as a bounded prefix with bounded items, so start-up never
 // holds more than a few MB of one file whatever the data directory contains.
 TEST(HostileRecords, HugeDataFilesAreReadAsABoundedPrefix) {
