@@ -35,7 +35,8 @@ TEST(NormalizeAndReadNumber, ConvertsAndRewritesTheCallersText) {
         {"1e999", DBL_MAX, "1e999"},
         {"-1e999", -DBL_MAX, "-1e999"},
         {"1e-999", 0, "1e-999"},
-        {"0e99999999999999999999", 0, "0e99999999999999999999"}};
+        {"0e99999999999999999999", 0, "0e99999999999999999999"},
+    };
     for (const auto& [typed, expected, rewritten] : rows) {
         SCOPED_TRACE(typed);
         std::string text = typed;
@@ -46,20 +47,22 @@ TEST(NormalizeAndReadNumber, ConvertsAndRewritesTheCallersText) {
 }
 
 TEST(DisplayText, ShortestFormWithLeadingBlankAndRoundTrip) {
-    const std::tuple<double, const char*> rows[] = {{5.5, " 5.5"},
-                                                    {-2.0, "-2"},
-                                                    {0.0, " 0"},
-                                                    {-0.0, " 0"},
-                                                    {0.23, " .23"},
-                                                    {-0.5, "-.5"},
-                                                    {0.1 + 0.2, " .3"},
-                                                    {2.0 / 3.0, " .666666666666667"},
-                                                    {123456789012345.0, " 123456789012345"},
-                                                    {1e15, " 1E+15"},
-                                                    {-1.5e20, "-1.5E+20"},
-                                                    {1e-15, " .000000000000001"},
-                                                    {1.25e-16, " 1.25E-16"},
-                                                    {std::nan(""), " 0"}};
+    const std::tuple<double, const char*> rows[] = {
+        {5.5, " 5.5"},
+        {-2.0, "-2"},
+        {0.0, " 0"},
+        {-0.0, " 0"},
+        {0.23, " .23"},
+        {-0.5, "-.5"},
+        {0.1 + 0.2, " .3"},
+        {2.0 / 3.0, " .666666666666667"},
+        {123456789012345.0, " 123456789012345"},
+        {1e15, " 1E+15"},
+        {-1.5e20, "-1.5E+20"},
+        {1e-15, " .000000000000001"},
+        {1.25e-16, " 1.25E-16"},
+        {std::nan(""), " 0"},
+    };
     for (const auto& [value, expected] : rows) {
         SCOPED_TRACE(expected);
         EXPECT_EQ(DisplayText(value), expected);
@@ -70,18 +73,20 @@ TEST(DisplayText, ShortestFormWithLeadingBlankAndRoundTrip) {
 }
 
 TEST(RealItemText, DoubleAndSingleForms) {
-    const std::tuple<double, int, const char*> rows[] = {{0.5, 15, ".5"},
-                                                         {-0.5, 15, "-.5"},
-                                                         {12.0, 15, "12"},
-                                                         {1e20, 15, "1E+20"},
-                                                         {0.00001, 15, "1E-05"},
-                                                         {0.0001, 15, ".0001"},
-                                                         {1.0 / 3.0, 7, ".3333333"},
-                                                         {1e7, 7, "1E+07"},
-                                                         {9999999.0, 7, "9999999"},
-                                                         {-0.0, 15, "0"},
-                                                         {HUGE_VAL, 15, "1.79769313486232E+308"},
-                                                         {1e300, 7, "3.402823E+38"}};
+    const std::tuple<double, int, const char*> rows[] = {
+        {0.5, 15, ".5"},
+        {-0.5, 15, "-.5"},
+        {12.0, 15, "12"},
+        {1e20, 15, "1E+20"},
+        {0.00001, 15, "1E-05"},
+        {0.0001, 15, ".0001"},
+        {1.0 / 3.0, 7, ".3333333"},
+        {1e7, 7, "1E+07"},
+        {9999999.0, 7, "9999999"},
+        {-0.0, 15, "0"},
+        {HUGE_VAL, 15, "1.79769313486232E+308"},
+        {1e300, 7, "3.402823E+38"},
+    };
     for (const auto& [value, digits, expected] : rows) {
         SCOPED_TRACE(expected);
         EXPECT_EQ(RealItemText(value, digits), expected);
