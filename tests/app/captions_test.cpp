@@ -19,16 +19,13 @@ std::string NumberedCaptions(int count) {
     return text;
 }
 
-TEST(Captions, MissingFileLeavesEmptySlotsAndSetsUnits) {
+TEST(Captions, MissingFileLeavesEmptySlots) {
     TempDataDir dir;
     AppContext ctx = dir.context();
     ctx.captions[Cap::MainWindowTitle] = "stale";
-    ctx.captions.units.temperature = "F";
     LoadCaptions(ctx);
     for (const auto& slot : ctx.captions.m_slots)
         EXPECT_EQ(slot, "");
-    EXPECT_EQ(ctx.captions.units.temperature, "°C");
-    EXPECT_EQ(ctx.captions.units.volumeFlow, "m³/h");
 }
 
 TEST(Captions, SlotsInFileOrderAndExtraStringsUnread) {

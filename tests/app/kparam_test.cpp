@@ -25,14 +25,10 @@ TEST(KParam, MissingFileGivesEveryDefaultAndFourLinesOnlyTheLanguage) {
         EXPECT_EQ(ctx.dataDir, dir.str());
         EXPECT_EQ(ctx.languageCode, fourLines ? "DEU" : "ENG");
         EXPECT_EQ(ctx.kparam.item[1], fourLines ? "x" : "");
-        EXPECT_EQ(ctx.currency, "EUR");
-        EXPECT_EQ(ctx.fontName, "Arial");
         EXPECT_EQ(ctx.projectDir, CurrentDirectory());
         EXPECT_EQ(ctx.logoPath, dir.str() + "/qvsample.jpg");
-        EXPECT_EQ(ctx.printHeaderFlag, 0);
         EXPECT_EQ(ctx.kparam.item[kKParamKeptValue], "35");
         EXPECT_EQ(ctx.kparam.item[kKParamFactor], "2.5");
-        EXPECT_EQ(ctx.kparam.item[kKParamIntegerOption], "1");
     }
 }
 
