@@ -21,11 +21,11 @@ RecordWriter EnvelopeFileContent(std::string_view name, const std::vector<std::s
     std::size_t i = 0;
     if (name == kFloorSummaryFile && items.size() >= kFloorSummaryFirstRecordItems) {
         for (; i < kFloorSummaryFirstRecordItems; ++i)
-            out.str(items[i]);
+            out.userStr(items[i]);
         out.endLine();
     }
     for (; i < items.size(); ++i)
-        out.line(items[i]);
+        out.userLine(items[i]);
     return out;
 }
 
