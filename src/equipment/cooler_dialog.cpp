@@ -63,7 +63,8 @@ QLabel* ValueLabel(const char* name, const QString& text) {
 CoolerDialog::CoolerDialog(AppContext& ctx, const Handover& handover, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_handover(handover) {
     setObjectName(QStringLiteral("CoolerSelection"));
-    setWindowTitle(Q(ctx.captions[Cap::EvapHandOverText2]));
+    setWindowTitle(Q(ctx.captions[Cap::EvapHandOverText1]) + QStringLiteral(" - ") +
+                   Q(ctx.captions[Cap::EvapHandOverText2]));
     setModal(true);
     m_result.code = kSelectionCancelled;
     m_catalogue = LoadCoolerCatalogue(ctx);
