@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "app/app_context.h"
+#include "equipment/cooler_dialog.h"
 #include "goods/goods_dialog.h"
 #include "main/desktop_qt.h"
 #include "room/main_window.h"
@@ -59,6 +60,14 @@ void SaveMainWindowScreenshots(AppContext& ctx, const std::string& dir) {
         dialog.reject();
     });
     window.openGoodsDialog();
+    // The cooler selection for the default room, its stored choice left as it was.
+    window.setCoolerDialogRunner([&dir](CoolerDialog& dialog) {
+        dialog.setMessageSink([](const Message&) {});
+        dialog.show();
+        Save(dialog, dir, "cooler_dialog.png");
+        dialog.reject();
+    });
+    window.openEvaporatorDesign();
 }
 
 } // namespace veskaro

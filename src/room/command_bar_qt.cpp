@@ -52,7 +52,7 @@ CommandBar::CommandBar(RoomForm& form, QWidget* parent) : ui::PictureFrame(paren
     auto* goods = add("KelvoGutButt", "crcap.bmp", true, form.slot(Cap::MenuGoods));
     m_wandbutt = add("wandbutt", "WDcap.bmp", true, form.slot(Cap::MenuWalls));
     separator();
-    add("VerdampButt", "vdcap.bmp", false, composed(EvaporatorDesignCaption));
+    auto* design = add("VerdampButt", "vdcap.bmp", true, composed(EvaporatorDesignCaption));
     auto* deleteEvap = add("delEvap", "loecaps.bmp", true, form.slot(Cap::DeleteEvaporator));
     row->addStretch(1);
     auto* exitSave = add("Command3D2", "btcap.bmp", true, form.slot(Cap::MenuExit));
@@ -64,6 +64,7 @@ CommandBar::CommandBar(RoomForm& form, QWidget* parent) : ui::PictureFrame(paren
     connect(restore, &ui::PictureButton::triggered, this, &CommandBar::restoreRoom);
     connect(goods, &ui::PictureButton::triggered, this, &CommandBar::openGoods);
     connect(m_wandbutt, &ui::PictureButton::triggered, this, &CommandBar::walls);
+    connect(design, &ui::PictureButton::triggered, this, &CommandBar::evaporatorDesign);
     connect(deleteEvap, &ui::PictureButton::triggered, this, &CommandBar::deleteEvaporator);
     connect(exitSave, &ui::PictureButton::triggered, this, [this] { emit exit(true); });
     connect(exitNoSave, &ui::PictureButton::triggered, this, [this] { emit exit(false); });

@@ -27,6 +27,7 @@ class CommandBar final : public ui::PictureFrame {
     void saveRoom();
     void restoreRoom();
     void openGoods();
+    void evaporatorDesign();
     void deleteEvaporator();
     void exit(bool save);
     void walls();

@@ -128,6 +128,7 @@ void StartWindow::connectPanels() {
     connect(m_commands, &CommandBar::saveRoom, this, &StartWindow::onSaveRoom);
     connect(m_commands, &CommandBar::restoreRoom, this, &StartWindow::onRestoreRoom);
     connect(m_commands, &CommandBar::openGoods, this, &StartWindow::openGoodsDialog);
+    connect(m_commands, &CommandBar::evaporatorDesign, this, &StartWindow::openEvaporatorDesign);
     connect(m_commands, &CommandBar::deleteEvaporator, this,
             [this] { run([this] { return m_controller.deleteEvaporator(); }); });
     connect(m_commands, &CommandBar::exit, this, &StartWindow::kelvoEnde);

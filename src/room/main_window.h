@@ -27,6 +27,7 @@ class ResultPanel;
 class RoomForm;
 class RoomInputsPanel;
 class GoodsDialog;
+class CoolerDialog;
 
 class StartWindow final : public QMainWindow {
     Q_OBJECT
@@ -47,6 +48,8 @@ class StartWindow final : public QMainWindow {
     void setPrinter(std::function<void()> print) { m_print = std::move(print); }
     // Runs the goods dialog once it is built (modal exec unless replaced: tests and screenshots drive it).
     void setGoodsDialogRunner(std::function<void(GoodsDialog&)> run) { m_runGoodsDialog = std::move(run); }
+    // Runs the cooler selection once it is built (modal exec unless replaced).
+    void setCoolerDialogRunner(std::function<void(CoolerDialog&)> run) { m_runCoolerDialog = std::move(run); }
 
     RoomController& controller() { return m_controller; }
     bool busy() const { return m_busy != 0; }
@@ -60,6 +63,9 @@ class StartWindow final : public QMainWindow {
     // kgeinf / KelvoGutButt: writes the goods grid to the goods list file and opens Kgut; after O.K. the
     // goods are re-read and the room recalculated.
     void openGoodsDialog();
+    // VerdampButt / vddesign: recalculates and, when there is a load, opens the cooler selection; a chosen
+    // cooler's name, fan power and defrost heater go into the room, which is recalculated.
+    void openEvaporatorDesign();
 
     void openDoorPanel();
     void closeDoorPanel(bool accept);
@@ -124,6 +130,7 @@ class StartWindow final : public QMainWindow {
     std::function<void()> m_openResultWindow;
     std::function<void()> m_print;
     std::function<void(GoodsDialog&)> m_runGoodsDialog;
+    std::function<void(CoolerDialog&)> m_runCoolerDialog;
     QStringList m_goodsWarnings; // appended to the messages of every action
     // Messages shown and still standing: a message is not shown again until its cause went away.
     std::vector<std::pair<MessageKind, std::string>> m_standing;

@@ -76,7 +76,9 @@ void StartWindow::buildMenus() {
     QAction* result = addAction(calc, "Ergmenu", "recap.bmp", true, f.slot(Cap::MenuResult));
     QAction* door = addAction(calc, "Tuermenu", "drcap.bmp", true, f.slot(Cap::DoorButton));
     calc->addSeparator();
-    addAction(calc, "vddesign", "vdcap.bmp", false, [this] { return Q(EvaporatorDesignCaption(m_ctx)); });
+    QAction* design =
+        addAction(calc, "vddesign", "vdcap.bmp", true, [this] { return Q(EvaporatorDesignCaption(m_ctx)); });
+    connect(design, &QAction::triggered, this, &StartWindow::openEvaporatorDesign);
     QAction* deleteEvap = addAction(calc, "vddelete", "loecaps.bmp", true, f.slot(Cap::DeleteEvaporator));
     calculate->setShortcut(QKeySequence(Qt::Key_F9));
     connect(calculate, &QAction::triggered, this,

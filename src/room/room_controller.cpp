@@ -353,6 +353,7 @@ WriteStatus RoomController::saveRoom(std::string_view name) const {
 Messages RoomController::deleteEvaporator() {
     m_room.VerdNam.clear();
     m_room.PlueftPN.clear();
+    m_room.defrostFlag = 0; // the heater is sized from the frost again
     Messages messages = recalculate(kRecalcShow);
     const std::string blocked = DeleteDataFile(m_ctx, kEvaporatorSelectionFile);
     if (!blocked.empty()) messages.push_back({MessageKind::Critical, m_ctx.captions[Cap::MsgTitle], blocked});
