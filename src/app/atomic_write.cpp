@@ -86,7 +86,7 @@ struct StagedFile {
     fs::path temporary;
 };
 
-WriteStatus StageFile(const FileContent& file, StagedFile& staged) {
+WriteStatus StageFile(const FileContent& file, StagedFile& staged, Durability durability) {
     const fs::path target = PathFromUtf8(file.path);
     const std::string targetName = Utf8FromPath(target.filename());
     if (targetName.empty()) return Failed(file.path, "not a file name");
@@ -106,7 +106,8 @@ WriteStatus StageFile(const FileContent& file, StagedFile& staged) {
     if (out == nullptr) return Failed(file.path, SystemReason(openError != 0 ? openError : EIO));
     errno = 0;
     const bool written = std::fwrite(file.bytes.data(), 1, file.bytes.size(), out) == file.bytes.size() &&
-                         std::fflush(out) == 0 && std::ferror(out) == 0 && SyncFile(out);
+                         std::fflush(out) == 0 && std::ferror(out) == 0 &&
+                         (durability == Durability::Regenerated || SyncFile(out));
     const int writeError = errno;
     const bool closed = std::fclose(out) == 0;
     if (!written || !closed) {
@@ -126,14 +127,14 @@ void RemoveStaged(const std::vector<StagedFile>& staged, std::size_t from) {
 
 } // namespace
 
-WriteStatus WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    return WriteFilesAtomic({{path, std::string(bytes)}});
+WriteStatus WriteFileAtomic(const std::string& path, std::string_view bytes, Durability durability) {
+    return WriteFilesAtomic({{path, std::string(bytes)}}, durability);
 }
 
-WriteStatus WriteFilesAtomic(const std::vector<FileContent>& files) {
+WriteStatus WriteFilesAtomic(const std::vector<FileContent>& files, Durability durability) {
     std::vector<StagedFile> staged(files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
-        WriteStatus status = StageFile(files[i], staged[i]);
+        WriteStatus status = StageFile(files[i], staged[i], durability);
         if (!status) {
             RemoveStaged(staged, 0);
             return status;
@@ -147,7 +148,7 @@ WriteStatus WriteFilesAtomic(const std::vector<FileContent>& files) {
             RemoveStaged(staged, i);
             return Failed(files[i].path, ec.message());
         }
-        SyncFolder(staged[i].target.parent_path());
+        if (durability == Durability::Synced) SyncFolder(staged[i].target.parent_path());
     }
     return {true, files.empty() ? std::string() : files.front().path, {}};
 }

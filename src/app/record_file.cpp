@@ -306,10 +306,11 @@ RecordReader OpenInput(const AppContext& ctx, std::string_view name) {
     return RecordReader::fromFile(FindFileNoCase(ResolveDataPath(ctx, name)));
 }
 
-WriteStatus SaveOutput(const AppContext& ctx, std::string_view name, const RecordWriter& content) {
+WriteStatus SaveOutput(const AppContext& ctx, std::string_view name, const RecordWriter& content,
+                       Durability durability) {
     // An existing file whose name differs only in case is replaced under its own name.
     const std::string path = FindFileNoCase(ResolveDataPath(ctx, name));
-    return WriteFileAtomic(path, Utf8ToCp1252(content.text()));
+    return WriteFileAtomic(path, Utf8ToCp1252(content.text()), durability);
 }
 
 WriteStatus SaveOutputPair(const AppContext& ctx, std::string_view firstName, const RecordWriter& first,

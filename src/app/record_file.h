@@ -107,6 +107,13 @@ struct FileContent {
     std::string bytes;
 };
 
+// How far a write waits for the disk. Synced: the file and its folder are flushed to the disk before the
+// write counts as done (every record the engineer keeps). Regenerated: still written to a temporary file
+// and renamed over the target, so no reader ever sees half a file, but not flushed: for a report that is
+// written anew from the data on screen at every recomputation, where a flush per keystroke would cost
+// milliseconds and a crash loses nothing that is not rebuilt at once.
+enum class Durability { Synced, Regenerated };
+
 // The path rule: a name without "/" or "\" lives in the data directory; otherwise it is a full path.
 std::string ResolveDataPath(const AppContext& ctx, std::string_view name);
 // Finds an existing file whatever the letter case of its name (case-sensitive file systems); returns
@@ -115,10 +122,12 @@ std::string FindFileNoCase(const std::string& path);
 // Writes bytes to a temporary file in the same folder, flushes it to the disk, renames it over the target
 // (read-only bit of an existing target cleared first) and flushes the folder. No temporary file remains
 // unless the process dies meanwhile; RemoveTemporaryFiles clears those at the next start.
-WriteStatus WriteFileAtomic(const std::string& path, std::string_view bytes);
+WriteStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
+                            Durability durability = Durability::Synced);
 // The same for several files replaced together: every temporary file is written and flushed before the
 // first rename, so either all targets are replaced or (on a failure before the renames) none is.
-WriteStatus WriteFilesAtomic(const std::vector<FileContent>& files);
+WriteStatus WriteFilesAtomic(const std::vector<FileContent>& files,
+                             Durability durability = Durability::Synced);
 // True for the names of the temporary files of the two functions above.
 bool IsTemporaryFileName(std::string_view name);
 // Deletes the temporary files a killed run left in dir; returns how many.
@@ -132,7 +141,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxB
 // OpenInput: the record file `name` (path rule above) for reading.
 RecordReader OpenInput(const AppContext& ctx, std::string_view name);
 // OpenOutput: writes the record file `name`, replacing it atomically.
-WriteStatus SaveOutput(const AppContext& ctx, std::string_view name, const RecordWriter& content);
+WriteStatus SaveOutput(const AppContext& ctx, std::string_view name, const RecordWriter& content,
+                       Durability durability = Durability::Synced);
 // Two record files replaced together (the result files): see WriteFilesAtomic.
 WriteStatus SaveOutputPair(const AppContext& ctx, std::string_view firstName, const RecordWriter& first,
                            std::string_view secondName, const RecordWriter& second);

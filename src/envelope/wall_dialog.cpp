@@ -162,7 +162,7 @@ void WallDialog::recompute() {
     m_AKTKWert->setText(Q(u.shownText));
     markLayers(u);
     const std::vector<std::string> records = UValueReportRecords(c, u, m_ctx.captions);
-    showFailure(SaveOutput(m_ctx, kUValueReportFile, UValueReportText(records)));
+    showFailure(SaveOutput(m_ctx, kUValueReportFile, UValueReportText(records), Durability::Regenerated));
 }
 
 void WallDialog::printUValue() {
