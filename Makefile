@@ -47,7 +47,7 @@ test: build test-asan tidy
 tidy: build
 	@echo "clang-tidy over src/ (log: $(BUILD)/clang-tidy.log)"
 	@run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) "$$(pwd)/src/.*\.cpp$$" > $(BUILD)/clang-tidy.log 2>&1 \
-	  || { grep -E 'error:' $(BUILD)/clang-tidy.log | sort -u; echo "clang-tidy found the problems above"; exit 1; }
+	  || { grep -aE 'error:|Stack dump|Program arguments|Error while' $(BUILD)/clang-tidy.log | sort -u; echo "clang-tidy found the problems above"; exit 1; }
 
 # The core and the headless command line under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

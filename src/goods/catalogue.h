@@ -42,7 +42,7 @@ using CatalogueGrid = std::array<CatalogueRow, kCatalogueRows + 1>; // rows 1..5
 
 struct Catalogue {
     int group = 1; // 1..8, 0 for a group name that matches no caption
-    CatalogueGrid grid{};
+    CatalogueGrid grid; // every cell an empty string
     // Products of the files that did not fit into the 50 rows: shown nowhere, written back unchanged.
     std::vector<CatalogueRow> moreStandard;
     std::vector<CatalogueRow> moreUser;
