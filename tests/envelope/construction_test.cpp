@@ -1,10 +1,12 @@
-// U-value of layered constructions, take-over into the layer grid, and the seeded envelope against the
-// shipped catalogues.
+// U-value of layered constructions, take-over into the layer grid, the seeded envelope against the shipped
+// catalogues, material catalogues (load order, 100-row limit, save split by the standard marker) and the
+// grid clipboard text shared by all grids.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "app/cell_clipboard.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "envelope/construction.h"
@@ -96,6 +98,116 @@ TEST(Construction, SeededWallUValueMatchesAPirPanelFromTheCatalogues) {
     const UValueResult u = ComputeUValue(panel, 1, kLevels);
     EXPECT_EQ(u.rows[2], LayerState::Counted);
     EXPECT_NEAR(u.U_Wm2K, NumFromText(std::string_view(seededU)), 0.1 * 0.22);
+}
+
+std::string Rows(int count, const std::string& stem) {
+    RecordWriter w;
+    for (int i = 1; i <= count; ++i)
+        w.str(stem + std::to_string(i)).str("0.04").str("30").endLine();
+    return w.text();
+}
+
+TEST(Catalogue, LoadsStandardThenUserRowsAndStopsAtTheGrid) {
+    struct Row {
+        const char* what;
+        std::string standard, user;
+        int rowCount;
+        bool cut;
+        const char* lastName;
+    };
+    const Row rows[] = {
+        {"standard then user", Rows(2, "S"), Rows(1, "U"), 3, false, "U1"},
+        {"blank record ends a file", Rows(1, "S") + "\"\",\" \",\"9\"\r\n" + Rows(1, "T"), Rows(1, "U"), 2,
+         false, "U1"},
+        {"exactly 100", Rows(60, "S"), Rows(40, "U"), 100, false, "U40"},
+        {"user row beyond 100", Rows(100, "S"), Rows(1, "U"), 100, true, "S100"},
+        {"standard beyond 100", Rows(150, "S"), "", 100, true, "S100"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const CatalogueLoad load = ReadCatalogue(RecordReader(row.standard), RecordReader(row.user));
+        EXPECT_EQ(load.rowCount, row.rowCount);
+        EXPECT_EQ(load.moreRowsNotLoaded, row.cut);
+        EXPECT_EQ(load.grid.at(load.rowCount, kColCatName), row.lastName);
+        EXPECT_EQ(load.grid.at(1, kColCatStandard), "X");
+        EXPECT_EQ(load.grid.at(load.rowCount, kColCatStandard), row.lastName[0] == 'S' ? "X" : "");
+    }
+}
+
+TEST(Catalogue, SaveSplitsByTheStandardMarker) {
+    TextGrid grid(kCatalogueGridRows, kCatalogueGridColumns);
+    ApplyWrites(grid, PasteWrites(grid, 1, 1,
+                                  "Steel\t50\t7800\tX\rCork\t0.04\t120\t x \rOwn\t0.03\t\t\r"
+                                  "No lambda\t \t20\t\r\t\t\tX\rMine\t0.1\t300\tuser\r"));
+    const CatalogueFiles files = CatalogueFileTexts(grid);
+    EXPECT_EQ(files.standard.text(),
+              "\"Steel\",\"50\",\"7800\"\r\n\"Cork\",\"0.04\",\"120\"\r\n\"\",\"\",\"\"\r\n");
+    EXPECT_EQ(files.user.text(), "\"Own\",\"0.03\",\"\"\r\n\"Mine\",\"0.1\",\"300\"\r\n");
+}
+
+TextGrid Letters() { // 4 x 4 grid, editable cells 1..3 x 1..3 hold "r,c"
+    TextGrid g(4, 4);
+    for (int r = 1; r < 4; ++r)
+        for (int c = 1; c < 4; ++c)
+            g.set(r, c, std::to_string(r) + std::to_string(c));
+    return g;
+}
+
+// The editable cells row by row, "|" between rows.
+std::string Cells(const TextGrid& g) {
+    std::string text;
+    for (int r = 1; r < g.rows(); ++r)
+        for (int c = 1; c < g.columns(); ++c)
+            text += g.at(r, c) + (c + 1 < g.columns() ? " " : r + 1 < g.rows() ? "|" : "");
+    return text;
+}
+
+TEST(CellClipboard, CopyAndPaste) {
+    const TextGrid g = Letters();
+    EXPECT_EQ(CopyRangeText(g, {3, 3, 2, 1}), "21\t22\t23\r31\t32\t33\r"); // corners in any order
+    EXPECT_EQ(CopyRangeText(g, {2, 2, 2, 2}), "22");
+    EXPECT_EQ(CopyRangeText(g, {0, 0, 1, 9}), "11\t12\t13\r"); // clipped to the editable cells
+    struct Row {
+        const char* what;
+        int row, column;
+        const char* text;
+        const char* cells;
+    };
+    const Row rows[] = {
+        {"beyond the grid dropped", 2, 2, "a\tb\tc\rd\te\r\rf", "11 12 13|21 a b|31 d e"},
+        {"CR LF and LF rows", 1, 3, "a\r\nb\nc\r\n", "11 12 a|21 22 b|31 32 c"},
+        {"single piece", 3, 1, "z", "11 12 13|21 22 23|z 32 33"},
+        {"empty text changes nothing", 1, 1, "", "11 12 13|21 22 23|31 32 33"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TextGrid grid = Letters();
+        const GridKeyOutcome out =
+            GridKeyAction(grid, GridKey::ShiftInsert, {}, row.row, row.column, row.text);
+        EXPECT_TRUE(out.pasted && !out.clipboardText);
+        ApplyWrites(grid, out.writes);
+        EXPECT_EQ(Cells(grid), row.cells);
+    }
+}
+
+TEST(CellClipboard, DeleteClearsShiftDeleteCutsCopyKeeps) {
+    struct Row {
+        GridKey key;
+        const char* cells;
+        const char* clipboard; // nullptr: the clipboard keeps its text
+    };
+    const Row rows[] = {{GridKey::Delete, "11  |21  |31 32 33", nullptr},
+                        {GridKey::ShiftDelete, "11  |21  |31 32 33", "12\t13\r22\t23\r"},
+                        {GridKey::CtrlC, "11 12 13|21 22 23|31 32 33", "12\t13\r22\t23\r"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.cells);
+        TextGrid grid = Letters();
+        const GridKeyOutcome out = GridKeyAction(grid, row.key, {1, 2, 2, 3}, 1, 1, "old");
+        ApplyWrites(grid, out.writes);
+        EXPECT_EQ(Cells(grid), row.cells);
+        EXPECT_EQ(out.clipboardText.has_value(), row.clipboard != nullptr);
+        EXPECT_EQ(out.clipboardText.value_or(""), row.clipboard ? row.clipboard : "");
+    }
 }
 
 } // namespace

