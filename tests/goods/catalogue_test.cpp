@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -102,14 +101,12 @@ TEST(Catalogue, HostileFilesLoadWhatCanBeRead) {
         testing::TempDataDir dir;
         const AppContext ctx = dir.context();
         dir.write("KelvoG4.ENG", c.bytes);
-        const auto start = std::chrono::steady_clock::now();
         Catalogue cat = LoadCatalogue(ctx, 4);
         int shown = 0;
         for (int r = 1; r <= kCatalogueRows; ++r)
             if (!cat.grid[static_cast<std::size_t>(r)][kCatName].empty()) ++shown;
         EXPECT_EQ(shown, c.products);
         ASSERT_TRUE(SaveCatalogue(ctx, cat));
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
         if (cat.standardTooLarge) {
             EXPECT_EQ(dir.read("KelvoG4.ENG").size(), c.bytes.size()); // left untouched
         }
