@@ -255,26 +255,6 @@ TEST(ParseRoom, OperatingTimeDayBasisAndEvaporatorCount) {
     }
 }
 
-// Every component enters the total; people at 2 °C give 175 W each.
-TEST(LoadCalcTotal, DailyOperationOver24HoursIsThePlainSum) {
-    RoomRecord room = QuietRoom("2", {{&R::RaumL, "6"},
-                                      {&R::RaumB, "4"},
-                                      {&R::RaumH, "3"},
-                                      {&R::AussenTemp, "30"},
-                                      {&R::RaumFeuchte, "85"},
-                                      {&R::AussenFeuchte, "40"},
-                                      {&R::RaumLW, "1.5"},
-                                      {&R::PersZahl, "8"},
-                                      {&R::ELLeist, "5"},
-                                      {&R::Eltotal, "250"}});
-    SetGoods(room, 1, "Product", {"500", "15", "2", "-1", "3.7", "1.9", "270", "2"});
-    const LoadResult r = Loads(room);
-    EXPECT_NEAR(r.Q0_kW, r.QG_kWhday / 24 + r.QB_kW + r.QE_kW + r.QL_kW + r.QT_kW + r.QP_kW, 1e-12);
-    EXPECT_NEAR(r.QL_kW, r.latent_kW + r.sensible_kW, 1e-12);
-    EXPECT_NEAR(r.QP_kW, 8 * 175 * (1 + 20.0 / 33) / 24000, 1e-12);
-    EXPECT_GT(r.latent_kW * r.QB_kW * r.QE_kW, 0.0);
-}
-
 TEST(LoadCalcTotal, CapacityAndSharesAreCutNotRounded) {
     // Only the electrical load: Q_0 = 1.23456 kW over 18 h of 24 h, plus 100 W of fans.
     RoomRecord room = QuietRoom("2", {{&R::Laufzeit, "18"}, {&R::Eltotal, "925.92"}, {&R::PlueftPN, "100"}});
