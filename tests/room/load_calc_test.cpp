@@ -189,32 +189,6 @@ TEST(LoadCalcTransmission, GivenValuesZeroUAndMissingDimension) {
     EXPECT_EQ(Loads(room, env).QT_kW, 0.0);
 }
 
-TEST(LoadCalcTransmission, FloorPlanRoomTakesAreaAndWallsFromTheWallTable) {
-    Envelope env;
-    env.wallCount = 3;
-    env.walls[0] = {"North", 12.5, 0.25, 30};
-    env.walls[1] = {"East", 7.0, 0.25, 20};
-    env.walls[2] = {"South-west", 14.4, 0.0, 0.0};
-    env.floorArea_m2 = 43.456;
-    env.perimeter_m = 33.9;
-    env.floorU_Wm2K = 0.3;
-    env.floorT_C = 10;
-    RoomRecord room =
-        QuietRoom("0", {{&R::RaumL, "12.5"}, {&R::RaumB, "7"}, {&R::RaumH, "3"}, {&R::AussenTemp, "30"}});
-    room.roomShape = kFloorPlanRoom;
-    const LoadResult r = Loads(room, env);
-    // f from the perimeter (33.9 > 10): 10; the volume is the one shown
-    const RoomDisplay shown = PresentLoads(r, AppContext{});
-    EXPECT_EQ(shown.Umfang, " 33.9");
-    EXPECT_EQ(shown.Area, " 43.4");
-    EXPECT_EQ(shown.Vol, " 130.3");
-    EXPECT_DOUBLE_EQ(r.V_m3, 130.3);
-    ASSERT_EQ(r.walls.size(), 3u);
-    EXPECT_EQ(r.walls[2].designation, "South-west");
-    EXPECT_NEAR(r.walls[2].Q_W, 14.4 * 3 * 0.4 * 30, 1e-9);
-    EXPECT_NEAR(r.floor.Q_W, 43.456 * 0.3 * 10, 1e-9);
-}
-
 TEST(LoadCalcDimensions, RoundingFactorFollowsTheMagnitude) {
     // L, B, H in m; volume, floor area and perimeter as shown, cut by the factor f.
     const std::tuple<const char*, const char*, const char*, const char*, const char*, const char*> cases[] = {
