@@ -189,6 +189,19 @@ TEST(LoadCalcTransmission, GivenValuesZeroUAndMissingDimension) {
     EXPECT_EQ(Loads(room, env).QT_kW, 0.0);
 }
 
+// A floor-plan room's loads use the volume as shown: 43.456 m² · 3 m cut by the factor of its 33.9 m
+// perimeter (10).
+TEST(LoadCalcDimensions, FloorPlanRoomUsesTheVolumeAsShown) {
+    Envelope env;
+    env.floorArea_m2 = 43.456;
+    env.perimeter_m = 33.9;
+    RoomRecord room = QuietRoom("0", {{&R::RaumH, "3"}});
+    room.roomShape = kFloorPlanRoom;
+    const LoadResult r = Loads(room, env);
+    EXPECT_DOUBLE_EQ(r.V_m3, 130.3);
+    EXPECT_EQ(PresentLoads(r, AppContext{}).Vol, " 130.3");
+}
+
 TEST(LoadCalcDimensions, RoundingFactorFollowsTheMagnitude) {
     // L, B, H in m; volume, floor area and perimeter as shown, cut by the factor f.
     const std::tuple<const char*, const char*, const char*, const char*, const char*, const char*> cases[] = {
