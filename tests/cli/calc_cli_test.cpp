@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstring>
 #include <map>
 #include <random>
@@ -81,6 +83,17 @@ TEST_F(CalcCli, PlainCalcWritesNothingAndWriteResultsExactlyTheTwoFiles) {
     after.erase("ergCR.DAT");
     after.erase("ergCR2.DAT");
     EXPECT_EQ(after, seeded);
+
+    // A result file that cannot be replaced (a folder in its place): exit 2, one line on stderr naming the
+    // problem, and the first result file is left as it was (the pair is replaced together or not at all).
+    const std::string firstBefore = snapshot()["ergCR.DAT"];
+    fs::remove(m_data / "ergCR2.DAT");
+    fs::create_directories(m_data / "ergCR2.DAT" / "in the way");
+    const ProcessRun blocked = calc("--write-results");
+    EXPECT_EQ(blocked.code, 2);
+    EXPECT_EQ(std::count(blocked.err.begin(), blocked.err.end(), '\n'), 1) << blocked.err;
+    EXPECT_NE(blocked.err.find("result files"), std::string::npos) << blocked.err;
+    EXPECT_EQ(snapshot()["ergCR.DAT"], firstBefore);
 }
 
 // The default room's whole result, accepted once after the hand check of the room tests: any change of
