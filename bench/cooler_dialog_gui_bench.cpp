@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/app_context.h"
+#include "bench_support.h"
 #include "equipment/cooler_dialog.h"
 
 namespace {
@@ -54,10 +55,5 @@ BENCHMARK(BM_CoolerDialogRefrigerantSwitch)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return veskaro::bench::RunWindowBenchmarks(argc, argv);
 }

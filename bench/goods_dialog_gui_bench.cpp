@@ -13,6 +13,7 @@
 #include <random>
 
 #include "app/startup.h"
+#include "bench_support.h"
 #include "goods/goods_dialog.h"
 #include "room/main_window.h"
 #include "ui/picture_button.h"
@@ -55,10 +56,5 @@ BENCHMARK(BM_GoodsDialogOkToRecalculatedWindow)->UseManualTime()->Unit(benchmark
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return veskaro::bench::RunWindowBenchmarks(argc, argv);
 }

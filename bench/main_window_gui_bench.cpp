@@ -12,25 +12,14 @@
 #include <filesystem>
 #include <random>
 
-#include "app/startup.h"
+#include "bench_support.h"
 #include "room/main_window.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// A data directory seeded with the shipped files, removed at the end of the run.
-struct BenchDataDir {
-    BenchDataDir()
-        : path(fs::temp_directory_path() /
-               ("veskaro_bench_start_" + std::to_string(std::random_device{}()))) {}
-    ~BenchDataDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    veskaro::AppContext start() const { return veskaro::StartUp({path.string(), VESKARO_SEED_DIR}); }
-    fs::path path;
-};
+using veskaro::bench::BenchDataDir;
 
 void PressEnter(QWidget* field) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
@@ -40,7 +29,7 @@ void PressEnter(QWidget* field) {
 }
 
 void BM_EnterInRoomTemperature(benchmark::State& state) {
-    BenchDataDir dir;
+    BenchDataDir dir("start");
     veskaro::AppContext ctx = dir.start();
     veskaro::StartWindow window(ctx);
     window.setMessageSink([](const veskaro::Message&) {});
@@ -60,7 +49,7 @@ void BM_EnterInRoomTemperature(benchmark::State& state) {
 BENCHMARK(BM_EnterInRoomTemperature)->Unit(benchmark::kMillisecond);
 
 void BM_ConstructAndShowDefaultRoom(benchmark::State& state) {
-    BenchDataDir dir;
+    BenchDataDir dir("start");
     const veskaro::AppContext started = dir.start();
     for (auto _ : state) {
         veskaro::AppContext ctx = started; // never activated: the first activation loads the room
@@ -82,11 +71,5 @@ BENCHMARK(BM_ConstructAndShowDefaultRoom)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return veskaro::bench::RunWindowBenchmarks(argc, argv);
 }

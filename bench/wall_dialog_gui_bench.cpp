@@ -11,7 +11,7 @@
 #include <random>
 
 #include "app/record_file.h"
-#include "app/startup.h"
+#include "bench_support.h"
 #include "envelope/material_catalogue.h"
 #include "envelope/wall_dialog.h"
 #include "ui/grid_widget.h"
@@ -20,43 +20,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A data directory seeded with the shipped files whose user catalogues fill both grids past 100 rows.
-struct BenchDataDir {
-    BenchDataDir()
-        : path(fs::temp_directory_path() /
-               ("veskaro_bench_walls_" + std::to_string(std::random_device{}()))) {}
-    ~BenchDataDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
+// The shipped data with user catalogues that fill both grids past 100 rows.
+veskaro::AppContext StartWithFullCatalogues(const veskaro::bench::BenchDataDir& dir) {
+    veskaro::AppContext ctx = dir.start();
+    for (veskaro::MaterialKind kind : {veskaro::MaterialKind::Building, veskaro::MaterialKind::Insulation}) {
+        veskaro::RecordWriter user;
+        for (int i = 1; i <= veskaro::kMaterialCatalogueRows; ++i)
+            user.str("User material " + std::to_string(i))
+                .str("0.0" + std::to_string(20 + i % 30))
+                .str("35")
+                .endLine();
+        if (!veskaro::SaveOutput(ctx, veskaro::UserCatalogueName(kind, ctx.languageCode), user)) std::abort();
     }
-    veskaro::AppContext start() const {
-        veskaro::AppContext ctx = veskaro::StartUp({path.string(), VESKARO_SEED_DIR});
-        for (veskaro::MaterialKind kind :
-             {veskaro::MaterialKind::Building, veskaro::MaterialKind::Insulation}) {
-            veskaro::RecordWriter user;
-            for (int i = 1; i <= veskaro::kMaterialCatalogueRows; ++i)
-                user.str("User material " + std::to_string(i))
-                    .str("0.0" + std::to_string(20 + i % 30))
-                    .str("35")
-                    .endLine();
-            if (!veskaro::SaveOutput(ctx, veskaro::UserCatalogueName(kind, ctx.languageCode), user))
-                std::abort();
-        }
-        return ctx;
-    }
-    fs::path path;
-};
+    return ctx;
+}
 
 void BM_OpenWithFullCatalogues(benchmark::State& state) {
-    BenchDataDir dir;
-    veskaro::AppContext ctx = dir.start();
+    const veskaro::bench::BenchDataDir dir("walls");
+    veskaro::AppContext ctx = StartWithFullCatalogues(dir);
     for (auto _ : state) {
         auto* dialog = new veskaro::WallDialog(ctx, "32");
         dialog->setMessageSink([](const veskaro::Message&) {});
         dialog->show();
         QApplication::processEvents();
         auto* grid = dialog->findChild<veskaro::ui::GridWidget*>(QStringLiteral("Daemmspread"));
-        if (grid->cellText(veskaro::kMaterialCatalogueRows, 1).isEmpty()) state.SkipWithError("catalogue not full");
+        if (grid->cellText(veskaro::kMaterialCatalogueRows, 1).isEmpty())
+            state.SkipWithError("catalogue not full");
         state.PauseTiming();
         delete dialog;
         QApplication::processEvents();
@@ -66,8 +55,8 @@ void BM_OpenWithFullCatalogues(benchmark::State& state) {
 BENCHMARK(BM_OpenWithFullCatalogues)->Unit(benchmark::kMillisecond);
 
 void BM_CellEditRecomputes(benchmark::State& state) {
-    BenchDataDir dir;
-    veskaro::AppContext ctx = dir.start();
+    const veskaro::bench::BenchDataDir dir("walls");
+    veskaro::AppContext ctx = StartWithFullCatalogues(dir);
     veskaro::WallDialog dialog(ctx, "32");
     dialog.setMessageSink([](const veskaro::Message&) {});
     dialog.show();
@@ -88,11 +77,5 @@ BENCHMARK(BM_CellEditRecomputes)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return veskaro::bench::RunWindowBenchmarks(argc, argv);
 }
