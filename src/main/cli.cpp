@@ -9,6 +9,7 @@
 #include "app/json_writer.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
+#include "main/batch_command.h"
 #include "main/room_command.h"
 #include "room/load_calc.h"
 #include "room/result_files.h"
@@ -105,6 +106,8 @@ void WriteRoomAsRead(JsonWriter& j, const RoomRecord& asRead) {
     j.endObject();
 }
 
+} // namespace
+
 std::string RoomJson(const std::string& source, const RoomRecord& asRead, const RoomRecord& room,
                      const RecalcResult& r, bool resultFilesWritten) {
     JsonWriter j;
@@ -185,6 +188,8 @@ std::string RoomJson(const std::string& source, const RoomRecord& asRead, const 
     return j.text() + "\n";
 }
 
+namespace {
+
 // Display form without its leading blank.
 std::string Shown(double value) {
     std::string text = DisplayText(value);
@@ -202,6 +207,8 @@ std::string Fixed(double value, int decimals) {
     }
     return buf;
 }
+
+} // namespace
 
 std::string RoomText(const std::string& source, const RoomRecord& room, const RecalcResult& r,
                      bool resultFilesWritten) {
@@ -254,8 +261,6 @@ std::string RoomText(const std::string& source, const RoomRecord& room, const Re
     return t;
 }
 
-} // namespace
-
 std::string DataDirOption(const std::vector<std::string>& args) {
     std::string dir;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -275,18 +280,36 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
 int RunCalcCommand(const std::vector<std::string>& args, const std::string& seedDir, std::ostream& out,
                    std::ostream& err) {
+    constexpr const char* kUsage = "veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]\n"
+                                   "       veskaro-cr calc FILE|DIR... [--data-dir DIR] [--json | --csv]";
     bool json = false;
+    bool csv = false;
     bool writeResults = false;
+    std::vector<std::string> files;
     const CommandOption own = [&](const std::vector<std::string>& a, std::size_t& i, std::string&) {
         if (a[i] == "--json") return json = true;
+        if (a[i] == "--csv") return csv = true;
         if (a[i] == "--write-results") return writeResults = true;
-        return false;
+        if (a[i].empty() || (a[i].size() > 1 && a[i][0] == '-')) return false;
+        files.push_back(a[i]);
+        return true;
     };
     RoomCommand command;
-    if (!RunRoomCommand("calc", "veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]", args,
-                        seedDir, own, {}, err, command)) {
+    std::string complaint = ParseRoomCommandArgs(args, own, command);
+    const bool batch = csv || IsBatch(files);
+    if (complaint.empty() && json && csv) complaint = "--json and --csv exclude each other";
+    // The result files are one pair in the data directory: one room only.
+    if (complaint.empty() && batch && writeResults) complaint = "--write-results takes one room";
+    if (!complaint.empty()) {
+        err << "veskaro-cr calc: " << complaint << "\nusage: " << kUsage << "\n";
         return kCalcUsageError;
     }
+    if (batch) {
+        const BatchFormat format = json ? BatchFormat::Json : csv ? BatchFormat::Csv : BatchFormat::Text;
+        return RunCalcBatch(files, format, {command.dataDir, seedDir}, out, err);
+    }
+    command.file = files.empty() ? std::string() : files.front();
+    if (!OpenRoomCommand("calc", seedDir, err, command)) return kCalcUsageError;
     RecalcResult& r = command.result;
     const RoomRecord& room = command.headless.room;
     // Result files hold results only: none for a stopped or untrustworthy calculation.

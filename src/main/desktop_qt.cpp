@@ -11,10 +11,6 @@
 #include "app/startup.h"
 #include "main/cli.h"
 
-#ifndef VESKARO_SEED_DIR
-#define VESKARO_SEED_DIR ""
-#endif
-
 namespace veskaro {
 
 namespace {
@@ -24,13 +20,13 @@ void UseOffscreenPlatform() {
 }
 } // namespace
 
-int RunGuiCommand(int argc, char** argv) {
+int RunGuiCommand(int argc, char** argv, const std::string& seedDir) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const std::string command = args.empty() ? std::string() : args.front();
     if (command == "report") {
         UseOffscreenPlatform();
         QApplication app(argc, argv);
-        return RunReportCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
+        return RunReportCommand({args.begin() + 1, args.end()}, seedDir, std::cout, std::cerr);
     }
     if (command == "screenshots") {
         UseOffscreenPlatform();
@@ -40,7 +36,7 @@ int RunGuiCommand(int argc, char** argv) {
         // Screenshots run on a private data directory so that they never change the user's files.
         const std::string dataDir = dir + "/data";
         QDir(QString::fromStdString(dataDir)).removeRecursively();
-        AppContext ctx = StartUp({dataDir, VESKARO_SEED_DIR});
+        AppContext ctx = StartUp({dataDir, seedDir});
         SaveMainWindowScreenshots(ctx, dir);
         SaveReportScreenshots(ctx, dir);
         SaveWallDialogScreenshots(ctx, dir);
@@ -52,7 +48,7 @@ int RunGuiCommand(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    AppContext ctx = StartUp({DataDirOption(args), VESKARO_SEED_DIR});
+    AppContext ctx = StartUp({DataDirOption(args), seedDir});
     return RunDesktop(ctx);
 }
 

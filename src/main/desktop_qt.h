@@ -9,13 +9,15 @@ namespace veskaro {
 
 struct AppContext;
 
-// Runs the desktop program (no subcommand) or a rendering subcommand ("report", "screenshots").
-int RunGuiCommand(int argc, char** argv);
+// Runs the desktop program (no subcommand) or a rendering subcommand ("report", "screenshots"). seedDir
+// holds the files that seed a new data directory.
+int RunGuiCommand(int argc, char** argv, const std::string& seedDir);
 
 // The main window of the program, until the user exits. Needs a QApplication.
 int RunDesktop(AppContext& ctx);
 // `veskaro-cr report [FILE] --pdf OUT.pdf [--data-dir DIR] [--no-header]`: args after "report".
-int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunReportCommand(const std::vector<std::string>& args, const std::string& seedDir, std::ostream& out,
+                     std::ostream& err);
 
 // PNG pictures of the windows for `make screenshots`, written into dir.
 void SaveMainWindowScreenshots(AppContext& ctx, const std::string& dir);

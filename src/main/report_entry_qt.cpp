@@ -28,10 +28,6 @@
 #include "room/room_record.h"
 #include "room/room_source.h"
 
-#ifndef VESKARO_SEED_DIR
-#define VESKARO_SEED_DIR ""
-#endif
-
 namespace veskaro {
 
 namespace {
@@ -56,7 +52,8 @@ bool SaveWidgetPicture(QWidget& widget, const std::string& dir, const char* name
 
 } // namespace
 
-int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunReportCommand(const std::vector<std::string>& args, const std::string& seedDir, std::ostream& out,
+                     std::ostream& err) {
     std::string pdfPath;
     bool header = true;
     const CommandOption own = [&](const std::vector<std::string>& a, std::size_t& i, std::string& complaint) {
@@ -81,7 +78,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     RoomCommand command;
     // The calculation runs in memory: nothing is written into the data directory.
     const auto complete = [&] { return pdfPath.empty() ? std::string("--pdf OUT.pdf is required") : ""; };
-    if (!RunRoomCommand("report", usage, args, VESKARO_SEED_DIR, own, complete, err, command))
+    if (!RunRoomCommand("report", usage, args, seedDir, own, complete, err, command))
         return kReportUsageError;
     AppContext& ctx = command.headless.ctx;
     const RoomRecord& room = command.headless.room;

@@ -40,6 +40,10 @@ bool RunRoomCommand(const char* name, const char* usage, const std::vector<std::
         err << "veskaro-cr " << name << ": " << complaint << "\nusage: " << usage << "\n";
         return false;
     }
+    return OpenRoomCommand(name, seedDir, err, command);
+}
+
+bool OpenRoomCommand(const char* name, const std::string& seedDir, std::ostream& err, RoomCommand& command) {
     // The record is read in memory only: its envelope blocks are used, never written to the data directory.
     if (const std::string problem =
             OpenHeadlessRoom(command.file, {command.dataDir, seedDir}, command.headless);

@@ -38,6 +38,10 @@ bool RunRoomCommand(const char* name, const char* usage, const std::vector<std::
                     const std::string& seedDir, const CommandOption& own,
                     const std::function<std::string()>& complete, std::ostream& err, RoomCommand& command);
 
+// Opens the parsed command's room (command.file, or the data directory's room record) and calculates it.
+// On an unreadable room writes "veskaro-cr NAME: reason" to err and returns false.
+bool OpenRoomCommand(const char* name, const std::string& seedDir, std::ostream& err, RoomCommand& command);
+
 // Message text for a terminal: CR line breaks become new lines.
 std::string TerminalText(std::string text);
 
