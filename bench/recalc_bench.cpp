@@ -1,16 +1,8 @@
-// Load calculation speed: the arithmetic alone, one committed field (parse, compute, present), one Recalc
-// of a full room, and the whole `veskaro-cr calc` process.
-// Targets: ComputeLoads <= 2 µs; a committed field <= 5 µs; Recalc <= 20 µs; the process <= 30 ms.
+// Load calculation speed: the arithmetic alone, one committed field (parse, compute, present) and one
+// Recalc of a full room. Targets: ComputeLoads <= 2 µs; a committed field <= 5 µs; Recalc <= 20 µs.
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <random>
 #include <string>
 
 #include "app/app_context.h"
@@ -19,8 +11,6 @@
 #include "room/load_calc.h"
 #include "room/room_controller.h"
 #include "room/room_record.h"
-
-extern char** environ;
 
 namespace {
 
@@ -134,33 +124,6 @@ void BM_DoorAndRecalc(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DoorAndRecalc)->Unit(benchmark::kMicrosecond);
-
-int RunCalc(const std::string& dataDir) {
-    const std::string binary = VESKARO_BINARY;
-    std::string calc = "calc", option = "--data-dir", dir = dataDir;
-    std::string program = binary;
-    char* argv[] = {program.data(), calc.data(), option.data(), dir.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    int status = -1;
-    if (posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv, environ) == 0) waitpid(pid, &status, 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return status;
-}
-
-// The whole process on the seeded default room (the data directory is seeded before timing).
-void BM_CalcProcess(benchmark::State& state) {
-    std::random_device rd;
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("veskaro-bench-" + std::to_string(rd()));
-    if (RunCalc(dir.string()) != 0) state.SkipWithError("veskaro-cr calc failed");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(RunCalc(dir.string()));
-    std::filesystem::remove_all(dir);
-}
-BENCHMARK(BM_CalcProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -122,8 +122,8 @@ std::string CsvHeader() {
            "transmission_kW,persons_kW,fans_kW,defrost_kW,status,message\n";
 }
 
-std::string CsvRoomLine(const std::string& file, const RoomRecord& room, const RecalcResult& r) {
-    std::string line = CsvField(file) + "," + CsvField(room.proj);
+std::string CsvRoomLine(const std::string& file, const std::string& project, const RecalcResult& r) {
+    std::string line = CsvField(file) + "," + CsvField(project);
     const bool refused = Refused(r);
     const LoadLine* const components[] = {&r.goods,   &r.electrical, &r.airChange,
                                           &r.latent,  &r.sensible,   &r.transmission,
@@ -151,8 +151,9 @@ int RunCalcBatch(const std::vector<std::string>& paths, BatchFormat format, cons
     bool first = true;
     for (const BatchEntry& entry : ExpandBatchPaths(paths)) {
         RoomRecord room;
+        std::string projectName;
         std::string problem = entry.problem;
-        if (problem.empty()) problem = ReadRoomFromFile(entry.path, room);
+        if (problem.empty()) problem = ReadRoomFromFile(entry.path, room, &projectName);
         if (!problem.empty()) {
             anyUnreadable = true;
             if (format == BatchFormat::Json) out << JsonErrorLine(entry.path, problem);
@@ -165,7 +166,8 @@ int RunCalcBatch(const std::vector<std::string>& paths, BatchFormat format, cons
         const RecalcResult r = CalculateRoom(room, *ctx);
         anyRefused = anyRefused || Refused(r);
         if (format == BatchFormat::Json) out << RoomJson(entry.path, asRead, room, r, false);
-        if (format == BatchFormat::Csv) out << CsvRoomLine(entry.path, room, r);
+        if (format == BatchFormat::Csv)
+            out << CsvRoomLine(entry.path, projectName.empty() ? room.proj : projectName, r);
         if (format == BatchFormat::Text) out << (first ? "" : "\n") << RoomText(entry.path, room, r, false);
         first = false;
     }

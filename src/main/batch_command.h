@@ -43,7 +43,8 @@ int RunCalcBatch(const std::vector<std::string>& paths, BatchFormat format, cons
 std::string CsvField(std::string_view text);
 // The header line, and one line for a room or for a file that could not be read; each with its "\n".
 std::string CsvHeader();
-std::string CsvRoomLine(const std::string& file, const RoomRecord& room, const RecalcResult& r);
+// The project column: the project file's own name, else the room record's project field.
+std::string CsvRoomLine(const std::string& file, const std::string& project, const RecalcResult& r);
 std::string CsvErrorLine(const std::string& file, const std::string& problem);
 
 } // namespace veskaro

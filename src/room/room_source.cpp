@@ -23,7 +23,7 @@ bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
 
 } // namespace
 
-std::string ReadRoomFromFile(const std::string& path, RoomRecord& room) {
+std::string ReadRoomFromFile(const std::string& path, RoomRecord& room, std::string* projectName) {
     if (EndsWithNoCase(path, ".prj")) {
         // A project carries the room record behind its four header strings.
         const std::optional<ProjectFile> project = ReadProjectFile(path);
@@ -31,6 +31,7 @@ std::string ReadRoomFromFile(const std::string& path, RoomRecord& room) {
         if (!EqualsNoCase(project->header.programCode, "CR")) {
             return path + " is a project of program \"" + project->header.programCode + "\", not a cold room";
         }
+        if (projectName != nullptr) *projectName = project->header.name;
         RecordReader in(CarriedFileContent(*project).text());
         ReadRoomRecord(in, room);
         return "";

@@ -13,7 +13,8 @@ namespace veskaro {
 
 // Reads FILE, a room record ("KelvoL.dat" form) or a ".prj" project of this program, into room. Nothing is
 // written anywhere. Returns "" on success, else the reason, one line.
-std::string ReadRoomFromFile(const std::string& path, RoomRecord& room);
+// projectName, when given, receives the project's name from its header ("" for a room record file).
+std::string ReadRoomFromFile(const std::string& path, RoomRecord& room, std::string* projectName = nullptr);
 
 // Reads the data directory's room record file (ctx.roomFileName). Returns "" on success, else the reason.
 std::string ReadRoomFromDataDir(const AppContext& ctx, RoomRecord& room);

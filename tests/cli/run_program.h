@@ -35,9 +35,11 @@ struct ProcessRun {
     std::string out, err;
 };
 
-// Runs `veskaro-cr ARGS`; the captured text goes through two files in `scratch`.
-inline ProcessRun RunProgram(const std::string& args, const std::filesystem::path& scratch) {
-    const std::string cmd = "timeout 60 " + Quote(VESKARO_BINARY) + " " + args + " >" +
+// Runs `veskaro-cr ARGS` with the environment assignments `env` ("NAME=value ..."); the captured text goes
+// through two files in `scratch`.
+inline ProcessRun RunProgram(const std::string& args, const std::filesystem::path& scratch,
+                             const std::string& env = "") {
+    const std::string cmd = "timeout 60 env " + env + " " + Quote(VESKARO_BINARY) + " " + args + " >" +
                             Quote((scratch / "out").string()) + " 2>" + Quote((scratch / "err").string());
     const int status = std::system(cmd.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(scratch / "out"), Slurp(scratch / "err")};
