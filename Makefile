@@ -7,7 +7,7 @@ DEBS       := cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev li
               fonts-liberation fonts-dejavu-core poppler-utils locales clang-tidy
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-asan tidy bench screenshots clean format
+.PHONY: all deps configure build run test test-asan tidy bench screenshots clean format install package
 
 all: build
 
@@ -60,6 +60,15 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVESKARO_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+
+# Installs into PREFIX (default /usr/local; DESTDIR works as usual).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package (CPack) in $(BUILD)/: binary, desktop module, seed files, desktop entry, metainfo, icons.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 screenshots: build
 	mkdir -p $(BUILD)/screenshots
