@@ -25,6 +25,13 @@ const Correlation& PieceAt(const PiecewiseCorrelation& pieces, double T) {
     return pieces.front();
 }
 
+const CorrelationBlock* FindBlock(const CorrelationBlock* blocks, int count, std::string_view name) {
+    const CorrelationBlock* end = blocks + count;
+    const CorrelationBlock* it =
+        std::find_if(blocks, end, [&](const CorrelationBlock& b) { return b.name == name; });
+    return it == end ? nullptr : it;
+}
+
 double LastTemperature(const PiecewiseCorrelation& pieces) {
     double t = 0.0;
     for (const Correlation& c : pieces)
@@ -47,10 +54,10 @@ CorrelationResults RefrigerantCorrelations(std::string_view refrigerant, double 
     CorrelationResults out;
     const RefrigerantRow* row = FindRefrigerant(refrigerant);
     if (row == nullptr) return out;
-    const CorrelationBlock* end = kCorrelationBlocks + kCorrelationBlockCount;
-    const CorrelationBlock* block = std::find_if(
-        kCorrelationBlocks, end, [&](const CorrelationBlock& b) { return b.name == row->names[0]; });
-    if (block == end) return out;
+    const CorrelationBlock* block = FindBlock(kCorrelationBlocks, kCorrelationBlockCount, row->names[0]);
+    if (block == nullptr)
+        block = FindBlock(kBlendCorrelationBlocks, kBlendCorrelationBlockCount, row->names[0]);
+    if (block == nullptr) return out;
     out.found = true;
     if (!std::isfinite(T_K)) T_K = kZeroC_K;
     for (int k = 0; k < kCorrelationCount; ++k) {

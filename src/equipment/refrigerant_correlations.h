@@ -47,9 +47,12 @@ struct CorrelationBlock {
     std::array<PiecewiseCorrelation, kCorrelationCount> c{};
 };
 
-// The fitted blocks of every shipped refrigerant (generated file).
+// The fitted blocks of every shipped refrigerant (generated files): pure fluids and pseudo-pure blends
+// in refrigerant_blocks.cpp, the blends of the mixture model in refrigerant_blend_blocks.cpp.
 extern const CorrelationBlock kCorrelationBlocks[];
 extern const int kCorrelationBlockCount;
+extern const CorrelationBlock kBlendCorrelationBlocks[];
+extern const int kBlendCorrelationBlockCount;
 
 struct CorrelationResults {
     std::array<double, kCorrelationCount> value{};
