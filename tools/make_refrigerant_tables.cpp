@@ -1,15 +1,20 @@
 // Writes the saturation tables of the refrigerants (data/<NAME>.DAT), the superheat table of carbon
 // dioxide (data/CO2_sh01.dat) and the fitted correlation blocks (src/equipment/refrigerant_blocks.cpp)
 // from published Helmholtz equations of state given as fluid JSON files.
-//   make_refrigerant_tables FLUID_JSON_DIR DATA_DIR BLOCKS_CPP
+//   make_refrigerant_tables FLUID_JSON_DIR MIXTURE_JSON_DIR DATA_DIR BLOCKS_CPP [CHECK]
 
+#include "correlation_fit.h"
 #include "refrigerant_eos.h"
+#include "refrigerant_mixture.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <map>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -48,120 +53,52 @@ const Target kTargets[] = {
 constexpr double kZeroC_K = 273.15;
 constexpr int kCols = 9;                         // the nine correlations
 constexpr double kIirLiquidEnthalpy_Jkg = 200e3; // IIR reference: saturated liquid at 0 °C
+constexpr double kFitTolerance = 0.0045;         // below the 0.5 % promised, for the rounding of the tables
+constexpr int kMaxPieces = 4;                    // kMaxCorrelationPieces of refrigerant_correlations.h
 
 struct Row {
     double t_C, pb, pd, rl, rv, hl, hv, slope; // bar, kg/m³, kJ/kg, bar/K
 };
 
-std::vector<Row> BuildTable(const eos::Fluid& f, double& offset_Jkg) {
-    const int first = std::max(-60, static_cast<int>(std::ceil(f.Ttriple() - kZeroC_K)));
-    // IIR reference; a fluid critical below 0 °C takes it at the first table temperature instead.
-    const double Tref = f.Tc() > kZeroC_K + 1.0 ? kZeroC_K : first + kZeroC_K;
-    offset_Jkg = kIirLiquidEnthalpy_Jkg - f.saturation(Tref).hLiquid;
-    const int last = std::min(60, static_cast<int>(std::floor(f.Tc() - kZeroC_K - 1.0)));
+using Saturation = std::function<eos::SatState(double T)>;
+
+// Records from `first` to `last` °C; the IIR reference taken at Tref. A blend's table ends below its
+// critical region, at the first temperature where no phase equilibrium is found.
+std::vector<Row> BuildTable(const Saturation& sat, int first, int last, double Tref, bool stopAtFailure,
+                            double& offset_Jkg) {
+    offset_Jkg = kIirLiquidEnthalpy_Jkg - sat(Tref).hLiquid;
     std::vector<Row> rows;
     for (int t = first; t <= last; ++t) {
-        const double T = t + kZeroC_K;
-        const eos::SatState s = f.saturation(T);
-        const double up = f.saturation(T + 0.05).pDew_Pa, down = f.saturation(T - 0.05).pDew_Pa;
+        eos::SatState s;
+        try {
+            s = sat(t + kZeroC_K);
+        } catch (const std::exception& e) {
+            if (!stopAtFailure) throw;
+            std::cout << "  ends at " << t - 1 << " C: " << e.what() << "\n";
+            break;
+        }
         rows.push_back({double(t), s.pBubble_Pa / 1e5, s.pDew_Pa / 1e5, s.rhoLiquid, s.rhoVapour,
-                        (s.hLiquid + offset_Jkg) / 1e3, (s.hVapour + offset_Jkg) / 1e3,
-                        (up - down) / 0.1 / 1e5});
+                        (s.hLiquid + offset_Jkg) / 1e3, (s.hVapour + offset_Jkg) / 1e3, 0.0});
+    }
+    // d p_dew / dT from ln p of the neighbouring records (ln p is nearly linear in 1/T: the central
+    // difference is exact to about 1/T² relative, one-sided second-order differences at the ends).
+    const std::size_t n = rows.size();
+    for (std::size_t i = 0; i < n && n >= 3; ++i) {
+        auto lp = [&](std::size_t k) { return std::log(rows[k].pd); };
+        const double dlnp = i == 0       ? (-3 * lp(0) + 4 * lp(1) - lp(2)) / 2
+                            : i == n - 1 ? (3 * lp(n - 1) - 4 * lp(n - 2) + lp(n - 3)) / 2
+                                         : (lp(i + 1) - lp(i - 1)) / 2;
+        rows[i].slope = rows[i].pd * dlnp;
     }
     return rows;
 }
 
-// Weighted least squares of g against powers 0..degree of z, solved in a centred and scaled variable and
-// expanded back to plain powers of z.
-std::vector<double> FitPowers(const std::vector<double>& z, const std::vector<double>& g,
-                              const std::vector<double>& w, int degree) {
-    const int m = degree + 1;
-    const auto [lo, hi] = std::minmax_element(z.begin(), z.end());
-    const double mid = (*lo + *hi) / 2, half = std::max((*hi - *lo) / 2, 1e-12);
-    std::vector<std::vector<double>> N(m, std::vector<double>(m + 1, 0.0));
-    for (std::size_t i = 0; i < z.size(); ++i) {
-        const double x = (z[i] - mid) / half;
-        std::vector<double> px(m, 1.0);
-        for (int k = 1; k < m; ++k)
-            px[k] = px[k - 1] * x;
-        for (int r = 0; r < m; ++r) {
-            for (int c = 0; c < m; ++c)
-                N[r][c] += w[i] * w[i] * px[r] * px[c];
-            N[r][m] += w[i] * w[i] * px[r] * g[i];
-        }
-    }
-    for (int p = 0; p < m; ++p) // Gauss-Jordan, the matrix is small and well conditioned in x
-        for (int r = 0; r < m; ++r)
-            if (r != p) {
-                const double f = N[r][p] / N[p][p];
-                for (int c = p; c <= m; ++c)
-                    N[r][c] -= f * N[p][c];
-            }
-    std::vector<double> q(m), out(m, 0.0);
-    for (int k = 0; k < m; ++k)
-        q[k] = N[k][m] / N[k][k];
-    // sum q_k ((z - mid)/half)^k expanded by the binomial theorem
-    for (int k = 0; k < m; ++k)
-        for (int j = 0; j <= k; ++j) {
-            double binom = 1.0;
-            for (int i = 0; i < j; ++i)
-                binom = binom * (k - i) / (i + 1);
-            out[j] += q[k] * binom * std::pow(-mid, k - j) / std::pow(half, k);
-        }
-    return out;
-}
-
-struct Fit {
-    bool exp = false;
-    double a = 0, b = 0, c = 0, d = 0, tMax = 0, maxErr = 0;
-};
-
-double Evaluate(const Fit& f, double T) {
-    return f.exp ? 1e-3 * std::exp(f.a + f.b / T + f.c / (T * T))
-                 : 1e-3 * (f.a + T * (f.b + T * (f.c + T * f.d)));
-}
-
-// Both forms over rows [0, n); the better one. Errors are relative to `scale` (the value itself, or the
-// latent heat for enthalpies, whose zero point is arbitrary).
-Fit FitBoth(const std::vector<double>& T, const std::vector<double>& y, const std::vector<double>& scale,
-            std::size_t n) {
-    std::vector<double> Ts(T.begin(), T.begin() + n), ys(y.begin(), y.begin() + n), w(n), invT(n), lg(n),
-        g(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        w[i] = 1.0 / scale[i];
-        invT[i] = 1.0 / Ts[i];
-        g[i] = 1e3 * ys[i];
-    }
-    std::vector<Fit> fits;
-    const auto p = FitPowers(Ts, g, w, 3);
-    fits.push_back({false, p[0], p[1], p[2], p[3], 0, 0});
-    const bool positive = std::all_of(ys.begin(), ys.end(), [](double v) { return v > 0; });
-    if (positive) {
-        std::vector<double> wl(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            lg[i] = std::log(1e3 * ys[i]);
-            wl[i] = ys[i] / scale[i]; // d ln y = dy / y: weight to the relative error against scale
-        }
-        const auto e = FitPowers(invT, lg, wl, 2);
-        fits.push_back({true, e[0], e[1], e[2], 0, 0, 0});
-    }
-    for (Fit& f : fits) {
-        f.tMax = Ts.back();
-        for (std::size_t i = 0; i < n; ++i)
-            f.maxErr = std::max(f.maxErr, std::abs(Evaluate(f, Ts[i]) - ys[i]) / scale[i]);
-    }
-    return *std::min_element(fits.begin(), fits.end(),
-                             [](const Fit& l, const Fit& r) { return l.maxErr < r.maxErr; });
-}
-
-// Shrinks the fitted range from the top until the fit holds to 0.5 % (never below ten records).
-Fit FitProperty(const std::vector<double>& T, const std::vector<double>& y,
-                const std::vector<double>& scale) {
-    std::size_t n = T.size();
-    Fit f = FitBoth(T, y, scale, n);
-    while (f.maxErr > 0.005 && n > 10)
-        f = FitBoth(T, y, scale, --n);
-    return f;
+std::vector<Row> PureTable(const eos::Fluid& f, double& offset_Jkg) {
+    const int first = std::max(-60, static_cast<int>(std::ceil(f.Ttriple() - kZeroC_K)));
+    // IIR reference; a fluid critical below 0 °C takes it at the first table temperature instead.
+    const double Tref = f.Tc() > kZeroC_K + 1.0 ? kZeroC_K : first + kZeroC_K;
+    const int last = std::min(60, static_cast<int>(std::floor(f.Tc() - kZeroC_K - 1.0)));
+    return BuildTable([&](double T) { return f.saturation(T); }, first, last, Tref, false, offset_Jkg);
 }
 
 std::string Num(double v) {
@@ -202,14 +139,21 @@ std::string BlockText(const char* name, const std::vector<Row>& rows, std::ostre
             col[k].push_back(v[k]);
     }
     std::string text = std::string("    {\"") + name + "\", " + Num(T.front()) + ", {{\n";
-    report << name << ":";
+    report << "  fits:";
     for (int k = 0; k < kCols; ++k) {
         const bool enthalpy = k == 4 || k == 5;
-        const Fit f = FitProperty(T, col[k], enthalpy ? latent : col[k]);
-        text += std::string("        {CorrelationForm::") + (f.exp ? "ExpForm" : "Poly3") + ", " + Num(f.a) +
-                ", " + Num(f.b) + ", " + Num(f.c) + ", " + Num(f.d) + ", " + Num(f.tMax) + "},\n";
-        report << " " << Num(f.maxErr * 100) << "%"
-               << (f.tMax < T.back() ? "(to " + Num(f.tMax - kZeroC_K) + " C)" : "");
+        const std::vector<eos::Fit> pieces =
+            eos::FitPieces(T, col[k], enthalpy ? latent : col[k], kFitTolerance, kMaxPieces);
+        text += "        {{";
+        double worst = 0.0;
+        for (const eos::Fit& f : pieces) {
+            text += std::string("{CorrelationForm::") + (f.exp ? "ExpForm" : "Poly3") + ", " + Num(f.a) +
+                    ", " + Num(f.b) + ", " + Num(f.c) + ", " + Num(f.d) + ", " + Num(f.tMax) + "}, ";
+            worst = std::max(worst, f.maxErr);
+        }
+        text += "}},\n";
+        report << " " << pieces.size() << "x" << Num(std::round(worst * 1e4) / 100) << "%";
+        if (worst > kFitTolerance) throw std::runtime_error(std::string(name) + ": a fit misses 0.5 %");
     }
     report << "\n";
     return text + "    }}},\n";
@@ -247,44 +191,179 @@ std::string SuperheatText(const eos::Fluid& f, double offset_Jkg) {
     return text;
 }
 
+// Blends computed with the mixture model; compositions in mass % (ASHRAE Standard 34). Left out: R402A,
+// R402B (R125/R22, a fifth of the mole pairs, has no published parameters; the estimate puts the normal
+// bubble point near -47 °C, about 2 K above the blend's published one) and R723 (ammonia/dimethyl ether
+// has none either; the estimate misses the azeotrope, normal boiling point -31.4 °C against about
+// -36.5 °C), whose tables would be guesses.
+struct Part {
+    const char* json;
+    double massPercent;
+};
+struct Blend {
+    const char* table;
+    std::vector<Part> parts;
+    const char* pseudoPure = nullptr; // a shipped pseudo-pure table to check the mixture model against
+};
+
+const Blend kBlends[] = {
+    {"ISC_69L", {{"n-Propane", 5}, {"R22", 56}, {"R218", 39}}}, // R403B
+    {"R407A", {{"R32", 20}, {"R125", 40}, {"R134a", 40}}},
+    {"R408A", {{"R125", 7}, {"R143a", 46}, {"R22", 47}}},
+    {"R409A", {{"R22", 60}, {"R124", 25}, {"R142b", 15}}},
+    {"R413A", {{"R218", 9}, {"R134a", 88}, {"IsoButane", 3}}},
+    {"ISC_59", {{"R125", 46.6}, {"R134a", 50}, {"n-Butane", 3.4}}},    // R417A
+    {"ISC_79", {{"R125", 85.1}, {"R134a", 11.5}, {"IsoButane", 3.4}}}, // R422A
+    {"ISC_29", {{"R125", 65.1}, {"R134a", 31.5}, {"IsoButane", 3.4}}}, // R422D
+    {"R502", {{"R22", 48.8}, {"R115", 51.2}}},
+    {"R448A", {{"R32", 26}, {"R125", 26}, {"R1234yf", 20}, {"R134a", 21}, {"R1234ze(E)", 7}}},
+    {"R449A", {{"R32", 24.3}, {"R125", 24.7}, {"R1234yf", 25.3}, {"R134a", 25.7}}},
+    {"R452A", {{"R32", 11}, {"R125", 59}, {"R1234yf", 30}}},
+    {"R454C", {{"R32", 21.5}, {"R1234yf", 78.5}}},
+    {"R455A", {{"CarbonDioxide", 3}, {"R32", 21.5}, {"R1234yf", 75.5}}},
+    {"R513A", {{"R1234yf", 56}, {"R134a", 44}}},
+};
+
+// The mixture model against the pseudo-pure equations of the blends we ship from them.
+const Blend kChecks[] = {
+    {"R404A", {{"R125", 44}, {"R143a", 52}, {"R134a", 4}}, "R404A"},
+    {"R407C", {{"R32", 23}, {"R125", 25}, {"R134a", 52}}, "R407C"},
+    {"R410A", {{"R32", 50}, {"R125", 50}}, "R410A"},
+    {"R507", {{"R125", 50}, {"R143a", 50}}, "R507A"},
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+class Library {
+  public:
+    Library(std::string fluidDir, const std::string& mixtureDir)
+        : m_dir(std::move(fluidDir)),
+          m_pairs(eos::ParseJson(ReadFile(mixtureDir + "/mixture_binary_pairs.json"))),
+          m_departures(eos::ParseJson(ReadFile(mixtureDir + "/mixture_departure_functions.json"))) {}
+    const eos::Fluid& fluid(const std::string& name) {
+        auto& slot = m_fluids[name];
+        if (!slot)
+            slot = std::make_unique<eos::Fluid>(eos::ParseJson(ReadFile(m_dir + "/" + name + ".json")));
+        return *slot;
+    }
+    eos::Mixture mixture(const Blend& b) {
+        std::vector<const eos::Fluid*> fluids;
+        std::vector<double> mass;
+        for (const Part& p : b.parts) {
+            fluids.push_back(&fluid(p.json));
+            mass.push_back(p.massPercent / 100.0);
+        }
+        return eos::Mixture(fluids, mass, m_pairs, m_departures);
+    }
+
+  private:
+    std::string m_dir;
+    eos::Json m_pairs, m_departures;
+    std::map<std::string, std::unique_ptr<eos::Fluid>> m_fluids;
+};
+
+std::vector<Row> BlendTable(eos::Mixture& m, double& offset_Jkg) {
+    return BuildTable([&](double T) { return m.saturation(T); }, -60, 60, kZeroC_K, true, offset_Jkg);
+}
+
+// Largest deviations of the mixture model from a pseudo-pure table over their common records.
+void Compare(const std::vector<Row>& mix, const std::vector<Row>& ref, std::ostream& out) {
+    double dev[5] = {};
+    for (const Row& m : mix)
+        for (const Row& r : ref)
+            if (m.t_C == r.t_C) {
+                const double d[5] = {m.pb / r.pb, m.pd / r.pd, m.rl / r.rl, m.rv / r.rv,
+                                     (m.hv - m.hl) / (r.hv - r.hl)};
+                for (int k = 0; k < 5; ++k)
+                    dev[k] = std::abs(d[k] - 1) > std::abs(dev[k]) ? d[k] - 1 : dev[k];
+            }
+    out << "  mixture vs pseudo-pure over " << mix.size() << " records, largest deviation %: bubble p "
+        << Num(std::round(dev[0] * 1e4) / 100) << ", dew p " << Num(std::round(dev[1] * 1e4) / 100)
+        << ", liquid density " << Num(std::round(dev[2] * 1e4) / 100) << ", vapour density "
+        << Num(std::round(dev[3] * 1e4) / 100) << ", latent heat " << Num(std::round(dev[4] * 1e4) / 100)
+        << "\n";
+}
+
 } // namespace
 
+// One generated source file with the array `array` of `count` blocks and its size `countName`.
+std::string BlocksFile(const std::string& array, const std::string& countName, const std::string& body,
+                       int count) {
+    return "// Generated by tools/make_refrigerant_tables from the saturation tables it writes; do not "
+           "edit.\n"
+           "// Per refrigerant: the lowest table temperature (K), then the nine results of "
+           "refrigerant_correlations.h,\n"
+           "// each as up to four pieces of form, a, b, c, d and the highest temperature (K) of the "
+           "piece.\n\n"
+           "#include \"equipment/refrigerant_correlations.h\"\n\nnamespace veskaro {\n\n"
+           "// clang-format off\nconst CorrelationBlock " +
+           array + "[] = {\n" + body + "};\n// clang-format on\n\nconst int " + countName + " = " +
+           std::to_string(count) + ";\n\n} // namespace veskaro\n";
+}
+
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: make_refrigerant_tables FLUID_JSON_DIR DATA_DIR BLOCKS_CPP\n";
+    if (argc < 5) {
+        std::cerr << "usage: make_refrigerant_tables FLUID_JSON_DIR MIXTURE_JSON_DIR DATA_DIR BLOCKS_CPP "
+                     "[CHECK]\n  BLOCKS_CPP: the pure-fluid blocks; the blends go beside it into "
+                     "refrigerant_blend_blocks.cpp\n  CHECK: only compare the mixture model with the "
+                     "pseudo-pure blends\n";
         return 2;
     }
-    const std::string jsonDir = argv[1], dataDir = argv[2];
-    std::string blocks =
-        "// Generated by tools/make_refrigerant_tables from the saturation tables it writes; do not edit.\n"
-        "// Per refrigerant: the lowest table temperature (K), then the nine fits of "
-        "refrigerant_correlations.h\n"
-        "// as form, a, b, c, d and the highest temperature (K) the fit holds to within 0.5 %.\n\n"
-        "#include \"equipment/refrigerant_correlations.h\"\n\nnamespace veskaro {\n\n"
-        "// clang-format off\nconst CorrelationBlock kCorrelationBlocks[] = {\n";
-    int count = 0;
+    const std::string dataDir = argv[3], pureFile = argv[4];
+    const std::string blendFile =
+        pureFile.substr(0, pureFile.find_last_of('/') + 1) + "refrigerant_blend_blocks.cpp";
+    const bool checkOnly = argc > 5;
+    std::string pureBlocks, blendBlocks;
+    int pureCount = 0, blendCount = 0;
     try {
+        Library lib(argv[1], argv[2]);
+        std::map<std::string, std::vector<Row>> pseudo;
         for (const Target& target : kTargets) {
-            std::ifstream in(jsonDir + "/" + target.json + ".json", std::ios::binary);
-            std::stringstream buffer;
-            buffer << in.rdbuf();
-            const eos::Fluid fluid(eos::ParseJson(buffer.str()));
+            const eos::Fluid& fluid = lib.fluid(target.json);
             double offset = 0.0;
-            const std::vector<Row> rows = BuildTable(fluid, offset);
+            const std::vector<Row> rows = pseudo[target.table] = PureTable(fluid, offset);
+            std::cout << target.table << " " << rows.size() << " records, " << fluid.source() << "\n";
+            if (checkOnly) continue;
             if (!WriteText(dataDir + "/" + target.table + ".DAT", TableText(rows)))
                 throw std::runtime_error("cannot write the table of " + std::string(target.table));
-            std::cout << target.table << " " << rows.size() << " records, " << fluid.source() << "\n";
-            blocks += BlockText(target.table, rows, std::cout);
-            ++count;
+            pureBlocks += BlockText(target.table, rows, std::cout);
+            ++pureCount;
             if (std::string(target.table) == "CO2" &&
                 !WriteText(dataDir + "/CO2_sh01.dat", SuperheatText(fluid, offset)))
                 throw std::runtime_error("cannot write CO2_sh01.dat");
+        }
+        for (const Blend& check : kChecks) {
+            eos::Mixture m = lib.mixture(check);
+            double offset = 0.0;
+            std::cout << check.table << " as a mixture: " << m.pairSources() << "\n";
+            Compare(BlendTable(m, offset), pseudo[check.table], std::cout);
+        }
+        for (const Blend& blend : kBlends) {
+            if (checkOnly) break;
+            eos::Mixture m = lib.mixture(blend);
+            double offset = 0.0;
+            const std::vector<Row> rows = BlendTable(m, offset);
+            if (rows.size() < 10) throw std::runtime_error(std::string(blend.table) + ": too few records");
+            std::cout << blend.table << " " << rows.size() << " records, " << m.pairSources() << "\n";
+            if (!WriteText(dataDir + "/" + blend.table + ".DAT", TableText(rows)))
+                throw std::runtime_error("cannot write the table of " + std::string(blend.table));
+            blendBlocks += BlockText(blend.table, rows, std::cout);
+            ++blendCount;
         }
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";
         return 1;
     }
-    blocks +=
-        "};\n// clang-format on\n\nconst int kCorrelationBlockCount = " + std::to_string(count) + ";\n\n} // namespace veskaro\n";
-    return WriteText(argv[3], blocks) ? 0 : 1;
+    if (checkOnly) return 0;
+    const bool ok = WriteText(pureFile, BlocksFile("kCorrelationBlocks", "kCorrelationBlockCount", pureBlocks,
+                                                   pureCount)) &&
+                    WriteText(blendFile, BlocksFile("kBlendCorrelationBlocks", "kBlendCorrelationBlockCount",
+                                                    blendBlocks, blendCount));
+    return ok ? 0 : 1;
 }

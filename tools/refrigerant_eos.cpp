@@ -1,5 +1,6 @@
 #include "refrigerant_eos.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
@@ -141,6 +142,8 @@ Fluid::Fluid(const Json& file) {
         m_residual.push_back(ReadTerm(t));
     m_R = e["gas_constant"].number / e["molar_mass"].number;
     const double M = e["molar_mass"].number;
+    m_M = M;
+    if (file.has("INFO") && file["INFO"].has("CAS")) m_cas = file["INFO"]["CAS"].text;
     m_Tr = e["STATES"]["reducing"]["T"].number;
     m_rhor = e["STATES"]["reducing"]["rhomolar"].number * M;
     m_Tc = m_Tr;
@@ -168,6 +171,13 @@ double Fluid::alphar(double d, double tau) const {
                 const double decay = l[k] > 0 ? std::exp(-g * std::pow(d, l[k])) : 1.0;
                 sum += n[k] * std::pow(d, dd[k]) * std::pow(tau, t[k]) * decay;
             }
+        } else if (term.type == "ResidualHelmholtzLemmon2005") {
+            // Lemmon & Jacobsen (2005) R125: the power terms, some also damped by exp(-tau^m).
+            const auto &dd = A(term, "d"), &t = A(term, "t"), &l = A(term, "l"), &m = A(term, "m");
+            for (std::size_t k = 0; k < n.size(); ++k)
+                sum += n[k] * std::pow(d, dd[k]) * std::pow(tau, t[k]) *
+                       (l[k] > 0 ? std::exp(-std::pow(d, l[k])) : 1.0) *
+                       (m[k] > 0 ? std::exp(-std::pow(tau, m[k])) : 1.0);
         } else if (term.type == "ResidualHelmholtzGaussian") {
             const auto &dd = A(term, "d"), &t = A(term, "t"), &eta = A(term, "eta"),
                        &eps = A(term, "epsilon"), &beta = A(term, "beta"), &gam = A(term, "gamma");
@@ -243,6 +253,18 @@ double Fluid::idealEnthalpyOverRT(double T) const {
         }
     }
     return h;
+}
+
+double Fluid::vapourPressureEstimate(double T) const {
+    const double T1 = 0.9 * m_Tc, T2 = 0.995 * m_Tc;
+    if (T <= T2) return m_pL(T);
+    // Beyond the ancillary's range: ln p linear in 1/T through two points below the critical point.
+    const double slope = std::log(m_pL(T2) / m_pL(T1)) / (1.0 / T2 - 1.0 / T1);
+    return m_pL(T2) * std::exp(slope * (1.0 / T - 1.0 / T2));
+}
+
+double Fluid::liquidDensityEstimate(double T) const {
+    return m_rhoL(std::min(T, 0.97 * m_Tc));
 }
 
 double Fluid::pressure(double T, double rho) const {

@@ -63,19 +63,31 @@ class Fluid {
     // published ancillaries of a pseudo-pure blend.
     SatState saturation(double T) const;
 
-  private:
+    // What a mixture model needs of each component: the reduced residual Helmholtz energy, the
+    // temperature-dependent part of the ideal-gas enthalpy over R T, the reducing state, the molar mass
+    // (kg/mol), the molar gas constant (J/(mol K)), the identifier of the substance and a vapour-pressure
+    // estimate (Pa) from the ancillary equation, extrapolated in ln p against 1/T above the critical point.
     double alphar(double delta, double tau) const;
+    double idealEnthalpyOverRT(double T) const;
+    double Tr() const { return m_Tr; }
+    double rhorMolar() const { return m_rhor / m_M; }
+    double molarMass() const { return m_M; }
+    double molarR() const { return m_R * m_M; }
+    const std::string& cas() const { return m_cas; }
+    double vapourPressureEstimate(double T) const;
+    double liquidDensityEstimate(double T) const; // kg/m³, held at 0.97 Tc above it
+
+  private:
     double dAlpharDelta(double delta, double tau) const;
     double dAlpharTau(double delta, double tau) const;
-    double idealEnthalpyOverRT(double T) const;
     double gibbsResidual(double delta, double tau) const; // ln delta + alphar + delta alphar_delta
 
     std::vector<Term> m_ideal, m_residual;
     Ancillary m_pL, m_pV, m_rhoL, m_rhoV;
     double m_R = 0.0; // J/(kg K)
-    double m_Tr = 0.0, m_rhor = 0.0, m_Tc = 0.0, m_Ttriple = 0.0;
+    double m_Tr = 0.0, m_rhor = 0.0, m_Tc = 0.0, m_Ttriple = 0.0, m_M = 0.0;
     bool m_pseudoPure = false;
-    std::string m_source;
+    std::string m_source, m_cas;
 };
 
 } // namespace eos

@@ -18,8 +18,13 @@ enum class CorrelationForm { Poly3, ExpForm };
 struct Correlation {
     CorrelationForm form = CorrelationForm::Poly3;
     double a = 0.0, b = 0.0, c = 0.0, d = 0.0;
-    double tMax_K = 0.0; // upper end of the range the fit holds to within 0.5 %
+    double tMax_K = 0.0; // upper end of the range of this piece; 0 marks an unused piece
 };
+
+// A result is fitted piecewise over consecutive temperature ranges: one three- or four-coefficient form
+// cannot follow the vapour density (a factor of 50 over -60…+60 °C) within 0.5 %.
+constexpr int kMaxCorrelationPieces = 4;
+using PiecewiseCorrelation = std::array<Correlation, kMaxCorrelationPieces>;
 
 // The nine correlation results, in this order.
 enum CorrelationIndex {
@@ -39,17 +44,20 @@ enum CorrelationIndex {
 struct CorrelationBlock {
     std::string_view name; // table name of the refrigerant (R22, PROPAN, ...)
     double tMin_K = 0.0;   // lower end of every fit
-    std::array<Correlation, kCorrelationCount> c{};
+    std::array<PiecewiseCorrelation, kCorrelationCount> c{};
 };
 
-// The fitted blocks of every shipped refrigerant (generated file).
+// The fitted blocks of every shipped refrigerant (generated files): pure fluids and pseudo-pure blends
+// in refrigerant_blocks.cpp, the blends of the mixture model in refrigerant_blend_blocks.cpp.
 extern const CorrelationBlock kCorrelationBlocks[];
 extern const int kCorrelationBlockCount;
+extern const CorrelationBlock kBlendCorrelationBlocks[];
+extern const int kBlendCorrelationBlockCount;
 
 struct CorrelationResults {
     std::array<double, kCorrelationCount> value{};
     bool found = false;   // a block exists for the refrigerant
-    bool clamped = false; // T lay outside a fit's range and was held at its end
+    bool clamped = false; // T lay outside the table's range and was held at its end
 };
 
 // RefrigerantCorrelations: the nine results for `refrigerant` (any of its names) at T (K).

@@ -108,7 +108,7 @@ TEST(CoolerSelection, OperatingPointOfTheRefrigerant) {
     const OperatingPoint nh3 = EvaporatorOperatingPoint(ctx, tables, "R717", -20.0, 10.0);
     EXPECT_NEAR(nh3.massFlow_kgs, 10.0 / (1418.0 - 322.42), 0.01 * 10.0 / 1095.6);
     EXPECT_FALSE(nh3.clamped);
-    const OperatingPoint none = EvaporatorOperatingPoint(ctx, tables, "R502", -20.0, 10.0);
+    const OperatingPoint none = EvaporatorOperatingPoint(ctx, tables, "R723", -20.0, 10.0);
     EXPECT_EQ(none.status, TableStatus::NoData);
     EXPECT_EQ(none.massFlow_kgs, 0.0);
     EXPECT_TRUE(EvaporatorOperatingPoint(ctx, tables, "CO2", -80.0, 10.0).clamped);
@@ -118,7 +118,7 @@ TEST(CoolerSelection, ViewSaysWhatIsMissingAndChoiceHandsBackAllFans) {
     SaturationTables tables;
     const AppContext ctx = SeedContext();
     const CoolerCatalogue cat = LoadCoolerCatalogue(ctx);
-    const SelectionView none = BuildSelectionView(ctx, tables, cat, "R502", 5.8, 7.0, -8.0);
+    const SelectionView none = BuildSelectionView(ctx, tables, cat, "R723", 5.8, 7.0, -8.0);
     EXPECT_FALSE(none.candidates.empty());
     ASSERT_EQ(none.messages.size(), 1u);
     EXPECT_EQ(none.messages[0], "no property data for this refrigerant");
