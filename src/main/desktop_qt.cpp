@@ -44,6 +44,7 @@ int RunGuiCommand(int argc, char** argv) {
         SaveMainWindowScreenshots(ctx, dir);
         SaveReportScreenshots(ctx, dir);
         SaveWallDialogScreenshots(ctx, dir);
+        SaveGroundPlanScreenshots(ctx, dir);
         SaveProjectScreenshots(ctx, dir);
         return 0;
     }
