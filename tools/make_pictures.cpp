@@ -324,6 +324,44 @@ void FloorPlan(QPainter& p) {
     }
 }
 
+// Floor-plan tools: the select pointer, take back, maximise and normal size.
+void Pointer(QPainter& p) {
+    QPainterPath arrow;
+    arrow.moveTo(22, 14);
+    arrow.lineTo(22, 46);
+    arrow.lineTo(30, 38);
+    arrow.lineTo(36, 50);
+    arrow.lineTo(41, 47);
+    arrow.lineTo(35, 36);
+    arrow.lineTo(46, 36);
+    arrow.closeSubpath();
+    p.setBrush(kGlyph);
+    p.drawPath(arrow);
+}
+
+void TakeBack(QPainter& p) {
+    QPainterPath turn;
+    turn.moveTo(46, 46);
+    turn.cubicTo(48, 26, 38, 22, 20, 24);
+    p.drawPath(turn);
+    p.drawLine(QPointF(20, 24), QPointF(28, 16));
+    p.drawLine(QPointF(20, 24), QPointF(28, 32));
+}
+
+void Maximise(QPainter& p) {
+    p.drawRect(QRectF(16, 18, 32, 28));
+    p.setPen(GlyphPen(5.0));
+    p.drawLine(QPointF(16, 21), QPointF(48, 21));
+}
+
+void NormalSize(QPainter& p) {
+    p.drawRect(QRectF(24, 14, 24, 20));
+    p.setBrush(QColor(0x35, 0x5C, 0x86));
+    p.drawRect(QRectF(15, 26, 24, 22));
+    p.setPen(GlyphPen(5.0));
+    p.drawLine(QPointF(15, 29), QPointF(39, 29));
+}
+
 void SaveAs(QPainter& p) {
     Disk(p);
     p.setPen(Qt::NoPen);
@@ -426,6 +464,10 @@ int main(int argc, char** argv) {
         {"prcap.bmp", kSlate, Printer},
         {"fpcap.bmp", kSlate, FloorPlan},
         {"sacap.bmp", kSlate, SaveAs},
+        {"arrowbutt.bmp", kSlate, Pointer},
+        {"backbutt.bmp", kSlate, TakeBack},
+        {"maxbutt.bmp", kGraphite, Maximise},
+        {"normbutt.bmp", kGraphite, NormalSize},
         {"crlogo.bmp", kSlate, [](QPainter& p) { Snowflake(p, QPointF(32, 32), 19, kStroke); }},
     };
     bool ok = true;

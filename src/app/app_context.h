@@ -42,40 +42,41 @@ struct KParam {
 
 // The items of the hand-over file VESKData.dat that this program keeps for writing back at exit.
 struct HandoverKept {
-    std::string keptPath;     // written back as item 3
-    std::string item7;        // a number kept for the refrigerant and evaporator design
+    std::string keptPath; // written back as item 3
+    std::string item7;    // a number kept for the refrigerant and evaporator design
     std::string item12;
     std::string item15;
     std::string item17;
-    std::string titlePrefix;  // item 16
+    std::string titlePrefix; // item 16
     short item18 = 0;
     short item19 = 0;
 };
 
 struct AppContext {
     // Frame
-    std::string dataDir;              // folder of all data files, no trailing separator
+    std::string dataDir; // folder of all data files, no trailing separator
     std::string lineBreak = "\r";
     std::string labelSeparator = " :";
     std::string programCode = "CR";
     std::string languageCode = "ENG";
     std::string currency = "EUR";
     std::string fontName = "Arial";
-    std::string projectDir;           // folder proposed for project files
-    std::string logoPath;             // picture on the report header
+    std::string projectDir; // folder proposed for project files
+    std::string logoPath;   // picture on the report header
     std::string roomFileName = "KelvoL.dat";
     ActivationState activationState = ActivationState::NeverActivated;
     KParam kparam;
     HandoverKept handover;
     CaptionTable captions;
-    bool deleteBlockedShown = false;  // the "System blocked." message is shown once per run
+    bool deleteBlockedShown = false; // the "System blocked." message is shown once per run
 
     // Room
     int roomShape = kRectangularRoom;
+    double planRoomHeight_m = 0.0; // `rhoehe` of the floor-plan dialog: the main window takes it over
 
     // Projects, dialogs and report
     DialogMode dialogMode = DialogMode::None;
-    bool newProjectPending = false;   // the new-project sequence waits for the next activation
+    bool newProjectPending = false; // the new-project sequence waits for the next activation
     DisplayMode displayMode = DisplayMode::RoomResult;
     int printHeaderFlag = 0;
     std::string projectName;

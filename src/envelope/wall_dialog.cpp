@@ -9,7 +9,7 @@
 
 #include "app/app_context.h"
 #include "envelope/uvalue_report.h"
-#include "project/project_file.h"
+#include "project/pending_project.h"
 #include "report/result_window.h"
 #include "report/room_sketch.h"
 #include "ui/grid_widget.h"
@@ -247,11 +247,8 @@ void WallDialog::pick(MaterialKind kind, int row) {
 
 void WallDialog::cancel() {
     // A cancelled new project puts the room file back as it was.
-    if (m_ctx.newProjectPending) {
-        for (const Message& message : RestoreRoomFile(m_ctx))
-            showMessage(message);
-        m_ctx.newProjectPending = false;
-    }
+    for (const Message& message : CancelPendingNewProject(m_ctx))
+        showMessage(message);
     reject();
 }
 

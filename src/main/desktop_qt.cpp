@@ -40,6 +40,7 @@ int RunGuiCommand(int argc, char** argv, const std::string& seedDir) {
         SaveMainWindowScreenshots(ctx, dir);
         SaveReportScreenshots(ctx, dir);
         SaveWallDialogScreenshots(ctx, dir);
+        SaveGroundPlanScreenshots(ctx, dir);
         SaveProjectScreenshots(ctx, dir);
         return 0;
     }

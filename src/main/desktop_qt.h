@@ -24,5 +24,6 @@ void SaveMainWindowScreenshots(AppContext& ctx, const std::string& dir);
 void SaveReportScreenshots(AppContext& ctx, const std::string& dir);
 void SaveProjectScreenshots(AppContext& ctx, const std::string& dir);
 void SaveWallDialogScreenshots(AppContext& ctx, const std::string& dir);
+void SaveGroundPlanScreenshots(AppContext& ctx, const std::string& dir);
 
 } // namespace veskaro

@@ -3,57 +3,35 @@
 #include "report/room_sketch.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cmath>
 #include <string_view>
-
-#include "app/number_text.h"
-#include "app/record_file.h"
 
 namespace veskaro {
 
-namespace {
-constexpr std::string_view kPlanFieldSeparator = "§$";
-constexpr int kPlanHeaderItems = 10; // plan settings before the element texts
-} // namespace
-
 bool ParsePlanElement(const std::string& element, PlanSegment& segment) {
-    std::vector<std::string_view> fields;
-    std::string_view rest = element;
-    while (fields.size() < 5) {
-        const std::size_t at = rest.find(kPlanFieldSeparator);
-        if (at == std::string_view::npos) return false;
-        fields.push_back(rest.substr(0, at));
-        rest.remove_prefix(at + kPlanFieldSeparator.size());
-    }
-    // The element kind is a whole number; trunc keeps a huge or broken value from ever matching it.
-    if (std::trunc(NumFromText(fields[0])) != kPlanWallKind) return false;
-    segment.x2 = NumFromText(fields[1]);
-    segment.y2 = NumFromText(fields[2]);
-    segment.x1 = NumFromText(fields[3]);
-    segment.y1 = NumFromText(fields[4]);
+    PlanElement read;
+    if (!ParseElementText(element, read) || read.kind != kPlanWallKind) return false;
+    segment = read.segment;
     return segment.x1 != segment.x2 || segment.y1 != segment.y2;
 }
 
+namespace {
+
+// The walls of a plan that have a length; the settings' grid distance when asked for.
+std::vector<PlanSegment> DrawnWalls(const FloorPlan& plan, double* gridDistance_m) {
+    if (gridDistance_m != nullptr) *gridDistance_m = plan.settings.gridDistance_m;
+    std::vector<PlanSegment> walls = plan.walls();
+    std::erase_if(walls, [](const PlanSegment& s) { return s.x1 == s.x2 && s.y1 == s.y2; });
+    return walls;
+}
+
+} // namespace
+
 std::vector<PlanSegment> PlanSegmentsOfItems(const std::vector<std::string>& items, double* gridDistance_m) {
-    if (gridDistance_m != nullptr && items.size() > 1)
-        *gridDistance_m = NumFromText(std::string_view(items[1]));
-    std::vector<PlanSegment> segments;
-    const std::size_t end = std::min(items.size(), std::size_t{kPlanHeaderItems + kMaxPlanElements});
-    for (std::size_t i = kPlanHeaderItems; i < end; ++i) {
-        PlanSegment segment;
-        if (ParsePlanElement(items[i], segment)) segments.push_back(segment);
-    }
-    return segments;
+    return DrawnWalls(FloorPlanOfItems(items, 0.0), gridDistance_m);
 }
 
 std::vector<PlanSegment> ReadPlanSegments(const AppContext& ctx, double* gridDistance_m) {
-    std::vector<std::string> items;
-    RecordReader plan = OpenInput(ctx, kPlanFileName);
-    std::string item;
-    while (plan.next(item))
-        items.push_back(item);
-    return PlanSegmentsOfItems(items, gridDistance_m);
+    return DrawnWalls(ReadFloorPlan(ctx, 0.0), gridDistance_m);
 }
 
 RoomSketch SketchOfRoom(double L_m, double B_m, bool floorPlan, const std::vector<EnvelopeFileBlock>& carried,

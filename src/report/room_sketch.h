@@ -5,15 +5,11 @@
 #include <vector>
 
 #include "envelope/envelope_files.h"
+#include "envelope/floor_plan.h"
 
 namespace veskaro {
 
 struct AppContext;
-
-// One drawn wall of the floor plan, in drawing units (y grows downwards, as drawn on screen).
-struct PlanSegment {
-    double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
-};
 
 struct RoomSketch {
     bool floorPlan = false;
@@ -24,11 +20,6 @@ struct RoomSketch {
 
     bool isEmpty() const { return floorPlan ? walls.empty() : (L_m <= 0.0 || B_m <= 0.0); }
 };
-
-inline constexpr int kMaxPlanElements = 30;
-inline constexpr int kPlanWallKind = 2;
-
-inline constexpr const char* kPlanFileName = "CR_GP.dat";
 
 // The wall segments of the items of a plan file (ten plan settings, then at most 30 element texts).
 std::vector<PlanSegment> PlanSegmentsOfItems(const std::vector<std::string>& items,
