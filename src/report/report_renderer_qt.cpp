@@ -218,8 +218,41 @@ QPolygonF ClosedOutline(const std::vector<QLineF>& walls) {
     return near(outline.front(), outline.back()) ? outline : QPolygonF();
 }
 
+// Wall number and wall-table length beside each drawn wall, on the side away from the room when the
+// outline is closed (so an inner corner of an L keeps its label outside), else below or right of it.
+void PaintWallLabels(QPainter& painter, const QTransform& toBox, const std::vector<QLineF>& walls,
+                     const QPolygonF& outline, const std::vector<double>& lengths_m,
+                     const ReportStyle& style) {
+    const double unit = UnitsPerPoint(painter);
+    painter.setFont(ReportFont(style, kSketchLabel_pt, false));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (std::size_t k = 0; k < walls.size(); ++k) {
+        QString label = QString::number(k + 1);
+        if (k < lengths_m.size() && lengths_m[k] > 0.0)
+            label += QStringLiteral(": ") + MetresLabel(lengths_m[k]);
+        const QLineF wall = toBox.map(walls[k]);
+        if (wall.length() <= 0.0) continue;
+        const QPointF normal(-wall.dy() / wall.length(), wall.dx() / wall.length());
+        const QPointF middle = wall.center();
+        const QPolygonF mapped = toBox.map(outline);
+        const double side =
+            !mapped.isEmpty() && mapped.containsPoint(middle + normal * unit, Qt::OddEvenFill) ? -1.0 : 1.0;
+        const double width = metrics.horizontalAdvance(label);
+        const double clearance =
+            std::abs(normal.x()) * (width / 2.0) + std::abs(normal.y()) * metrics.ascent() / 2.0;
+        const QPointF centre = middle + normal * side * (clearance + 3.0 * unit);
+        const QRectF ground(centre.x() - width / 2.0 - unit, centre.y() - metrics.ascent() / 2.0 - 0.5 * unit,
+                            width + 2.0 * unit, metrics.ascent() + unit);
+        painter.fillRect(ground, Qt::white);
+        painter.setPen(kDimensionInk);
+        painter.drawText(
+            QPointF(centre.x() - width / 2.0, centre.y() + metrics.ascent() / 2.0 - metrics.descent() / 2.0),
+            label);
+    }
+}
+
 // Floor-plan room: its drawn walls scaled into the box; a closed outline is filled like the rectangle.
-void PaintFloorPlan(QPainter& painter, const QRectF& box, const RoomSketch& room) {
+void PaintFloorPlan(QPainter& painter, const QRectF& box, const RoomSketch& room, const ReportStyle& style) {
     if (room.walls.empty()) return;
     QRectF bounds;
     std::vector<QLineF> walls;
@@ -228,7 +261,7 @@ void PaintFloorPlan(QPainter& painter, const QRectF& box, const RoomSketch& room
         bounds = bounds.united(QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized());
     }
     const double unit = UnitsPerPoint(painter);
-    const QRectF area = box.adjusted(4.0 * unit, 4.0 * unit, -4.0 * unit, -4.0 * unit);
+    const QRectF area = box.adjusted(14.0 * unit, 10.0 * unit, -14.0 * unit, -10.0 * unit); // room for the labels
     const double spanX = std::max(bounds.width(), 1e-9), spanY = std::max(bounds.height(), 1e-9);
     const double scale = std::min(area.width() / spanX, area.height() / spanY);
     const QPointF shift(area.center().x() - (bounds.left() + bounds.width() / 2.0) * scale,
@@ -249,6 +282,7 @@ void PaintFloorPlan(QPainter& painter, const QRectF& box, const RoomSketch& room
     painter.setBrush(Qt::NoBrush);
     for (const QLineF& wall : walls)
         painter.drawLine(toBox.map(wall));
+    PaintWallLabels(painter, toBox, walls, outline, room.wallLengths_m, style);
 }
 
 // Air cooler seen from the side: casing, finned coil with its tubes, fans blowing the cold air out.
@@ -330,7 +364,7 @@ void PaintAirCooler(QPainter& painter, const QRectF& box) {
 
 void PaintRoomSketch(QPainter& painter, const QRectF& box, const ReportStyle& style) {
     if (style.room.floorPlan && !style.room.walls.empty()) {
-        PaintFloorPlan(painter, box, style.room);
+        PaintFloorPlan(painter, box, style.room, style);
     } else {
         PaintRectangularRoom(painter, box, style.room, style);
     }
