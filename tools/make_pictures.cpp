@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "product_pictures.h"
+#include "shading_pictures.h"
 
 namespace {
 
@@ -484,6 +485,8 @@ int main(int argc, char** argv) {
               kJpegQuality) &&
          ok;
     for (const auto& [name, picture] : ProductGroupPictures())
+        ok = Save(picture, dir, name) && ok;
+    for (const auto& [name, picture] : ShadingPictures())
         ok = Save(picture, dir, name) && ok;
     return ok ? 0 : 1;
 }

@@ -42,6 +42,7 @@ int RunGuiCommand(int argc, char** argv, const std::string& seedDir) {
         SaveWallDialogScreenshots(ctx, dir);
         SaveGroundPlanScreenshots(ctx, dir);
         SaveProjectScreenshots(ctx, dir);
+        SaveFloorPlanReportScreenshots(ctx, dir);
         return 0;
     }
     if (!command.empty() && command.rfind("--", 0) != 0) {

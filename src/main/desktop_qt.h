@@ -25,5 +25,7 @@ void SaveReportScreenshots(AppContext& ctx, const std::string& dir);
 void SaveProjectScreenshots(AppContext& ctx, const std::string& dir);
 void SaveWallDialogScreenshots(AppContext& ctx, const std::string& dir);
 void SaveGroundPlanScreenshots(AppContext& ctx, const std::string& dir);
+// The report pages of an L-shaped floor-plan room (on a data directory of their own).
+void SaveFloorPlanReportScreenshots(AppContext& ctx, const std::string& dir);
 
 } // namespace veskaro

@@ -16,6 +16,7 @@
 
 #include "app/app_context.h"
 #include "app/number_text.h"
+#include "report/plan_outline_qt.h"
 
 namespace veskaro {
 
@@ -192,34 +193,37 @@ void PaintRectangularRoom(QPainter& painter, const QRectF& box, const RoomSketch
                    QPointF(plan.right() + offset, plan.top()), MetresLabel(room.B_m), style);
 }
 
-// Chains the plan walls into one closed outline; empty when they do not close.
-QPolygonF ClosedOutline(const std::vector<QLineF>& walls) {
-    if (walls.size() < 3) return {};
-    const auto near = [](QPointF a, QPointF b) {
-        return std::abs(a.x() - b.x()) + std::abs(a.y() - b.y()) < 1e-6;
-    };
-    std::vector<bool> used(walls.size(), false);
-    QPolygonF outline{walls.front().p1(), walls.front().p2()};
-    used[0] = true;
-    for (std::size_t placed = 1; placed < walls.size(); ++placed) {
-        bool found = false;
-        for (std::size_t i = 0; i < walls.size() && !found; ++i) {
-            if (used[i]) continue;
-            if (near(walls[i].p1(), outline.back())) {
-                outline << walls[i].p2();
-                found = used[i] = true;
-            } else if (near(walls[i].p2(), outline.back())) {
-                outline << walls[i].p1();
-                found = used[i] = true;
-            }
-        }
-        if (!found) return {};
+// Wall number and wall-table length beside each drawn wall, on the side away from the room when the
+// outline is closed (so an inner corner of an L keeps its label outside).
+void PaintWallLabels(QPainter& painter, const QTransform& toBox, const std::vector<QLineF>& walls,
+                     const QPolygonF& outline, const std::vector<double>& lengths_m,
+                     const ReportStyle& style) {
+    const double unit = UnitsPerPoint(painter);
+    painter.setFont(ReportFont(style, kSketchLabel_pt, false));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QPolygonF room = toBox.map(outline);
+    for (std::size_t k = 0; k < walls.size(); ++k) {
+        const QLineF wall = toBox.map(walls[k]);
+        if (wall.length() <= 0.0) continue;
+        const bool known = k < lengths_m.size() && lengths_m[k] > 0.0;
+        const QString label =
+            QString::number(k + 1) + (known ? QStringLiteral(": ") + MetresLabel(lengths_m[k]) : QString());
+        QPointF normal(-wall.dy() / wall.length(), wall.dx() / wall.length());
+        if (room.containsPoint(wall.center() + normal * unit, Qt::OddEvenFill)) normal = -normal;
+        const QSizeF size(metrics.horizontalAdvance(label), metrics.ascent());
+        const double clearance =
+            std::abs(normal.x()) * size.width() / 2 + std::abs(normal.y()) * size.height() / 2;
+        const QPointF centre = wall.center() + normal * (clearance + 3.0 * unit);
+        painter.fillRect(QRectF(centre - QPointF(size.width() / 2 + unit, size.height() / 2 + unit / 2),
+                                size + QSizeF(2 * unit, unit)),
+                         Qt::white);
+        painter.setPen(kDimensionInk);
+        painter.drawText(centre + QPointF(-size.width() / 2, (size.height() - metrics.descent()) / 2), label);
     }
-    return near(outline.front(), outline.back()) ? outline : QPolygonF();
 }
 
 // Floor-plan room: its drawn walls scaled into the box; a closed outline is filled like the rectangle.
-void PaintFloorPlan(QPainter& painter, const QRectF& box, const RoomSketch& room) {
+void PaintFloorPlan(QPainter& painter, const QRectF& box, const RoomSketch& room, const ReportStyle& style) {
     if (room.walls.empty()) return;
     QRectF bounds;
     std::vector<QLineF> walls;
@@ -228,7 +232,8 @@ void PaintFloorPlan(QPainter& painter, const QRectF& box, const RoomSketch& room
         bounds = bounds.united(QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized());
     }
     const double unit = UnitsPerPoint(painter);
-    const QRectF area = box.adjusted(4.0 * unit, 4.0 * unit, -4.0 * unit, -4.0 * unit);
+    const QRectF area =
+        box.adjusted(14.0 * unit, 10.0 * unit, -14.0 * unit, -10.0 * unit); // room for the labels
     const double spanX = std::max(bounds.width(), 1e-9), spanY = std::max(bounds.height(), 1e-9);
     const double scale = std::min(area.width() / spanX, area.height() / spanY);
     const QPointF shift(area.center().x() - (bounds.left() + bounds.width() / 2.0) * scale,
@@ -249,6 +254,7 @@ void PaintFloorPlan(QPainter& painter, const QRectF& box, const RoomSketch& room
     painter.setBrush(Qt::NoBrush);
     for (const QLineF& wall : walls)
         painter.drawLine(toBox.map(wall));
+    PaintWallLabels(painter, toBox, walls, outline, room.wallLengths_m, style);
 }
 
 // Air cooler seen from the side: casing, finned coil with its tubes, fans blowing the cold air out.
@@ -330,7 +336,7 @@ void PaintAirCooler(QPainter& painter, const QRectF& box) {
 
 void PaintRoomSketch(QPainter& painter, const QRectF& box, const ReportStyle& style) {
     if (style.room.floorPlan && !style.room.walls.empty()) {
-        PaintFloorPlan(painter, box, style.room);
+        PaintFloorPlan(painter, box, style.room, style);
     } else {
         PaintRectangularRoom(painter, box, style.room, style);
     }

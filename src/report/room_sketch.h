@@ -13,10 +13,11 @@ struct AppContext;
 
 struct RoomSketch {
     bool floorPlan = false;
-    double L_m = 0.0;               // rectangular room: length (drawn horizontally)
-    double B_m = 0.0;               // rectangular room: width
-    std::vector<PlanSegment> walls; // floor-plan room
-    double gridDistance_m = 0.0;    // metres per grid step of the plan, 0 when unknown
+    double L_m = 0.0;                  // rectangular room: length (drawn horizontally)
+    double B_m = 0.0;                  // rectangular room: width
+    std::vector<PlanSegment> walls;    // floor-plan room
+    double gridDistance_m = 0.0;       // metres per grid step of the plan, 0 when unknown
+    std::vector<double> wallLengths_m; // floor-plan room: lengths of the wall table, in drawing order
 
     bool isEmpty() const { return floorPlan ? walls.empty() : (L_m <= 0.0 || B_m <= 0.0); }
 };

@@ -24,6 +24,7 @@ constexpr const char* kRoomPictureEnd = "RaumBEnde";
 constexpr const char* kEvaporatorBlock = "VDBild";
 constexpr int kEnvelopeHeaderIndent = 21;
 constexpr int kGoodsHeaderIndent = 11;
+constexpr std::size_t kDesignationChars = 14;
 
 std::string Num(double value) {
     return DisplayText(value);
@@ -75,6 +76,17 @@ void SurfaceRow(ReportBuilder& b, const std::string& firstCell, const SurfaceFlo
     b.row({kMargin + firstCell, Cut(s.area_m2, 100.0), Num(s.U_Wm2K), Num(s.tBeyond_C), Cut(s.Q_W, 10.0)});
 }
 
+// The first `chars` characters of UTF-8 text, never cutting a character in two.
+std::string Utf8Prefix(const std::string& text, std::size_t chars) {
+    std::size_t at = 0;
+    for (std::size_t n = 0; at < text.size() && n < chars; ++n) {
+        do {
+            ++at;
+        } while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80);
+    }
+    return text.substr(0, at);
+}
+
 // Average heat flow over the day basis, W, of a goods heat in kWh per day, cut to 0.1 W.
 std::string AverageWatts(double kWhPerDay, int D) {
     return Cut(kWhPerDay * 1000.0 / D, 10.0);
@@ -95,7 +107,8 @@ std::vector<std::string> BuildResultRecord(const LoadResult& r, const RoomRecord
     }
 
     // 2.-5. The room picture block with the dimensions.
-    b.text(rectangular ? kRoomPicture : "");
+    // The room picture: the rectangle, or the outline of the drawn floor plan.
+    b.text(kRoomPicture);
     b.empty();
     const std::string maxPrefix = rectangular ? "" : "Max. ";
     b.value(maxPrefix + b.cap(Cap::LengthWord), Num(r.L_m), u.length);
@@ -167,7 +180,11 @@ std::vector<std::string> BuildResultTables(const LoadResult& r, const RoomRecord
 
     // 2.-3. Walls, floor, ceiling.
     for (std::size_t k = 0; k < r.walls.size(); ++k) {
-        SurfaceRow(b, b.cap(Cap::WallWord) + Num(static_cast<double>(k + 1)), r.walls[k]);
+        // A floor-plan wall also carries its designation from the wall table, cut to fit the first cell.
+        const std::string name = Utf8Prefix(r.walls[k].designation, kDesignationChars);
+        SurfaceRow(b,
+                   b.cap(Cap::WallWord) + Num(static_cast<double>(k + 1)) + (name.empty() ? "" : " " + name),
+                   r.walls[k]);
     }
     SurfaceRow(b, b.cap(Cap::FloorWord), r.floor);
     SurfaceRow(b, b.cap(Cap::CeilingWord), r.ceiling);

@@ -2,6 +2,8 @@
 
 #include "room/room_record.h"
 
+#include "envelope/envelope_data.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -180,8 +182,16 @@ RoomLoad LoadRoomFile(AppContext& ctx, std::string_view name, RoomRecord& room) 
 }
 
 RoomSketch SketchOfRoom(const RoomRecord& room, const AppContext& ctx) {
-    return SketchOfRoom(NumFromText(std::string_view(room.RaumL)), NumFromText(std::string_view(room.RaumB)),
-                        room.roomShape != 0, room.envelope, ctx);
+    RoomSketch sketch =
+        SketchOfRoom(NumFromText(std::string_view(room.RaumL)), NumFromText(std::string_view(room.RaumB)),
+                     room.roomShape != 0, room.envelope, ctx);
+    if (sketch.floorPlan) {
+        // The sketch labels each drawn wall with the length the wall table holds for it.
+        const Envelope env = ReadEnvelope(ctx, room.roomShape, room.envelope);
+        for (int k = 0; k < env.wallCount; ++k)
+            sketch.wallLengths_m.push_back(env.walls[static_cast<std::size_t>(k)].length_m);
+    }
+    return sketch;
 }
 
 } // namespace veskaro

@@ -85,7 +85,7 @@ TEST(ResultRecord, TitleOfAProjectRoomAndFloorPlanLabels) {
     const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
     EXPECT_EQ(lines[0], "Cold room Hall 3\r"); // caption, blank, title prefix: no margin
     EXPECT_EQ(lines[1], "\r");
-    EXPECT_EQ(lines[2], M + "\r");
+    EXPECT_EQ(lines[2], M + "RaumBild\r"); // the outline of the plan is drawn as the room picture
     EXPECT_TRUE(Has(lines, M + "Max. Length :§$& 8 m\r"));
 }
 

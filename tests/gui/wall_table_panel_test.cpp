@@ -1,0 +1,121 @@
+// The wall table panel driven by real events: details taken over into their row, previous/next, the
+// U-value handed back by the construction editor, and the checks that refuse saving.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+
+#include "envelope/wall_table_panel_qt.h"
+#include "gui_fixture.h"
+
+namespace veskaro {
+namespace {
+
+using testing::Child;
+using testing::Press;
+
+class WallTablePanelTest : public testing::DataDirTest {
+  protected:
+    std::unique_ptr<WallTablePanel> OpenPanel() {
+        auto panel = std::make_unique<WallTablePanel>(ctx);
+        panel->setMessageSink([this](const Message& m) { messages.push_back(m); });
+        panel->load();
+        panel->setRoomHeight(3.0);
+        panel->show();
+        return panel;
+    }
+    static void Type(QWidget& parent, const char* box, const QString& text) {
+        auto* edit = Child<QLineEdit>(parent, box);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+};
+
+TEST_F(WallTablePanelTest, DetailsGoIntoTheSelectedRowAndPreviousNextWalk) {
+    auto panel = OpenPanel();
+    panel->setWallLength(1, 6.0);
+    panel->setWallLength(2, 2.5);
+    panel->selectWall(2);
+    ASSERT_EQ(panel->selectedRow(), 4);
+    Type(*panel, "Text3", QStringLiteral("Machine room side"));
+    Type(*panel, "Text5", QStringLiteral("0,22"));
+    Type(*panel, "Text6", QStringLiteral("20"));
+    Type(*panel, "DichteT", QStringLiteral("2"));
+    auto* types = Child<QComboBox>(*panel, "ftcombo");
+    ASSERT_GT(types->count(), 2);
+    types->setCurrentIndex(2);
+    Child<QComboBox>(*panel, "schatttyp")->setCurrentIndex(3);
+    Press(*panel, "Command3"); // next: takes row 4 over, shows row 5
+
+    const WallTable& t = panel->table();
+    EXPECT_EQ(t.cell(4, kColDesignation), "Machine room side");
+    EXPECT_EQ(t.cell(4, kColArea), "7.5");
+    EXPECT_EQ(NumFromText(t.cell(4, kColU)), 0.22);
+    EXPECT_EQ(t.cell(4, kColDensityClass), "2");
+    EXPECT_EQ(t.cell(4, kColWindowType), types->itemText(2).toStdString());
+    EXPECT_GT(NumFromText(t.cell(4, kColWindowValue)), 0.0); // the type's U-value
+    EXPECT_EQ(t.cell(4, kColShading), "3");
+    EXPECT_EQ(panel->selectedRow(), 5);
+    EXPECT_EQ(Child<QLineEdit>(*panel, "Text3")->text(), QString());
+
+    Press(*panel, "Command2");
+    Press(*panel, "Command2"); // back to wall 1
+    EXPECT_EQ(panel->selectedWall(), 1);
+    EXPECT_EQ(Child<QLineEdit>(*panel, "Text4")->text(), QStringLiteral("6"));
+    for (int i = 0; i < 4; ++i)
+        Press(*panel, "Command2");
+    EXPECT_EQ(panel->selectedRow(), kFloorRow); // stops at the floor row
+    EXPECT_EQ(panel->selectedWall(), 0);
+}
+
+TEST_F(WallTablePanelTest, ConstructionEditorHandsUAndTemperatureIntoTheWallRow) {
+    struct Row {
+        const char* what;
+        WallDialogResult answer;
+        const char* u; // expected column 4 afterwards
+    };
+    const Row rows[] = {
+        {"accepted", {true, " .187", "-20"}, " .187"},
+        {"cancelled", {false, "9", "9"}, "0.4"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        auto panel = OpenPanel();
+        int askedFor = 0;
+        panel->setWallDialogRunner([&](int wall) {
+            askedFor = wall;
+            return row.answer;
+        });
+        panel->selectWall(5);
+        Type(*panel, "Text5", QStringLiteral("0.4"));
+        Press(*panel, "kwertbutt");
+        EXPECT_EQ(askedFor, 5);
+        EXPECT_EQ(panel->table().cell(WallRow(5), kColU), row.u);
+        EXPECT_EQ(Child<QLineEdit>(*panel, "Text5")->text().toStdString(), row.u);
+    }
+}
+
+TEST_F(WallTablePanelTest, ChecksShowOneCriticalMessagePerColumnAndSaveWritesTheTable) {
+    auto panel = OpenPanel();
+    panel->setWallLength(1, 4.0);
+    panel->selectWall(1);
+    Type(*panel, "Text3", QStringLiteral("North wall"));
+    EXPECT_FALSE(panel->checkTable());
+    ASSERT_EQ(messages.size(), 3u); // U-value, temperature, construction class
+    for (const Message& m : messages)
+        EXPECT_EQ(m.kind, MessageKind::Critical);
+    EXPECT_NE(messages[0].text.find("3 = 0 !!"), std::string::npos) << messages[0].text;
+
+    messages.clear();
+    Type(*panel, "Text5", QStringLiteral(".3"));
+    Type(*panel, "Text6", QStringLiteral("25"));
+    Type(*panel, "DichteT", QStringLiteral("1"));
+    EXPECT_TRUE(panel->checkTable());
+    EXPECT_TRUE(messages.empty());
+    ASSERT_TRUE(panel->save());
+    EXPECT_EQ(LoadWallTable(ctx), panel->table());
+    EXPECT_EQ(LoadWallTable(ctx).cell(WallRow(1), kColArea), "12");
+}
+
+} // namespace
+} // namespace veskaro
