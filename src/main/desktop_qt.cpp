@@ -45,6 +45,7 @@ int RunGuiCommand(int argc, char** argv) {
         SaveReportScreenshots(ctx, dir);
         SaveWallDialogScreenshots(ctx, dir);
         SaveProjectScreenshots(ctx, dir);
+        SaveNewProjectScreenshots(ctx, dir);
         return 0;
     }
     if (!command.empty() && command.rfind("--", 0) != 0) {

@@ -22,5 +22,6 @@ void SaveMainWindowScreenshots(AppContext& ctx, const std::string& dir);
 void SaveReportScreenshots(AppContext& ctx, const std::string& dir);
 void SaveProjectScreenshots(AppContext& ctx, const std::string& dir);
 void SaveWallDialogScreenshots(AppContext& ctx, const std::string& dir);
+void SaveNewProjectScreenshots(AppContext& ctx, const std::string& dir);
 
 } // namespace veskaro
