@@ -7,6 +7,7 @@
 #include "app/data_dir.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
+#include "envelope/envelope_files.h"
 #include "goods/goods_list.h"
 #include "project/project_file.h"
 #include "room/load_calc.h"
@@ -47,6 +48,28 @@ void AddCritical(Messages& messages, const std::string& text) {
     if (!text.empty()) messages.push_back({MessageKind::Critical, "Veskaro", text});
 }
 
+// The restore copy of envelope file `name`.
+std::string EnvelopeCopyName(const char* name) {
+    return std::string(kEnvelopeRestorePrefix) + name;
+}
+
+// Copies every envelope file beside itself; a file that does not exist leaves no copy.
+void CopyEnvelopeAside(AppContext& ctx) {
+    for (const char* name : kEnvelopeFileNames) {
+        DeleteDataFile(ctx, EnvelopeCopyName(name));
+        const std::string source = DataPath(ctx, name);
+        std::error_code ec;
+        if (Exists(source))
+            fs::copy_file(PathFromUtf8(source), PathFromUtf8(ResolveDataPath(ctx, EnvelopeCopyName(name))),
+                          ec);
+    }
+}
+
+void DropEnvelopeCopies(AppContext& ctx) {
+    for (const char* name : kEnvelopeFileNames)
+        DeleteDataFile(ctx, EnvelopeCopyName(name));
+}
+
 std::string CutText(double value) {
     return DisplayText(CutDimension(value));
 }
@@ -70,6 +93,7 @@ NewProjectStart SetPreviousProjectAside(AppContext& ctx, const RoomRecord& curre
     } else {
         AddCritical(start.messages, DeleteDataFile(ctx, kGoodsRestoreFile));
     }
+    if (start.messages.empty()) CopyEnvelopeAside(ctx);
     if (!start.messages.empty()) {
         for (Message& message : RestoreRoomFile(ctx))
             start.messages.push_back(std::move(message));
@@ -97,8 +121,20 @@ Messages RestorePreviousGoodsList(AppContext& ctx) {
     return messages;
 }
 
+Messages RestorePreviousEnvelope(AppContext& ctx) {
+    Messages messages;
+    for (const char* name : kEnvelopeFileNames) {
+        const std::string copy = EnvelopeCopyName(name);
+        // No copy: the file did not exist before the sequence.
+        AddCritical(messages,
+                    DataFileExists(ctx, copy) ? MoveDataFile(ctx, copy, name) : DeleteDataFile(ctx, name));
+    }
+    return messages;
+}
+
 Messages FinishNewProject(AppContext& ctx) {
     Messages messages;
+    DropEnvelopeCopies(ctx);
     AddCritical(messages, MoveDataFile(ctx, kRoomRestoreFile, ctx.roomFileName));
     AddCritical(messages, DeleteDataFile(ctx, kGoodsRestoreFile));
     ctx.newProjectPending = false;
@@ -112,6 +148,7 @@ bool PreviousProjectLeftAside(const AppContext& ctx) {
 void DiscardPreviousProject(AppContext& ctx) {
     DeleteDataFile(ctx, kRoomRestoreFile);
     DeleteDataFile(ctx, kGoodsRestoreFile);
+    DropEnvelopeCopies(ctx);
 }
 
 // --- The dialog's values ----------------------------------------------------------------------------
@@ -121,7 +158,8 @@ double CutDimension(double value) {
     return IntFloor(value * factor) / factor;
 }
 
-DimensionTexts NewProjectDimensions(std::string_view length, std::string_view width, std::string_view height) {
+DimensionTexts NewProjectDimensions(std::string_view length, std::string_view width,
+                                    std::string_view height) {
     const double l = NumFromText(length);
     const double b = NumFromText(width);
     const double h = NumFromText(height);
@@ -140,8 +178,9 @@ RoomRecord NewProjectEntry(const AppContext& ctx, const RoomRecord& previous) {
 }
 
 std::string ProposedProjectName(const AppContext& ctx) {
-    const std::string word = ctx.captions[Cap::TitleProjectWord].empty() ? std::string("Project")
-                                                                           : ctx.captions[Cap::TitleProjectWord];
+    const std::string word = ctx.captions[Cap::TitleProjectWord].empty()
+                                 ? std::string("Project")
+                                 : ctx.captions[Cap::TitleProjectWord];
     constexpr int kMaxProposals = 9999;
     for (int n = 1; n < kMaxProposals; ++n) {
         const std::string name = word + " " + std::to_string(n);

@@ -6,6 +6,7 @@
 // Files while the sequence runs (data directory):
 //   CRRestor.dat  the previous room record (room items and its envelope blocks)
 //   CRKgRest.dat  the previous goods list Akt_Kgut.dat, byte for byte (absent when there was none)
+//   CRR_*.dat     the previous envelope files, byte for byte
 // Both disappear when the sequence ends; a CRRestor.dat found at start-up is left by a killed sequence.
 
 #include <optional>
@@ -21,6 +22,9 @@ struct AppContext;
 struct RoomRecord;
 
 inline constexpr std::string_view kGoodsRestoreFile = "CRKgRest.dat";
+// The envelope files are copied aside byte for byte as "CRR_" & name: reloading the room record rewrites
+// them with the same items but not always the same line layout.
+inline constexpr std::string_view kEnvelopeRestorePrefix = "CRR_";
 
 // The room kind chosen in `NewProject`: which dialog follows.
 enum class NewRoomKind : int { FloorPlan = 1, Rectangular = 2 };
@@ -41,6 +45,10 @@ NewProjectStart SetPreviousProjectAside(AppContext& ctx, const RoomRecord& curre
 Messages RestorePreviousProject(AppContext& ctx);
 // The goods list part of it, for a dialog that put the room file back itself.
 Messages RestorePreviousGoodsList(AppContext& ctx);
+
+// After the window reloaded the previous room: its envelope files exactly as they were (a file that did
+// not exist is removed again).
+Messages RestorePreviousEnvelope(AppContext& ctx);
 
 // O.K. of the goods dialog: the previous room file goes back as the room file (the new room lives in the
 // window until it is saved), the goods restore copy is dropped, the flag is cleared.
@@ -63,14 +71,13 @@ struct DimensionTexts {
     std::string volume;    // m³, `Vol`
 };
 // Perimeter 2(L + B), floor area L·B and volume L·B·H of the typed texts (decimal comma accepted).
-DimensionTexts NewProjectDimensions(std::string_view length, std::string_view width,
-                                    std::string_view height);
+DimensionTexts NewProjectDimensions(std::string_view length, std::string_view width, std::string_view height);
 
 // The fields `NewProject` edits, in tab order.
 inline constexpr RoomField kNewProjectFields[] = {
-    RoomField::proj,        RoomField::projbeschr, RoomField::RaumL,        RoomField::RaumB,
-    RoomField::RaumH,       RoomField::RaumTemp,   RoomField::RaumFeuchte,  RoomField::tempdiff,
-    RoomField::verdTemp,    RoomField::AussenTemp, RoomField::AussenFeuchte, RoomField::Laufzeit,
+    RoomField::proj,     RoomField::projbeschr, RoomField::RaumL,         RoomField::RaumB,
+    RoomField::RaumH,    RoomField::RaumTemp,   RoomField::RaumFeuchte,   RoomField::tempdiff,
+    RoomField::verdTemp, RoomField::AussenTemp, RoomField::AussenFeuchte, RoomField::Laufzeit,
 };
 
 // The initial entry: the room of a missing room record, with the previous project's outside air and

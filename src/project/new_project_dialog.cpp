@@ -159,7 +159,7 @@ QWidget* NewProjectDialog::buildFields() {
         int row = 0;
         for (const FieldRow& r : group.rows) {
             auto* edit = new ui::InputField(QString::fromLatin1(RoomFieldName(r.field)));
-            edit->setMaximumWidth(90);
+            edit->setFixedWidth(80);
             m_fields[r.field] = edit;
             grid->addWidget(new QLabel(Q(m_ctx.captions[r.caption])), row, 0);
             grid->addWidget(edit, row, 1);
@@ -191,7 +191,7 @@ QWidget* NewProjectDialog::buildOptions() {
     operation->setObjectName(QStringLiteral("OperationFrame"));
     auto* grid = new QGridLayout(operation);
     auto* laufzeit = new ui::InputField(QStringLiteral("Laufzeit"));
-    laufzeit->setMaximumWidth(90);
+    laufzeit->setFixedWidth(80);
     m_fields[RoomField::Laufzeit] = laufzeit;
     m_LaufzeitUnit = Named(new QLabel, "LaufzeitUnit");
     grid->addWidget(new QLabel(Q(m_ctx.captions[Cap::OperatingTimeLabel])), 0, 0);
@@ -298,7 +298,8 @@ void NewProjectDialog::markRanges(const RangeWarnings& warnings) {
 
 void NewProjectDialog::showMessage(const Message& message) {
     if (m_showMessage) return m_showMessage(message);
-    QMessageBox::warning(this, Q(message.title), Q(message.text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    QMessageBox::warning(this, Q(message.title),
+                         Q(message.text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 }
 
 } // namespace veskaro

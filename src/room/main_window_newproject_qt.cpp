@@ -118,7 +118,9 @@ void StartWindow::endNewProject(bool finished) {
     // Cancelled: the activation state is "never activated", so the previous room is loaded as at start-up.
     // Finished: the goods dialog's O.K. asks for the goods and the envelope to be re-read.
     if (m_ctx.activationState != ActivationState::Active) activate();
-    if (finished) showProjectFile();
+    if (finished) return showProjectFile();
+    // The reload wrote the envelope files from the record; the copies give back their exact bytes.
+    showFailures(RestorePreviousEnvelope(m_ctx));
 }
 
 } // namespace veskaro

@@ -40,7 +40,7 @@ TEST(NewProjectChecks, ZeroDimensionStopsWithItsMessageOtherBadValuesAreMarked) 
     const std::string title = "Veskaro: " + ctx.captions[Cap::NewProjectMsgTitle];
     const struct {
         const char *l, *b, *h, *humidity;
-        const char* message;   // "" when the dimensions pass
+        const char* message;    // "" when the dimensions pass
         const char* outOfRange; // the first field marked, "" for none
     } rows[] = {
         {"abc", "8", "4", "85", "Max. Length = 0 !!", ""},
@@ -61,7 +61,9 @@ TEST(NewProjectChecks, ZeroDimensionStopsWithItsMessageOtherBadValuesAreMarked) 
         entry.RaumFeuchte = r.humidity;
         const std::optional<Message> zero = CheckNewProjectDimensions(ctx, entry);
         EXPECT_EQ(zero ? zero->text : "", r.message);
-        if (zero) EXPECT_EQ(zero->title, title);
+        if (zero) {
+            EXPECT_EQ(zero->title, title);
+        }
         const RangeWarnings warnings = CheckNewProjectRanges(entry);
         EXPECT_EQ(warnings.empty() ? "" : warnings.front().name, r.outOfRange);
     }
@@ -87,8 +89,8 @@ TEST(NewProjectEntry, StartsFromAMissingRecordWithTheSiteOfThePreviousRoom) {
     EXPECT_EQ(room.NBegeh, "6");
     EXPECT_EQ(room.ELLeist, "3");
     EXPECT_EQ(room.roomShape, kFloorPlanRoom);
-    EXPECT_EQ(room.bTuer, "");                    // nothing of the previous door stays
-    EXPECT_EQ(room.goods[1][1], "");              // nor its goods
+    EXPECT_EQ(room.bTuer, "");       // nothing of the previous door stays
+    EXPECT_EQ(room.goods[1][1], ""); // nor its goods
     EXPECT_EQ(room.AussenFeuchte, previous.AussenFeuchte);
 }
 
