@@ -43,6 +43,7 @@ int RunGuiCommand(int argc, char** argv, const std::string& seedDir) {
         SaveGroundPlanScreenshots(ctx, dir);
         SaveProjectScreenshots(ctx, dir);
         SaveFloorPlanReportScreenshots(ctx, dir);
+        SaveNewProjectScreenshots(ctx, dir);
         return 0;
     }
     if (!command.empty() && command.rfind("--", 0) != 0) {

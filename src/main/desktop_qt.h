@@ -27,5 +27,6 @@ void SaveWallDialogScreenshots(AppContext& ctx, const std::string& dir);
 void SaveGroundPlanScreenshots(AppContext& ctx, const std::string& dir);
 // The report pages of an L-shaped floor-plan room (on a data directory of their own).
 void SaveFloorPlanReportScreenshots(AppContext& ctx, const std::string& dir);
+void SaveNewProjectScreenshots(AppContext& ctx, const std::string& dir);
 
 } // namespace veskaro

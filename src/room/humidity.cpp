@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/number_text.h"
+#include "room/room_fields.h"
 #include "room/room_record.h"
 
 namespace veskaro {
@@ -86,6 +87,19 @@ bool OnTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K) {
     room.verdTemp = DisplayText(tRoom_C - deltaT_K);
     room.tempDiffdt1 = DisplayText(ShownInletDeltaT(deltaT_K));
     return true;
+}
+
+bool OnCoupledFieldChanged(RoomRecord& room, RoomField field, double& sharedDeltaT_K) {
+    switch (field) {
+    case RoomField::RaumFeuchte:
+        return OnRoomHumidityChanged(room, sharedDeltaT_K);
+    case RoomField::tempdiff:
+        return OnTempDiffChanged(room, sharedDeltaT_K);
+    case RoomField::tempDiffdt1:
+        return OnCoolerTempDiffChanged(room, sharedDeltaT_K);
+    default:
+        return false;
+    }
 }
 
 bool OnCoolerTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K) {

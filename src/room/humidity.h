@@ -6,6 +6,7 @@
 namespace veskaro {
 
 struct RoomRecord;
+enum class RoomField : int;
 
 // The table 3..17 K / 98..56 % both ways, linear between its points, the first interval extended beyond
 // 98 % and below 3 K (100 % <-> 2 K). A value that is not a number gives 0.
@@ -28,6 +29,9 @@ bool OnTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K);
 // tempDiffdt1 (air cooler inlet difference Δt1 = 1.25 ΔT) changed: from 3 K on, the shared ΔT, tempdiff,
 // RaumFeuchte and verdTemp follow.
 bool OnCoolerTempDiffChanged(RoomRecord& room, double& sharedDeltaT_K);
+// The Change handler of whichever coupled field the engineer changed (RaumFeuchte, tempdiff, tempDiffdt1);
+// false for any other field. Every window that shows these fields runs this one.
+bool OnCoupledFieldChanged(RoomRecord& room, RoomField field, double& sharedDeltaT_K);
 // RaumTemp committed: the evaporating temperature follows, verdTemp = Int((RaumTemp − tempdiff)·10)/10, so
 // that the evaporator never stays above a colder room.
 bool OnRoomTemperatureCommitted(RoomRecord& room);

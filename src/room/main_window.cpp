@@ -88,6 +88,7 @@ StartWindow::StartWindow(AppContext& ctx, QWidget* parent)
     column->addLayout(buildBody(), 1);
     setCentralWidget(central);
     connectPanels();
+    wireNewProject();
 
     setTabOrder();
     setStyleSheet(ui::MainWindowStyleSheet());
@@ -357,6 +358,7 @@ bool StartWindow::doorPanelOpen() const {
 
 void StartWindow::activate() {
     if (m_exiting) return;
+    if (m_ctx.activationState == ActivationState::NeverActivated) offerLeftProject();
     ++m_busy;
     const RoomController::Activation activation = m_controller.activate();
     if (activation.firstActivation) {

@@ -67,6 +67,11 @@ class StartWindow final : public QMainWindow {
     // cooler's name, fan power and defrost heater go into the room, which is recalculated.
     void openEvaporatorDesign();
 
+    // NeuPro / NeuPButt: the new-project sequence (main_window_newproject_qt.cpp).
+    void newProject();
+    // Answers a Yes/No question (a modal message box unless replaced).
+    void setQuestionSink(std::function<bool(const Message&)> ask) { m_ask = std::move(ask); }
+
     void openDoorPanel();
     void closeDoorPanel(bool accept);
     bool doorPanelOpen() const;
@@ -120,6 +125,12 @@ class StartWindow final : public QMainWindow {
     bool writeResultFiles();
     // The current project file (else the room file) in `Label50`, and the project name in the title.
     void showProjectFile();
+    // The new-project sequence: its commands enabled, the offer of a project an interrupted sequence set
+    // aside (before the first activation loads the room), and its end (finished: goods O.K.).
+    void wireNewProject();
+    void offerLeftProject();
+    void endNewProject(bool finished);
+    bool ask(const Message& question);
     // Runs a command of the controller and shows the room and its messages afterwards.
     void run(const std::function<Messages()>& command);
 
@@ -131,6 +142,7 @@ class StartWindow final : public QMainWindow {
     std::function<void()> m_print;
     std::function<void(GoodsDialog&)> m_runGoodsDialog;
     std::function<void(CoolerDialog&)> m_runCoolerDialog;
+    std::function<bool(const Message&)> m_ask;
     QStringList m_goodsWarnings; // appended to the messages of every action
     // Messages shown and still standing: a message is not shown again until its cause went away.
     std::vector<std::pair<MessageKind, std::string>> m_standing;

@@ -186,16 +186,7 @@ RoomController::RoomController(AppContext& ctx)
 
 bool RoomController::fieldEdited(RoomField field) {
     if (m_syncing) return false;
-    switch (field) {
-    case RoomField::RaumFeuchte:
-        return OnRoomHumidityChanged(m_room, m_sharedDeltaT_K);
-    case RoomField::tempdiff:
-        return OnTempDiffChanged(m_room, m_sharedDeltaT_K);
-    case RoomField::tempDiffdt1:
-        return OnCoolerTempDiffChanged(m_room, m_sharedDeltaT_K);
-    default:
-        return false;
-    }
+    return OnCoupledFieldChanged(m_room, field, m_sharedDeltaT_K);
 }
 
 Messages RoomController::commitField(RoomField field) {
@@ -253,8 +244,12 @@ Messages RoomController::setOperatingBasis(int basis) {
     return recalculate(kRecalcShow);
 }
 
+std::string OperatingTimeUnit(const AppContext& ctx, int basis) {
+    return basis == 1 ? std::string(" h") : "h/" + ctx.captions[Cap::DayWord];
+}
+
 std::string RoomController::operatingTimeUnit() const {
-    return m_room.operatingBasis == 1 ? std::string(" h") : "h/" + m_ctx.captions[Cap::DayWord];
+    return OperatingTimeUnit(m_ctx, m_room.operatingBasis);
 }
 
 // --- Calculation ------------------------------------------------------------------------------------

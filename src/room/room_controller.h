@@ -42,6 +42,10 @@ std::string EvaporatorCountCaption(const AppContext& ctx);  // `Label7`
 // Header text of goods grid column 1..6 (columns 7..13 have none).
 std::string GoodsGridHeader(const AppContext& ctx, int column);
 
+// The unit beside the operating time for basis 0 (daily operation: "h/" and the day word) or 1 (shock
+// operation: " h").
+std::string OperatingTimeUnit(const AppContext& ctx, int basis);
+
 // Display texts of the window that are not fields of the room record.
 struct RoomLabels {
     std::string Label40; // room air flow, m³/h
