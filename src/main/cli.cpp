@@ -283,8 +283,9 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& seed
         return false;
     };
     RoomCommand command;
-    if (!RunRoomCommand("calc", "veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]", args,
-                        seedDir, own, {}, err, command)) {
+    if (!RunRoomCommand("calc",
+                        "veskaro-cr calc [FILE] [--data-dir DIR] [--lang CODE] [--json] [--write-results]",
+                        args, seedDir, own, {}, err, command)) {
         return kCalcUsageError;
     }
     RecalcResult& r = command.result;
