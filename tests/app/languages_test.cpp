@@ -7,6 +7,9 @@
 
 #include "app/app_context.h"
 #include "app/startup.h"
+#include "envelope/material_catalogue.h"
+#include "goods/catalogue.h"
+#include "goods/product_groups.h"
 #include "temp_data_dir.h"
 
 namespace veskaro {
@@ -48,6 +51,59 @@ TEST(Languages, CataloguesWithoutTheirLanguageFileReadTheEnglishOne) {
     dir.write("bauS.deu", ""); // any letter case, as on the family's file systems
     EXPECT_EQ(LanguageFileForReading(ctx, "BauS.DEU", "BauS.ENG"), "BauS.DEU");
     EXPECT_EQ(LanguageFileForReading(ctx, "DaemmS.DEU", "DaemmS.ENG"), "DaemmS.ENG");
+}
+
+// The translated catalogues change words only: every number of a product or material is the English one,
+// row for row (most names differ: a few are the same word in both languages), and a language without its
+// own files ("POR") shows the English catalogue.
+TEST(Languages, ShippedCataloguesTranslateTheWordsAndKeepTheNumbers) {
+    AppContext english;
+    english.dataDir = VESKARO_SEED_DIR;
+    const auto in = [&](std::string_view code) {
+        AppContext ctx = english;
+        ctx.languageCode = std::string(code);
+        return ctx;
+    };
+    const int goodsNumbers[] = {kCatStorageTemp, kCatStorageHumidity, kCatFreezingTemp, kCatCpAbove,
+                                kCatCpBelow,     kCatLatentHeat,      kCatRespiration,  kCatStandardMark};
+    for (const std::string_view code : {"DEU", "FRA", "ITA", "ESP", "POR"}) {
+        SCOPED_TRACE(std::string(code));
+        const bool translated = code != "POR";
+        int rows = 0;
+        int sameNames = 0;
+        for (int group = 1; group <= kProductGroupCount; ++group) {
+            const Catalogue eng = LoadCatalogue(english, group);
+            const Catalogue other = LoadCatalogue(in(code), group);
+            ASSERT_FALSE(eng.grid[1][kCatName].empty());
+            for (int row = 1; row <= kCatalogueRows; ++row) {
+                const CatalogueRow& e = eng.grid[static_cast<std::size_t>(row)];
+                const CatalogueRow& o = other.grid[static_cast<std::size_t>(row)];
+                SCOPED_TRACE(e[kCatName]);
+                EXPECT_EQ(o[kCatName].empty(), e[kCatName].empty());
+                rows += !e[kCatName].empty();
+                sameNames += !e[kCatName].empty() && o[kCatName] == e[kCatName];
+                for (const int column : goodsNumbers)
+                    EXPECT_EQ(o[static_cast<std::size_t>(column)], e[static_cast<std::size_t>(column)]);
+            }
+        }
+        for (const MaterialKind kind : {MaterialKind::Building, MaterialKind::Insulation}) {
+            const CatalogueLoad eng = LoadCatalogue(english, kind);
+            const CatalogueLoad other = LoadCatalogue(in(code), kind);
+            ASSERT_GT(eng.rowCount, 0);
+            ASSERT_EQ(other.rowCount, eng.rowCount);
+            for (int row = 1; row <= eng.rowCount; ++row) {
+                ++rows;
+                sameNames += other.grid.at(row, kColCatName) == eng.grid.at(row, kColCatName);
+                EXPECT_EQ(other.grid.at(row, kColCatLambda), eng.grid.at(row, kColCatLambda));
+                EXPECT_EQ(other.grid.at(row, kColCatDensity), eng.grid.at(row, kColCatDensity));
+            }
+        }
+        if (translated) {
+            EXPECT_LT(sameNames * 10, rows);
+        } else {
+            EXPECT_EQ(sameNames, rows);
+        }
+    }
 }
 
 } // namespace
