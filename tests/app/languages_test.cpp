@@ -31,8 +31,6 @@ TEST(Languages, CommandLineWinsOverTheKeptChoiceOverKParam) {
         {{"--lang", "FRA", "--lang=ENG"}, "", "ENG"},
         {{"--lang", "EN"}, "DEU", "DEU"}, // not three letters: passed over
         {{"--lang", "D3U"}, "F", "ITA"},  // neither is a code
-        {{"--lang"}, "", "ITA"},          // no value
-        {{"--data-dir", "x"}, "", "ITA"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expected);
@@ -41,16 +39,6 @@ TEST(Languages, CommandLineWinsOverTheKeptChoiceOverKParam) {
         const AppContext ctx = StartUp({dir.str(), "", LanguageOption(row.args), row.kept});
         EXPECT_EQ(ctx.languageCode, row.expected);
     }
-}
-
-TEST(Languages, CataloguesWithoutTheirLanguageFileReadTheEnglishOne) {
-    TempDataDir dir;
-    AppContext ctx = dir.context();
-    ctx.languageCode = "DEU";
-    dir.write("BauS.ENG", "");
-    dir.write("bauS.deu", ""); // any letter case, as on the family's file systems
-    EXPECT_EQ(LanguageFileForReading(ctx, "BauS.DEU", "BauS.ENG"), "BauS.DEU");
-    EXPECT_EQ(LanguageFileForReading(ctx, "DaemmS.DEU", "DaemmS.ENG"), "DaemmS.ENG");
 }
 
 // The translated catalogues change words only: every number of a product or material is the English one,
@@ -64,8 +52,6 @@ TEST(Languages, ShippedCataloguesTranslateTheWordsAndKeepTheNumbers) {
         ctx.languageCode = std::string(code);
         return ctx;
     };
-    const int goodsNumbers[] = {kCatStorageTemp, kCatStorageHumidity, kCatFreezingTemp, kCatCpAbove,
-                                kCatCpBelow,     kCatLatentHeat,      kCatRespiration,  kCatStandardMark};
     for (const std::string_view code : {"DEU", "FRA", "ITA", "ESP", "POR"}) {
         SCOPED_TRACE(std::string(code));
         const bool translated = code != "POR";
@@ -75,15 +61,14 @@ TEST(Languages, ShippedCataloguesTranslateTheWordsAndKeepTheNumbers) {
             const Catalogue eng = LoadCatalogue(english, group);
             const Catalogue other = LoadCatalogue(in(code), group);
             ASSERT_FALSE(eng.grid[1][kCatName].empty());
-            for (int row = 1; row <= kCatalogueRows; ++row) {
-                const CatalogueRow& e = eng.grid[static_cast<std::size_t>(row)];
-                const CatalogueRow& o = other.grid[static_cast<std::size_t>(row)];
-                SCOPED_TRACE(e[kCatName]);
-                EXPECT_EQ(o[kCatName].empty(), e[kCatName].empty());
+            for (std::size_t row = 1; row <= kCatalogueRows; ++row) {
+                CatalogueRow e = eng.grid[row];
+                CatalogueRow o = other.grid[row];
                 rows += !e[kCatName].empty();
                 sameNames += !e[kCatName].empty() && o[kCatName] == e[kCatName];
-                for (const int column : goodsNumbers)
-                    EXPECT_EQ(o[static_cast<std::size_t>(column)], e[static_cast<std::size_t>(column)]);
+                for (CatalogueRow* words : {&e, &o})
+                    (*words)[kCatName] = (*words)[kCatStorageLife] = (*words)[kCatRemark] = "";
+                EXPECT_EQ(o, e) << "group " << group << " row " << row;
             }
         }
         for (const MaterialKind kind : {MaterialKind::Building, MaterialKind::Insulation}) {
