@@ -73,6 +73,7 @@ package: build
 screenshots: build
 	mkdir -p $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/veskaro-cr screenshots $(BUILD)/screenshots
+	for lang in DEU FRA; do QT_QPA_PLATFORM=offscreen ./$(BUILD)/veskaro-cr screenshots $(BUILD)/screenshots/$$lang --lang $$lang; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

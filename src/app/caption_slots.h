@@ -318,10 +318,12 @@ enum class Cap : int {
     Spare268 = 268,  // reserve
     Spare269 = 269,  // reserve
     Spare270 = 270,  // reserve
-    Spare271 = 271,  // reserve
-    Spare272 = 272,  // reserve
-    Spare273 = 273,  // reserve
-    Spare274 = 274,  // reserve
+
+    // Language settings.
+    LanguageMenuEntry = 271,    // "Language": settings menu entry and dialog title
+    LanguageLabel = 272,        // "Language of captions and catalogues": label of the language list
+    FamilyLanguageOption = 273, // "as in the family settings": no choice of this program's own
+    NextStartNote = 274,        // "Takes effect at the next start.": note under the language list
 };
 
 inline constexpr int kCaptionSlotCount = 275;
@@ -338,7 +340,7 @@ static_assert(static_cast<int>(Cap::WallDialogTitle) == kCaptionTrailingFirstSlo
 static_assert(kCaptionTrailingFirstSlot == kCaptionArrayFirstSlot + kCaptionArraySize);
 static_assert(static_cast<int>(Cap::Unused263) == kCaptionTrailingFirstSlot + 106); // 107th of the last group
 static_assert(static_cast<int>(Cap::Unused264) == kCaptionTrailingFirstSlot + 107); // 108th of the last group
-static_assert(static_cast<int>(Cap::Spare274) == kCaptionSlotCount - 1);
+static_assert(static_cast<int>(Cap::NextStartNote) == kCaptionSlotCount - 1);
 
 // Slot of caption array entry index (1..61).
 constexpr Cap CaptionArraySlot(int index) {
@@ -349,8 +351,8 @@ static_assert(CaptionArraySlot(kCaptionArraySize) == Cap::FlowTotalHead2);
 
 // Slots that carry no caption: the reserve (Spare...) and the two slots read but not used (Unused...).
 // Every other slot must be filled by a caption file.
-inline constexpr std::array<int, 22> kSpareCaptionSlots = {
-    26, 46, 69, 76, 94, 95, 180, 214, 261, 262, 263, 264, 265, 266, 267, 268, 269, 270, 271, 272, 273, 274,
+inline constexpr std::array<int, 18> kSpareCaptionSlots = {
+    26, 46, 69, 76, 94, 95, 180, 214, 261, 262, 263, 264, 265, 266, 267, 268, 269, 270,
 };
 
 constexpr bool IsSpareCaptionSlot(int slot) {

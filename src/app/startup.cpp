@@ -8,6 +8,7 @@
 #include "app/captions.h"
 #include "app/data_dir.h"
 #include "app/kparam.h"
+#include "app/languages.h"
 #include "app/record_file.h"
 
 namespace veskaro {
@@ -37,6 +38,7 @@ AppContext StartUp(const StartupOptions& options) {
     SeedDataDir(ctx.dataDir, options.seedDir);
     // A data directory given on the command line wins over the one named in the settings.
     ReadKParam(ctx, !overridden);
+    ChooseLanguage(ctx, options.language, options.keptLanguage);
     LoadCaptions(ctx);
     return ctx;
 }

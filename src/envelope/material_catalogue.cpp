@@ -7,6 +7,7 @@
 
 #include "app/app_context.h"
 #include "app/captions.h"
+#include "app/languages.h"
 #include "app/record_file.h"
 
 namespace veskaro {
@@ -76,8 +77,11 @@ CatalogueLoad ReadCatalogue(RecordReader standardFile, RecordReader userFile) {
 }
 
 CatalogueLoad LoadCatalogue(const AppContext& ctx, MaterialKind kind) {
-    return ReadCatalogue(OpenInput(ctx, StandardCatalogueName(kind, ctx.languageCode)),
-                         OpenInput(ctx, UserCatalogueName(kind, ctx.languageCode)));
+    const std::string standard = LanguageFileForReading(ctx, StandardCatalogueName(kind, ctx.languageCode),
+                                                        StandardCatalogueName(kind, kEnglish));
+    const std::string user = LanguageFileForReading(ctx, UserCatalogueName(kind, ctx.languageCode),
+                                                    UserCatalogueName(kind, kEnglish));
+    return ReadCatalogue(OpenInput(ctx, standard), OpenInput(ctx, user));
 }
 
 Message CatalogueCutMessage(const CaptionTable& captions, MaterialKind kind) {

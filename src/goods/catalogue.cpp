@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/app_context.h"
+#include "app/languages.h"
 #include "app/record_file.h"
 #include "goods/product_groups.h"
 
@@ -93,10 +94,13 @@ bool IsBlankName(std::string_view name) {
 Catalogue LoadCatalogue(const AppContext& ctx, int group) {
     Catalogue catalogue;
     catalogue.group = group;
-    RecordReader standard =
-        ReadBounded(ctx, StandardCatalogueFile(group, ctx.languageCode), catalogue.standardTooLarge);
+    const std::string standardName = LanguageFileForReading(
+        ctx, StandardCatalogueFile(group, ctx.languageCode), StandardCatalogueFile(group, kEnglish));
+    RecordReader standard = ReadBounded(ctx, standardName, catalogue.standardTooLarge);
     int row = ReadProducts(standard, catalogue, 1, true, catalogue.moreStandard);
-    RecordReader user = ReadBounded(ctx, UserCatalogueFile(group, ctx.languageCode), catalogue.userTooLarge);
+    const std::string userName = LanguageFileForReading(ctx, UserCatalogueFile(group, ctx.languageCode),
+                                                        UserCatalogueFile(group, kEnglish));
+    RecordReader user = ReadBounded(ctx, userName, catalogue.userTooLarge);
     ReadProducts(user, catalogue, row, false, catalogue.moreUser);
     return catalogue;
 }

@@ -280,8 +280,8 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
 int RunCalcCommand(const std::vector<std::string>& args, const std::string& seedDir, std::ostream& out,
                    std::ostream& err) {
-    constexpr const char* kUsage = "veskaro-cr calc [FILE] [--data-dir DIR] [--json] [--write-results]\n"
-                                   "       veskaro-cr calc FILE|DIR... [--data-dir DIR] [--json | --csv]";
+    constexpr const char* kUsage = "veskaro-cr calc [FILE] [--data-dir DIR] [--lang CODE] [--json] [--write-results]\n"
+                                   "       veskaro-cr calc FILE|DIR... [--data-dir DIR] [--lang CODE] [--json | --csv]";
     bool json = false;
     bool csv = false;
     bool writeResults = false;
@@ -306,7 +306,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& seed
     }
     if (batch) {
         const BatchFormat format = json ? BatchFormat::Json : csv ? BatchFormat::Csv : BatchFormat::Text;
-        return RunCalcBatch(files, format, {command.dataDir, seedDir}, out, err);
+        return RunCalcBatch(files, format, {command.dataDir, seedDir, command.language}, out, err);
     }
     command.file = files.empty() ? std::string() : files.front();
     if (!OpenRoomCommand("calc", seedDir, err, command)) return kCalcUsageError;

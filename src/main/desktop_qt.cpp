@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/languages.h"
 #include "app/startup.h"
 #include "main/cli.h"
+#include "ui/language_dialog.h"
 
 namespace veskaro {
 
@@ -31,12 +33,14 @@ int RunGuiCommand(int argc, char** argv, const std::string& seedDir) {
     if (command == "screenshots") {
         UseOffscreenPlatform();
         QApplication app(argc, argv);
-        const std::string dir = args.size() > 1 ? args[1] : std::string("screenshots");
+        const std::string dir =
+            args.size() > 1 && args[1].rfind("--", 0) != 0 ? args[1] : std::string("screenshots");
         QDir().mkpath(QString::fromStdString(dir));
         // Screenshots run on a private data directory so that they never change the user's files.
         const std::string dataDir = dir + "/data";
         QDir(QString::fromStdString(dataDir)).removeRecursively();
-        AppContext ctx = StartUp({dataDir, seedDir});
+        // The kept language of the user's settings is left out: screenshots show the language asked for.
+        AppContext ctx = StartUp({dataDir, seedDir, LanguageOption(args), ""});
         SaveMainWindowScreenshots(ctx, dir);
         SaveReportScreenshots(ctx, dir);
         SaveWallDialogScreenshots(ctx, dir);
@@ -51,7 +55,8 @@ int RunGuiCommand(int argc, char** argv, const std::string& seedDir) {
         return 2;
     }
     QApplication app(argc, argv);
-    AppContext ctx = StartUp({DataDirOption(args), seedDir});
+    AppContext ctx =
+        StartUp({DataDirOption(args), seedDir, LanguageOption(args), ui::KeptLanguage()});
     return RunDesktop(ctx);
 }
 

@@ -74,7 +74,7 @@ int RunReportCommand(const std::vector<std::string>& args, const std::string& se
         }
         return false;
     };
-    const char* usage = "veskaro-cr report [FILE] --pdf OUT.pdf [--data-dir DIR] [--no-header]";
+    const char* usage = "veskaro-cr report [FILE] --pdf OUT.pdf [--data-dir DIR] [--lang CODE] [--no-header]";
     RoomCommand command;
     // The calculation runs in memory: nothing is written into the data directory.
     const auto complete = [&] { return pdfPath.empty() ? std::string("--pdf OUT.pdf is required") : ""; };

@@ -19,15 +19,16 @@ using CommandOption =
     std::function<bool(const std::vector<std::string>& args, std::size_t& i, std::string& complaint)>;
 
 struct RoomCommand {
-    std::string file;    // FILE, "" for the data directory's room record
-    std::string dataDir; // --data-dir
+    std::string file;     // FILE, "" for the data directory's room record
+    std::string dataDir;  // --data-dir
+    std::string language; // --lang, upper case
     HeadlessRoom headless;
     RoomRecord asRead; // the record before the calculation rewrote any field
     RecalcResult result;
 };
 
-// Parses FILE, `--data-dir DIR` / `--data-dir=DIR` and the command's own options. "" when fine, else the
-// complaint.
+// Parses FILE, `--data-dir DIR` / `--data-dir=DIR`, `--lang CODE` / `--lang=CODE` and the command's own
+// options. "" when fine, else the complaint.
 std::string ParseRoomCommandArgs(const std::vector<std::string>& args, const CommandOption& own,
                                  RoomCommand& command);
 

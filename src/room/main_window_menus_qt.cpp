@@ -10,6 +10,7 @@
 #include "room/main_window.h"
 #include "room/room_form_qt.h"
 #include "ui/input_field.h"
+#include "ui/language_dialog.h"
 #include "ui/picture_frame.h"
 #include "ui/text.h"
 
@@ -43,6 +44,8 @@ QMenu* StartWindow::buildFileMenu() {
     connect(saveProject, &QAction::triggered, this, [this] { onSaveProject(false); });
     connect(saveProjectAs, &QAction::triggered, this, [this] { onSaveProject(true); });
     connect(print, &QAction::triggered, this, &StartWindow::onPrint);
+    QAction* language = addAction(file, "Sprache", nullptr, true, f.slot(Cap::LanguageMenuEntry));
+    connect(language, &QAction::triggered, this, [this] { ui::LanguageDialog(m_ctx, this).exec(); });
     file->addSeparator();
     QAction* exitSave = addAction(file, "Pend", "btcap.bmp", true, f.slot(Cap::MenuExit));
     QAction* exitNoSave = addAction(file, "PendOhne", nullptr, true, f.slot(Cap::MenuExitNoSave));

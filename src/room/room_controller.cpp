@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "app/app_context.h"
 #include "app/handover.h"
+#include "app/languages.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "goods/goods_list.h"
@@ -103,46 +105,37 @@ std::optional<int> ScrollPositionFromRoom(const RoomRecord& room, RoomScrollBar 
 
 namespace {
 
-bool Language(const AppContext& ctx, const char* code) {
-    return ctx.languageCode == code;
-}
-
-std::string Joined(const AppContext& ctx, Cap first, const char* join, Cap second) {
-    return ctx.captions[first] + join + ctx.captions[second];
+std::string Joined(const AppContext& ctx, Cap first, std::string_view join, Cap second) {
+    return ctx.captions[first] + std::string(join) + ctx.captions[second];
 }
 
 } // namespace
 
 std::string OpenProjectCaption(const AppContext& ctx) {
-    const char* join = Language(ctx, "FRA")   ? " un "
-                       : Language(ctx, "ITA") ? " uno "
-                       : Language(ctx, "ESP") ? " del "
-                                              : " ";
-    return Joined(ctx, Cap::MenuOpenProjectVerb, join, Cap::ProjectWord);
+    return Joined(ctx, Cap::MenuOpenProjectVerb, JoinsFor(ctx.languageCode).openProject, Cap::ProjectWord);
 }
 
 std::string EvaporatorDesignCaption(const AppContext& ctx) {
-    const char* join = Language(ctx, "FRA")                           ? " de l'"
-                       : Language(ctx, "ITA") || Language(ctx, "ESP") ? " del "
-                                                                      : " ";
-    return Joined(ctx, Cap::EvaporatorWord, join, Cap::DesignWord);
+    return Joined(ctx, Cap::EvaporatorWord, JoinsFor(ctx.languageCode).evaporatorDesign, Cap::DesignWord);
 }
 
 std::string SaveRoomCaption(const AppContext& ctx) {
-    return ctx.captions[Cap::SaveRoomCaption] + (Language(ctx, "ENG") ? " as Default" : "");
+    return ctx.captions[Cap::SaveRoomCaption] + std::string(JoinsFor(ctx.languageCode).saveRoomSuffix);
 }
 
 std::string RestoreRoomCaption(const AppContext& ctx) {
-    return ctx.captions[Cap::RestoreRoomCaption] + (Language(ctx, "ENG") ? " Restore to Default" : "");
+    return ctx.captions[Cap::RestoreRoomCaption] + std::string(JoinsFor(ctx.languageCode).restoreRoomSuffix);
 }
 
 std::string RestoreRoomMenuCaption(const AppContext& ctx) {
-    return Language(ctx, "ENG") ? std::string("Restore to Default") : ctx.captions[Cap::RestoreRoomCaption];
+    const std::string_view menu = JoinsFor(ctx.languageCode).restoreRoomMenu;
+    return menu.empty() ? ctx.captions[Cap::RestoreRoomCaption] : std::string(menu);
 }
 
 std::string EvaporatorCountCaption(const AppContext& ctx) {
-    return Language(ctx, "FRA") ? "Nb d´" + ctx.captions[Cap::EvaporatorWord]
-                                : ctx.captions[Cap::EvaporatorCountLabel];
+    const std::string_view prefix = JoinsFor(ctx.languageCode).countPrefix;
+    return prefix.empty() ? ctx.captions[Cap::EvaporatorCountLabel]
+                          : std::string(prefix) + ctx.captions[Cap::EvaporatorWord];
 }
 
 std::string GoodsGridHeader(const AppContext& ctx, int column) {

@@ -37,7 +37,7 @@ TEST(Captions, SlotsInFileOrderAndExtraStringsUnread) {
     const std::tuple<Cap, const char*> rows[] = {
         {Cap::MainWindowTitle, "s0"}, {Cap::SystemBlocked1, "s6"},   {Cap::Spare95, "s95"},
         {Cap::LengthWord, "s96"},     {Cap::FlowTotalHead2, "s156"}, {Cap::WallDialogTitle, "s157"},
-        {Cap::Spare274, "s274"}};
+        {Cap::NextStartNote, "s274"}};
     for (const auto& [slot, expected] : rows) {
         SCOPED_TRACE(expected);
         EXPECT_EQ(ctx.captions[slot], expected);
@@ -53,7 +53,7 @@ TEST(Captions, SlotsInFileOrderAndExtraStringsUnread) {
     LoadCaptions(ctx);
     EXPECT_EQ(ctx.captions.array(4), "s99");
     EXPECT_EQ(ctx.captions.array(5), "");
-    EXPECT_EQ(ctx.captions[Cap::Spare274], "");
+    EXPECT_EQ(ctx.captions[Cap::NextStartNote], "");
 }
 
 } // namespace

@@ -187,6 +187,35 @@ TEST_F(CalcCli, RoomBelowMinus50StopsWithExitCode1) {
     EXPECT_NE(r.out.find("< -50°C!"), std::string::npos);
 }
 
+// --lang chooses the caption file for the messages and the result files; a code that is not three letters
+// is refused before anything is read.
+TEST_F(CalcCli, LanguageOptionChoosesTheCaptions) {
+    ASSERT_EQ(calc("").code, 0);
+    std::string room = snapshot().at("KelvoL.dat");
+    room.replace(room.find("\"2\"\r\n\"85\""), 3, "\"-55\"");
+    Spit(m_tmp.path() / "cold.dat", room);
+    const std::string cold = Quote((m_tmp.path() / "cold.dat").string());
+    // Arguments; stop message; a caption of the result file (CP1252 bytes).
+    const std::array<const char*, 3> rows[] = {
+        {"--lang deu", "Raum Temperatur < -50°C!", "Erforderliche K\xE4lteleistung :"},
+        {"--lang=FRA", "Chambre température < -50°C!", "Puissance frigorifique requise :"},
+        {"", "Room temperature < -50°C!", "Required refrigeration capacity :"},
+    };
+    for (const auto& [args, stopped, resultLine] : rows) {
+        SCOPED_TRACE(args);
+        const ProcessRun r = calc(cold + " --json " + args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_NE(r.out.find(stopped), std::string::npos) << r.out;
+        ASSERT_EQ(calc("--write-results " + std::string(args)).code, 0);
+        EXPECT_NE(snapshot()["ergCR.DAT"].find(resultLine), std::string::npos);
+    }
+    for (const char* bad : {"--lang DE", "--lang", "--lang=D3U"}) {
+        const ProcessRun r = calc(bad);
+        EXPECT_EQ(r.code, 2) << bad;
+        EXPECT_NE(r.err.find("--lang"), std::string::npos) << r.err;
+    }
+}
+
 // Impossible inputs: the calculation runs, but its numbers are no result. Exit code 1, one warning line
 // per field naming its range, every result number null in JSON, no result files, readable magnitudes.
 TEST_F(CalcCli, OutOfRangeInputsAreWarnedAndGiveNoResult) {

@@ -1,0 +1,70 @@
+// The language settings: reached from the main window's menu, the choice kept in the program's own
+// settings and read at the next start.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QSettings>
+
+#include "gui_fixture.h"
+#include "ui/language_dialog.h"
+
+namespace veskaro {
+namespace {
+
+using testing::OnModal;
+
+class LanguageSettings : public testing::DataDirTest {
+  protected:
+    void SetUp() override {
+        DataDirTest::SetUp();
+        // The user's own settings are never touched by a test.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString((m_root / "settings").string()));
+    }
+};
+
+TEST_F(LanguageSettings, MenuEntryKeepsTheChoiceForTheNextStart) {
+    OpenWindow();
+    auto* entry = window->findChild<QAction*>(QStringLiteral("Sprache"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), QStringLiteral("Language"));
+    // List entry chosen; kept code; caption of the next start's main window title.
+    const struct {
+        const char* entry;
+        const char* kept;
+        const char* title;
+    } rows[] = {
+        {"Deutsch (DEU)", "DEU", "Kühlraum-Kältebedarf"},
+        {"Français (FRA)", "FRA", "Bilan frigorifique chambre froide"},
+        {"as in the family settings (ENG)", "", "Cold room refrigeration load"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.entry);
+        OnModal<ui::LanguageDialog>([&](ui::LanguageDialog& dialog) {
+            auto* list = testing::Child<QComboBox>(dialog, "languageList");
+            const int index = list->findText(QString::fromUtf8(row.entry));
+            EXPECT_GE(index, 0);
+            list->setCurrentIndex(index);
+            dialog.accept();
+        });
+        entry->trigger();
+        EXPECT_EQ(ui::KeptLanguage(), row.kept);
+        EXPECT_EQ(ctx.languageCode, "ENG"); // this run keeps its language
+        const AppContext next =
+            StartUp({(m_root / "data").string(), VESKARO_SEED_DIR, "", ui::KeptLanguage()});
+        EXPECT_EQ(next.captions[Cap::MainWindowTitle], row.title);
+    }
+    // Cancel leaves the choice as it was.
+    ui::KeepLanguage("ITA");
+    OnModal<ui::LanguageDialog>([](ui::LanguageDialog& dialog) {
+        testing::Child<QComboBox>(dialog, "languageList")->setCurrentIndex(0);
+        dialog.reject();
+    });
+    entry->trigger();
+    EXPECT_EQ(ui::KeptLanguage(), "ITA");
+}
+
+} // namespace
+} // namespace veskaro
