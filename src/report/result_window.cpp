@@ -14,6 +14,7 @@
 
 #include "app/app_context.h"
 #include "app/record_file.h"
+#include "report/chart_placement.h"
 #include "report/print_settings_dialog.h"
 #include "report/report_faces_qt.h"
 #include "ui/picture_button.h"
@@ -211,8 +212,12 @@ void ResultWindow::activate() {
 void ResultWindow::drawPage() {
     const int page = reportCode() == kUValueReport ? 1 : m_VScroll1->value();
     m_pageNumber->setText(QStringLiteral("%1 / %2").arg(page).arg(ReportPageCount(reportCode())));
-    m_page->setPage(LayOutReportPage(m_ctx, reportCode(), page, kScreenBodySize_pt),
-                    ReportStyleOf(m_ctx, m_room));
+    std::vector<DrawOp> ops = LayOutReportPage(m_ctx, reportCode(), page, kScreenBodySize_pt);
+    ReportStyle style = ReportStyleOf(m_ctx, m_room, m_shares);
+    // The chart closes the room result's first page, as on paper.
+    if (reportCode() == kRoomResultReport && page == 1 && style.chart.valid && !ops.empty())
+        PlaceLoadChart(ops);
+    m_page->setPage(std::move(ops), std::move(style));
 }
 
 void ResultWindow::closeWindow() {
@@ -221,12 +226,13 @@ void ResultWindow::closeWindow() {
 }
 
 void ResultWindow::printReport() {
-    Select_Action(m_ctx, m_room, this);
+    Select_Action(m_ctx, m_room, this, m_shares);
     drawPage(); // the report font may have changed
 }
 
-void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent) {
+void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent, const LoadShares& shares) {
     ResultWindow window(ctx, room, parent);
+    window.setLoadShares(shares);
     window.exec();
 }
 

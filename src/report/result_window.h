@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "report/report_renderer_qt.h"
+#include "room/load_shares.h"
 
 class QCheckBox;
 class QLabel;
@@ -63,6 +64,8 @@ class ResultWindow final : public QDialog {
     ReportPageView* pageView() const { return m_page; }
     // The window size that shows the whole sheet.
     QSize fullPageSize() const { return m_fullPageSize; }
+    // The load shares drawn as the chart of the room result's first page.
+    void setLoadShares(const LoadShares& shares) { m_shares = shares; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -77,6 +80,7 @@ class ResultWindow final : public QDialog {
 
     AppContext& m_ctx;
     RoomSketch m_room;
+    LoadShares m_shares{};
     bool m_activating = false; // suppresses the scroll-bar redraw while activation sets VScroll1
     QSize m_fullPageSize;
 
@@ -95,6 +99,7 @@ class ResultWindow final : public QDialog {
 };
 
 // Shows the result window modally over parent.
-void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent);
+void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent,
+                      const LoadShares& shares = {});
 
 } // namespace veskaro
