@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QLabel;
+class QScrollArea;
 class QScrollBar;
 
 class QVBoxLayout;
@@ -39,6 +40,9 @@ class ReportPageView final : public QWidget {
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // Magnification of the sheet (1 = natural size); the surrounding scroll area scrolls a larger sheet.
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +50,7 @@ class ReportPageView final : public QWidget {
   private:
     std::vector<DrawOp> m_ops;
     ReportStyle m_style;
+    double m_zoom = 1.0;
 };
 
 class ResultWindow final : public QDialog {
@@ -67,10 +72,24 @@ class ResultWindow final : public QDialog {
     // The load shares drawn as the chart of the room result's first page.
     void setLoadShares(const LoadShares& shares) { m_shares = shares; }
 
+    // Reading keys: PgDn/PgUp move one screen through the sheet and on to the next or previous page at
+    // its end; Home and End go to the top of the first and the bottom of the last page.
+    void pageDown();
+    void pageUp();
+    void firstPage();
+    void lastPage();
+    // Ctrl + wheel and Ctrl +/-: one zoom step in (steps > 0) or out; Ctrl+0 the natural size.
+    void zoomBy(int steps);
+    void resetZoom();
+    QScrollBar* sheetScrollBar() const;
+
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void showPage(int page, bool atBottom);
     void buildUi();
     void buildHeader(QVBoxLayout* root); // project texts and the header switch
     void buildCommands(QVBoxLayout* root);
@@ -85,6 +104,7 @@ class ResultWindow final : public QDialog {
     QSize m_fullPageSize;
 
     ReportPageView* m_page = nullptr;
+    QScrollArea* m_scroller = nullptr;
     QScrollBar* m_VScroll1 = nullptr;
     QLabel* m_pageNumber = nullptr;
     QCheckBox* m_PrintHead = nullptr;

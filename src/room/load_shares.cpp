@@ -23,7 +23,8 @@ LoadShares ComputeLoadShares(const LoadResult& r) {
     double total_kW = 0.0;
     for (const LoadShare& s : shares)
         total_kW += s.capacity_kW;
-    if (total_kW == 0.0) return shares;
+    // Frozen goods thawing in a warm room can outweigh every gain: no capacity is needed, nothing to divide.
+    if (!(total_kW > 0.0)) return shares;
     for (LoadShare& s : shares)
         s.share_pct = 100.0 * s.capacity_kW / total_kW;
     return shares;

@@ -24,7 +24,7 @@ using LoadShares = std::array<LoadShare, kLoadComponentCount>;
 
 // Every component's unrounded contribution to Q_0 (kW) and its share of Q_0 (%): the averages over the day
 // basis scaled by D / t_run, the fan and defrost heat as added. The shares sum to 100 % whenever Q_0 is
-// not 0; with Q_0 = 0 (an empty room) every share is 0.
+// positive; with Q_0 <= 0 (an empty room, or thawing goods outweighing every gain) every share is 0.
 LoadShares ComputeLoadShares(const LoadResult& r);
 
 // Sum of the positive shares: the full length of the chart's stacked bar (100 % unless a component is

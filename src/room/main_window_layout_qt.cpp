@@ -8,10 +8,13 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "room/envelope_panel_qt.h"
 #include "room/goods_panel_qt.h"
 #include "room/main_window.h"
 #include "room/result_panel_qt.h"
+#include "room/room_form_qt.h"
 #include "room/room_inputs_panel_qt.h"
 
 namespace veskaro {
@@ -69,8 +72,12 @@ QLayout* StartWindow::buildBody() {
     resultScroller->setObjectName(QStringLiteral("resultScroller"));
     resultScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int bar = resultScroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    resultScroller->setMinimumWidth(m_result->minimumSizeHint().width() + bar);
     resultScroller->setMaximumWidth(m_result->maximumWidth() + bar);
+    // The panel's narrowest width depends on its captions: wide enough that none of them is cut.
+    m_form->whenCaptioned([this, resultScroller, bar] {
+        resultScroller->setMinimumWidth(
+            std::min(m_result->minimumSizeHint().width(), m_result->maximumWidth()) + bar);
+    });
     resultColumn->addWidget(resultScroller, 1);
     row->addLayout(resultColumn);
     return row;

@@ -103,8 +103,8 @@ QVBoxLayout* Column(std::initializer_list<QWidget*> groups) {
 RoomInputsPanel::RoomInputsPanel(RoomForm& form, QWidget* parent) : QWidget(parent), m_form(form) {
     setObjectName(QStringLiteral("content"));
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(12, 8, 12, 14);
-    grid->setHorizontalSpacing(12);
+    grid->setContentsMargins(12, 8, 8, 14);
+    grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(10);
 
     // Reading order of a room: its size and air, the outside air and the operation, the loads and the
