@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -324,7 +325,9 @@ void StartWindow::onSaveProject(bool askForName) {
 
 void StartWindow::openDoorPanel() {
     m_inputs->openDoorPanel();
-    m_inputsScroller->ensureWidgetVisible(m_inputs->doorPanel(), 0, 0);
+    // Once the groups have grown to hold the panel, scroll its lower edge into view.
+    QTimer::singleShot(0, this,
+                       [this] { m_inputsScroller->ensureWidgetVisible(m_inputs->doorPanel(), 0, 0); });
 }
 
 void StartWindow::closeDoorPanel(bool accept) {
