@@ -14,8 +14,10 @@ constexpr int kBarHeight_px = 12;          // the result panel's bar
 constexpr double kBarShareOfChart = 0.2;   // report chart: bar height as a share of the box
 constexpr double kLegendGapOfChart = 0.08; // gap between bar and legend
 constexpr int kLegendRows = kLoadComponentCount / 2;
+constexpr double kSwatchOfRow = 0.7;       // legend colour square: at most this share of a legend row
+constexpr double kSwatchOfLine = 0.8;      // and of a text line
+constexpr double kShareGapOfColumn = 0.08; // between a legend share and the next column
 const QColor kBarTrack(0xE3, 0xE8, 0xEE);
-const QColor kSegmentEdge(255, 255, 255);
 
 // One colour per component; the two parts of the air change in two blues of one family.
 constexpr std::array<QRgb, kLoadComponentCount> kColours = {
@@ -78,11 +80,12 @@ void PaintLoadChart(QPainter& painter, const QRectF& box, const LoadChart& chart
     const double legendTop = bar.bottom() + box.height() * kLegendGapOfChart;
     const double rowHeight = (box.bottom() - legendTop) / kLegendRows;
     const double columnWidth = box.width() / 2.0;
-    const double swatch = std::min(rowHeight * 0.7, metrics.height() * 0.8);
+    const double swatch = std::min(rowHeight * kSwatchOfRow, metrics.height() * kSwatchOfLine);
     for (int i = 0; i < kLoadComponentCount; ++i) {
         const LoadShare& s = chart.shares[static_cast<std::size_t>(i)];
-        const QRectF cell(box.left() + (i / kLegendRows) * columnWidth,
-                          legendTop + (i % kLegendRows) * rowHeight, columnWidth, rowHeight);
+        const int column = i / kLegendRows; // first the four upper components, then the others
+        const QRectF cell(box.left() + column * columnWidth, legendTop + (i % kLegendRows) * rowHeight,
+                          columnWidth, rowHeight);
         const double middle = cell.center().y();
         painter.fillRect(QRectF(cell.left(), middle - swatch / 2.0, swatch, swatch),
                          LoadComponentColour(s.component));
@@ -91,7 +94,7 @@ void PaintLoadChart(QPainter& painter, const QRectF& box, const LoadChart& chart
                          chart.names[static_cast<std::size_t>(i)]);
         // The share right-aligned at the end of the column, so that the figures stand under each other.
         const QString share = ShareText(s.share_pct);
-        const double shareRight = cell.right() - columnWidth * 0.08;
+        const double shareRight = cell.right() - columnWidth * kShareGapOfColumn;
         painter.drawText(QPointF(shareRight - metrics.horizontalAdvance(share), baseline), share);
     }
     painter.restore();
