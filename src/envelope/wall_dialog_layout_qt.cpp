@@ -117,9 +117,12 @@ QGroupBox* WallDialog::buildSummary() {
     connect(save, &ui::PictureButton::triggered, this, &WallDialog::saveStandard);
     connect(load, &ui::PictureButton::triggered, this, &WallDialog::loadStandard);
     const int last = kSurfaceCount + 1;
-    grid->addWidget(copy, last, 0, 1, 3);
-    grid->addWidget(save, last + 1, 0, 1, 3);
-    grid->addWidget(load, last + 2, 0, 1, 3);
+    // Side by side: stacked, the three commands would make the dialog taller than a laptop screen.
+    auto* standard = new QHBoxLayout;
+    standard->addWidget(copy);
+    standard->addWidget(save);
+    standard->addWidget(load);
+    grid->addLayout(standard, last, 0, 1, 3);
     grid->setRowStretch(last + 3, 1);
     return m_summaryBox;
 }
@@ -161,7 +164,12 @@ QGroupBox* WallDialog::buildEditor() {
         m_DaemmS->setColumnWidthTwips(col, columns[static_cast<std::size_t>(col - 1)].second);
     }
     m_DaemmS->setAlternatingRowColors(true);
-    m_DaemmS->setMinimumHeight(m_DaemmS->verticalHeader()->defaultSectionSize() * kLayerGridRows + 8);
+    // Six layers in view on a short screen (the grid scrolls to the tenth); all of them when there is room.
+    constexpr int kLayersInView = 6;
+    const int rowHeight = m_DaemmS->verticalHeader()->defaultSectionSize();
+    m_DaemmS->setMinimumHeight(rowHeight * (kLayersInView + 1) + 8);
+    m_DaemmS->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_DaemmS->setMaximumHeight(rowHeight * kLayerGridRows + 8);
     grid->addWidget(m_DaemmS, 3, 0, 1, 4);
 
     auto* commands = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPixmap>
 
 #include "app/app_context.h"
 #include "equipment/cooler_dialog.h"
@@ -17,6 +18,7 @@ namespace veskaro {
 namespace {
 
 constexpr QSize kScreenshotSize(1260, 880);
+constexpr QSize kLaptopSize(1280, 680);
 
 void Save(QWidget& window, const std::string& dir, const char* name) {
     QApplication::processEvents();
@@ -40,6 +42,15 @@ void SaveMainWindowScreenshots(AppContext& ctx, const std::string& dir) {
     window.show();
     window.resize(kScreenshotSize); // the offscreen screen is smaller than a desktop
     Save(window, dir, "start.png");
+    // A laptop at 150 % (1280 x 680 logical pixels left for the window), and the same at 200 % scaling:
+    // rendered at two device pixels per logical pixel, as a 200 % screen shows it.
+    window.resize(kLaptopSize);
+    Save(window, dir, "start_1280x680.png");
+    QPixmap doubled(kLaptopSize * 2);
+    doubled.setDevicePixelRatio(2.0);
+    window.render(&doubled);
+    doubled.save(QDir(QString::fromStdString(dir)).filePath(QStringLiteral("start_200pct.png")));
+    window.resize(kScreenshotSize);
     window.openDoorPanel();
     // The door panel as the engineer sees it after computing the door infiltration.
     if (auto* compute = window.findChild<QAbstractButton*>(QStringLiteral("lwrech"))) {

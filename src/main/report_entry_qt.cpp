@@ -24,6 +24,7 @@
 #include "report/result_window.h"
 #include "report/room_sketch.h"
 #include "room/load_calc.h"
+#include "room/load_shares.h"
 #include "room/result_files.h"
 #include "room/room_record.h"
 #include "room/room_source.h"
@@ -37,13 +38,13 @@ constexpr int kReportStopped = 1; // the calculation refused the room (below -50
 constexpr int kReportUsageError = 2;
 constexpr int kPdfResolution_dpi = 600;
 
-// The room of the data directory's room record file, calculated; the result files are written when
-// `writeResultFiles` is set. False when there is no room record.
-bool CalculateDataDirRoom(AppContext& ctx, RoomRecord& room, bool writeResultFiles) {
-    if (!ReadRoomFromDataDir(ctx, room).empty()) return false;
+// The room of the data directory's room record file, calculated, with its load shares; the result files
+// are written when `writeResultFiles` is set. No shares when there is no room record.
+LoadShares CalculateDataDirRoom(AppContext& ctx, RoomRecord& room, bool writeResultFiles) {
+    if (!ReadRoomFromDataDir(ctx, room).empty()) return {};
     const RecalcResult r = CalculateRoom(room, ctx);
     if (writeResultFiles && !r.stopped && r.trusted()) (void)WriteResultFiles(r, room, ctx);
-    return true;
+    return ComputeLoadShares(r);
 }
 
 bool SaveWidgetPicture(QWidget& widget, const std::string& dir, const char* name) {
@@ -108,7 +109,8 @@ int RunReportCommand(const std::vector<std::string>& args, const std::string& se
         writer.setResolution(kPdfResolution_dpi);
         writer.setTitle(QString::fromStdString(ReportWindowTitle(ctx)));
         writer.setCreator(QStringLiteral("Veskaro CR"));
-        if (PaintReportDocument(writer, ctx, pages, ReportStyleOf(ctx, SketchOfRoom(room, ctx))) == 0) {
+        if (PaintReportDocument(writer, ctx, pages,
+                                ReportStyleOf(ctx, SketchOfRoom(room, ctx), ComputeLoadShares(r))) == 0) {
             err << "veskaro-cr report: cannot render the report\n";
             return kReportUsageError;
         }
@@ -128,7 +130,7 @@ void SaveReportScreenshots(AppContext& ctx, const std::string& dir) {
     RoomRecord room;
     const bool haveResults =
         DataFileExists(ctx, kResultFileName) && DataFileExists(ctx, kResultTablesFileName);
-    CalculateDataDirRoom(ctx, room, !haveResults);
+    const LoadShares shares = CalculateDataDirRoom(ctx, room, !haveResults);
     ctx.projectName = room.proj;
     ctx.projectDescription = room.projbeschr;
 
@@ -138,6 +140,7 @@ void SaveReportScreenshots(AppContext& ctx, const std::string& dir) {
     ctx.displayMode = DisplayMode::RoomResult;
     {
         ResultWindow window(ctx, SketchOfRoom(room, ctx));
+        window.setLoadShares(shares);
         window.setAttribute(Qt::WA_DontShowOnScreen); // the whole page, whatever the screen size
         window.show();
         window.resize(window.fullPageSize());

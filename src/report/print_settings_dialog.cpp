@@ -258,7 +258,7 @@ void PrintSettingsDialog::reject() {
     QDialog::reject();
 }
 
-void Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent) {
+void Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent, const LoadShares& shares) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true); // the layout's fractions keep the margins
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -269,7 +269,7 @@ void Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent) {
     settings.exec();
     if (ctx.dialogMode == DialogMode::Print) {
         const int code = ctx.displayMode == DisplayMode::UValueReport ? kUValueReport : kRoomResultReport;
-        PrintReport(printer, ctx, code, ReportStyleOf(ctx, room));
+        PrintReport(printer, ctx, code, ReportStyleOf(ctx, room, shares));
     }
     ctx.dialogMode = DialogMode::None;
 }

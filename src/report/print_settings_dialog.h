@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "room/load_shares.h"
+
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -87,6 +89,7 @@ class PrintSettingsDialog final : public QDialog {
 
 // Select_Action: the print command. Shows DruckEInstell; when it answers with a confirmed printer, prints
 // the report of the display mode (44: the U-value report, else both result pages). Dialog mode 0 after.
-void Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent);
+// `shares` are the load shares of the room result, drawn as the chart of its first page.
+void Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent, const LoadShares& shares = {});
 
 } // namespace veskaro

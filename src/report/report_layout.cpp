@@ -10,6 +10,7 @@
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
+#include "report/share_column.h"
 
 namespace veskaro {
 
@@ -227,7 +228,7 @@ class LineLayout {
             break;
         case LineKind::LabelValue:
             if (!line.text.empty()) m_ops.push_back(TextOp(x, m_y, line.text, size));
-            if (!line.value.empty()) m_ops.push_back(TextOp(line.valueX, m_y, line.value, size));
+            if (!line.value.empty()) AddValueOps(m_ops, line.valueX, m_y, line.value, size);
             m_y += kLabelValueAdvance;
             break;
         case LineKind::TableRow:

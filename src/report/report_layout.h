@@ -89,6 +89,7 @@ enum class DrawKind {
     EvaporatorSketch, // air cooler sketch inside the box x..x2, y..y2
     Frame,            // frame around the box x..x2, y..y2 in variant 0..3
     Logo,             // picture file `text` fitted into the box x..x2, y..y2 (right-aligned)
+    LoadChart,        // load-share chart of the calculation inside the box x..x2, y..y2
 };
 
 struct DrawOp {
@@ -98,7 +99,8 @@ struct DrawOp {
     std::string text;
     double size_pt = 0.0;
     bool bold = false;
-    std::string lead; // text run: drawn in normal type before `text` (the text before a bold marker)
+    std::string lead;          // text run: drawn in normal type before `text` (the text before a bold marker)
+    bool alignDecimal = false; // text run: x is where its decimal point stands, not its left edge
     int variant = 0;
 };
 

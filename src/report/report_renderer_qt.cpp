@@ -17,6 +17,8 @@
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "report/plan_outline_qt.h"
+#include "report/chart_placement.h"
+#include "report/share_column.h"
 
 namespace veskaro {
 
@@ -79,6 +81,10 @@ void PaintText(QPainter& painter, const QRectF& page, const DrawOp& op, const Re
     painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font(), painter.device());
     QPointF baseline(page.left() + op.x * page.width(), page.top() + op.y * page.height() + metrics.ascent());
+    if (op.alignDecimal) {
+        const QString whole = QString::fromStdString(op.text.substr(0, DecimalPointIndex(op.text)));
+        baseline.rx() -= metrics.horizontalAdvance(whole);
+    }
     if (!op.lead.empty()) {
         // The lead in normal type, the text after it in the op's own weight.
         const QFont leadFont = ReportFont(style, op.size_pt, false);
@@ -369,6 +375,10 @@ void PaintReportOps(QPainter& painter, const QRectF& page, const std::vector<Dra
         case DrawKind::EvaporatorSketch:
             PaintAirCooler(painter, BoxOf(page, op));
             break;
+        case DrawKind::LoadChart:
+            PaintLoadChart(painter, BoxOf(page, op), style.chart,
+                           ReportFont(style, kRoomCaptionSize_pt, false));
+            break;
         }
     }
     painter.restore();
@@ -396,6 +406,7 @@ int PaintReportDocument(QPagedPaintDevice& device, const AppContext& ctx,
         } else {
             ops = LayOutPage(lines, kPaperBodySize_pt, nullptr);
         }
+        if (painted == 0 && style.chart.valid) PlaceLoadChart(ops);
         PaintReportOps(painter, surface, ops, style);
         ++painted;
     }
@@ -411,10 +422,11 @@ int PrintReport(QPagedPaintDevice& device, const AppContext& ctx, int reportCode
     return PaintReportDocument(device, ctx, pages, style);
 }
 
-ReportStyle ReportStyleOf(const AppContext& ctx, const RoomSketch& room) {
+ReportStyle ReportStyleOf(const AppContext& ctx, const RoomSketch& room, const LoadShares& shares) {
     ReportStyle style;
     style.fontFamily = QString::fromStdString(ctx.fontName);
     style.room = room;
+    style.chart = MakeLoadChart(shares, ctx.captions);
     return style;
 }
 

@@ -12,8 +12,11 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "app/app_context.h"
 #include "app/record_file.h"
+#include "report/chart_placement.h"
 #include "report/print_settings_dialog.h"
 #include "report/report_faces_qt.h"
 #include "ui/picture_button.h"
@@ -26,6 +29,7 @@ constexpr int kSheetWidth = 720;
 constexpr double kSheetAspect = 297.0 / 210.0;
 constexpr int kSheetMargin = 10;            // grey border around the sheet
 constexpr double kMinimumSheetScale = 0.85; // smallest sheet on which 8-point lines stay apart
+constexpr double kMinZoom = 0.5, kMaxZoom = 4.0;
 const QColor kDeskColour(0xD9, 0xDE, 0xE4);
 const QColor kSheetShadow(0, 0, 0, 40);
 } // namespace
@@ -55,8 +59,15 @@ QRectF ReportPageView::sheetRect() const {
 }
 
 QSize ReportPageView::sizeHint() const {
-    return QSize(kSheetWidth + 2 * kSheetMargin,
-                 static_cast<int>(kSheetWidth * kSheetAspect) + 2 * kSheetMargin);
+    const double width = kSheetWidth * m_zoom;
+    return QSize(static_cast<int>(width) + 2 * kSheetMargin,
+                 static_cast<int>(width * kSheetAspect) + 2 * kSheetMargin);
+}
+
+void ReportPageView::setZoom(double zoom) {
+    m_zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    updateGeometry();
+    update();
 }
 
 QSize ReportPageView::minimumSizeHint() const {
@@ -146,9 +157,13 @@ void ResultWindow::buildUi() {
     // The page and its chooser.
     auto* middle = new QHBoxLayout;
     // Below its natural size the sheet scrolls instead of squeezing the 8-point lines together.
-    auto* scroller = new QScrollArea(this);
+    m_scroller = new QScrollArea(this);
+    QScrollArea* scroller = m_scroller;
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    // The window reads the paging keys itself, so that they turn the pages at the sheet's end.
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->viewport()->installEventFilter(this);
     m_page = new ReportPageView(scroller);
     m_page->setObjectName(QStringLiteral("ReportPage"));
     scroller->setWidget(m_page);
@@ -211,8 +226,12 @@ void ResultWindow::activate() {
 void ResultWindow::drawPage() {
     const int page = reportCode() == kUValueReport ? 1 : m_VScroll1->value();
     m_pageNumber->setText(QStringLiteral("%1 / %2").arg(page).arg(ReportPageCount(reportCode())));
-    m_page->setPage(LayOutReportPage(m_ctx, reportCode(), page, kScreenBodySize_pt),
-                    ReportStyleOf(m_ctx, m_room));
+    std::vector<DrawOp> ops = LayOutReportPage(m_ctx, reportCode(), page, kScreenBodySize_pt);
+    ReportStyle style = ReportStyleOf(m_ctx, m_room, m_shares);
+    // The chart closes the room result's first page, as on paper.
+    if (reportCode() == kRoomResultReport && page == 1 && style.chart.valid && !ops.empty())
+        PlaceLoadChart(ops);
+    m_page->setPage(std::move(ops), std::move(style));
 }
 
 void ResultWindow::closeWindow() {
@@ -221,12 +240,13 @@ void ResultWindow::closeWindow() {
 }
 
 void ResultWindow::printReport() {
-    Select_Action(m_ctx, m_room, this);
+    Select_Action(m_ctx, m_room, this, m_shares);
     drawPage(); // the report font may have changed
 }
 
-void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent) {
+void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent, const LoadShares& shares) {
     ResultWindow window(ctx, room, parent);
+    window.setLoadShares(shares);
     window.exec();
 }
 

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "report/report_renderer_qt.h"
+#include "room/load_shares.h"
 
 class QCheckBox;
 class QLabel;
+class QScrollArea;
 class QScrollBar;
 
 class QVBoxLayout;
@@ -38,6 +40,9 @@ class ReportPageView final : public QWidget {
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // Magnification of the sheet (1 = natural size); the surrounding scroll area scrolls a larger sheet.
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,6 +50,7 @@ class ReportPageView final : public QWidget {
   private:
     std::vector<DrawOp> m_ops;
     ReportStyle m_style;
+    double m_zoom = 1.0;
 };
 
 class ResultWindow final : public QDialog {
@@ -63,11 +69,27 @@ class ResultWindow final : public QDialog {
     ReportPageView* pageView() const { return m_page; }
     // The window size that shows the whole sheet.
     QSize fullPageSize() const { return m_fullPageSize; }
+    // The load shares drawn as the chart of the room result's first page.
+    void setLoadShares(const LoadShares& shares) { m_shares = shares; }
+
+    // Reading keys: PgDn/PgUp move one screen through the sheet and on to the next or previous page at
+    // its end; Home and End go to the top of the first and the bottom of the last page.
+    void pageDown();
+    void pageUp();
+    void firstPage();
+    void lastPage();
+    // Ctrl + wheel and Ctrl +/-: one zoom step in (steps > 0) or out; Ctrl+0 the natural size.
+    void zoomBy(int steps);
+    void resetZoom();
+    QScrollBar* sheetScrollBar() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void showPage(int page, bool atBottom);
     void buildUi();
     void buildHeader(QVBoxLayout* root); // project texts and the header switch
     void buildCommands(QVBoxLayout* root);
@@ -77,10 +99,12 @@ class ResultWindow final : public QDialog {
 
     AppContext& m_ctx;
     RoomSketch m_room;
+    LoadShares m_shares{};
     bool m_activating = false; // suppresses the scroll-bar redraw while activation sets VScroll1
     QSize m_fullPageSize;
 
     ReportPageView* m_page = nullptr;
+    QScrollArea* m_scroller = nullptr;
     QScrollBar* m_VScroll1 = nullptr;
     QLabel* m_pageNumber = nullptr;
     QCheckBox* m_PrintHead = nullptr;
@@ -95,6 +119,7 @@ class ResultWindow final : public QDialog {
 };
 
 // Shows the result window modally over parent.
-void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent);
+void ShowResultWindow(AppContext& ctx, const RoomSketch& room, QWidget* parent,
+                      const LoadShares& shares = {});
 
 } // namespace veskaro

@@ -34,7 +34,7 @@ constexpr double kGravity_ms2 = 9.81;
 constexpr double kSecondsPerHour = 3600.0;
 
 constexpr const char* kZeroSuffix = " = 0 !!";
-constexpr const char* kFlowUnitClose = "m³/h)";
+constexpr const char* kFlowUnit = " m³/h";
 
 double DayBasis(int dayBasis_h) {
     return std::max(static_cast<double>(dayBasis_h), kMinDayBasis_h);
@@ -58,9 +58,11 @@ double AirDensity_kgm3(double phi_pct, double t_C, double p_bar) {
     return AirState(phi, t_C, p_bar).rho_kgm3;
 }
 
-// A flow label of the door panel: the per-hour caption, then "(", the flow cut to one decimal, "m³/h)".
-std::string FlowLabel(const std::string& perHour, double flow_m3h) {
-    return perHour + "(" + DisplayText(TruncateDecimals(flow_m3h, 1)) + kFlowUnitClose;
+// A flow label of the door panel: the lead, the flow cut to one decimal, " m³/h" ("= 90.7 m³/h").
+std::string FlowLabel(const char* lead, double flow_m3h) {
+    std::string flow = DisplayText(TruncateDecimals(flow_m3h, 1));
+    flow.erase(0, flow.find_first_not_of(' '));
+    return lead + flow + kFlowUnit;
 }
 
 // Critical message naming a field that must not be 0: "Room humidity = 0 !!".
@@ -142,14 +144,14 @@ DoorInfiltration ComputeDoorInfiltration(RoomRecord& room, double volume_m3, int
         result.openFlow_m3h = 0.0; // an absurd door with no density difference
 
     const double remaining = airCurtain ? AirCurtainFactor(h_m) : 1.0;
-    const std::string& perHour = ctx.captions[Cap::PerHourWord];
-    result.Label53 = FlowLabel(perHour, result.openFlow_m3h * remaining);
+    result.Label53 = FlowLabel("", result.openFlow_m3h * remaining);
     if (!(volume_m3 > 0.0)) return result; // no room volume: LWergeb stays as it was
 
     result.nDoor_perh = (result.openFlow_m3h / volume_m3) * (openTime_h / DayBasis(dayBasis_h)) * remaining;
     result.LWergeb = DisplayText(TruncateDecimals(result.nDoor_perh, 2));
     room.LWergeb = result.LWergeb;
-    result.Label67 = FlowLabel(perHour, result.nDoor_perh * volume_m3);
+    // The door air change in 1/h beside it, converted to a flow.
+    result.Label67 = FlowLabel("= ", result.nDoor_perh * volume_m3);
     result.computed = true;
     return result;
 }

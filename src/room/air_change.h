@@ -36,8 +36,9 @@ struct DoorInfiltration {
     double openFlow_m3h = 0.0; // V̇: air exchanged while the door stands open, m³/h
     double nDoor_perh = 0.0;   // door air change averaged over the day basis, 1/h (air curtain applied)
     std::string LWergeb;       // Int(nDoor·100)/100, also written to room.LWergeb
-    // Flow labels of the door panel, each the per-hour word "/h ", "(", the flow cut to one decimal in
-    // display form, "m³/h)": "/h ( 48.1m³/h)". Empty: leave the label as it is.
+    // Flow labels of the door panel, the flow cut to one decimal without the leading blank of the display
+    // form, then " m³/h": "4358.3 m³/h", and "= 90.7 m³/h" for the door air change. Empty: leave the label
+    // as it is.
     std::string Label67;            // beside LWergeb: the average infiltration flow nDoor·V
     std::string Label53;            // the flow while the door is open, V̇ (times the air-curtain share)
     std::optional<Message> message; // critical: a zero humidity or opening time; nothing computed

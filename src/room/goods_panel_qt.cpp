@@ -1,6 +1,8 @@
 #include "room/goods_panel_qt.h"
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
@@ -19,7 +21,7 @@ constexpr int kGoodsColumnWidthsTwips[] = {600,  3000, 1500, 1500, 1500, 1300, 1
 constexpr int kGoodsHeaderHeightTwips = 900; // four lines: the property headings are narrow
 constexpr int kGoodsShadedColumns[] = {kGoodsStorageTemp, kGoodsStorageHumidity};
 const QColor kGoodsShade(0xE1, 0xE5, 0xEA);     // storage columns: shown for information
-constexpr int kGoodsMinimumHeight = 220;        // px: about eight rows
+constexpr int kGoodsVisibleRows = 5;            // rows in view however short the window
 const QColor kMissingShade(0xF6, 0xC8, 0xC8);   // a field the row needs for its temperatures
 const QColor kNotCountedText(0x90, 0x90, 0x90); // rows beyond the counted ones
 const QString kIncompleteMark = QStringLiteral(" !");
@@ -52,7 +54,10 @@ GoodsPanel::GoodsPanel(RoomForm& form, QWidget* parent) : QWidget(parent) {
         m_AKTKgut->setCellText(r, 0, QString::number(r));
     for (int c : kGoodsShadedColumns)
         m_AKTKgut->setColumnShade(c, kGoodsShade);
-    m_AKTKgut->setMinimumHeight(kGoodsMinimumHeight);
+    m_AKTKgut->setMinimumHeight(m_AKTKgut->horizontalHeader()->minimumHeight() +
+                                kGoodsVisibleRows * m_AKTKgut->verticalHeader()->defaultSectionSize() +
+                                m_AKTKgut->horizontalScrollBar()->sizeHint().height() +
+                                2 * m_AKTKgut->frameWidth());
     form.whenCaptioned([this, &form] {
         for (int c = 1; c < kGoodsGridColumns; ++c) {
             const std::string header = c <= kGoodsStorageHumidity ? GoodsGridHeader(form.context(), c)

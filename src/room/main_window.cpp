@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "room/door_panel_qt.h"
 #include "room/envelope_panel_qt.h"
 #include "room/goods_panel_qt.h"
+#include "room/load_shares.h"
 #include "room/result_panel_qt.h"
 #include "room/room_form_qt.h"
 #include "room/room_inputs_panel_qt.h"
@@ -65,11 +67,13 @@ StartWindow::StartWindow(AppContext& ctx, QWidget* parent)
     setObjectName(QStringLiteral("start"));
     m_openResultWindow = [this] {
         m_ctx.displayMode = DisplayMode::RoomResult;
-        ShowResultWindow(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this);
+        ShowResultWindow(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this,
+                         ComputeLoadShares(m_controller.result()));
     };
     m_print = [this] {
         m_ctx.displayMode = DisplayMode::RoomResult;
-        Select_Action(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this);
+        Select_Action(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this,
+                      ComputeLoadShares(m_controller.result()));
     };
     m_form->onFieldEdited = [this](RoomField field) { onFieldEdited(field); };
     m_form->onFieldCommitted = [this](RoomField field) { onFieldCommitted(field); };
@@ -100,27 +104,6 @@ StartWindow::~StartWindow() {
     m_busy = 1;
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
-}
-
-QLayout* StartWindow::buildBody() {
-    // The room scrolls in a small window; the result beside it always stays in view.
-    auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 14, 14);
-    row->setSpacing(0);
-    auto* scroller = new QScrollArea;
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
-    m_inputs = new RoomInputsPanel(*m_form);
-    scroller->setWidget(m_inputs);
-    row->addWidget(scroller, 1);
-    auto* resultColumn = new QVBoxLayout;
-    resultColumn->setContentsMargins(0, 24, 0, 0);
-    m_result = new ResultPanel(*m_form);
-    // The envelope in use stands with the result: it is what the transmission line is computed from.
-    m_result->addBelowCommands(m_inputs->envelope());
-    resultColumn->addWidget(m_result, 1);
-    row->addLayout(resultColumn);
-    return row;
 }
 
 void StartWindow::connectPanels() {
@@ -343,11 +326,14 @@ void StartWindow::onSaveProject(bool askForName) {
 
 void StartWindow::openDoorPanel() {
     m_inputs->openDoorPanel();
+    // Once the groups have grown to hold the panel, scroll its lower edge into view.
+    QTimer::singleShot(0, this,
+                       [this] { m_inputsScroller->ensureWidgetVisible(m_inputs->doorPanel(), 0, 0); });
 }
 
 void StartWindow::closeDoorPanel(bool accept) {
     if (accept) run([this] { return m_controller.acceptDoor(); });
-    m_inputs->doorPanel()->hide();
+    m_inputs->closeDoorPanel();
 }
 
 bool StartWindow::doorPanelOpen() const {

@@ -18,6 +18,7 @@
 
 class QLabel;
 class QLayout;
+class QScrollArea;
 
 namespace veskaro {
 
@@ -154,6 +155,7 @@ class StartWindow final : public QMainWindow {
     QLabel* m_Label50 = nullptr;
     CommandBar* m_commands = nullptr;
     RoomInputsPanel* m_inputs = nullptr;
+    QScrollArea* m_inputsScroller = nullptr; // the input groups above the goods list
     ResultPanel* m_result = nullptr;
 };
 

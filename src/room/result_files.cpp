@@ -159,7 +159,8 @@ std::vector<std::string> BuildResultRecord(const LoadResult& r, const RoomRecord
     b.text(kEvaporatorBlock);
     b.value(b.cap(Cap::EvaporatingTemperatureLabel), Num(NumFromText(room.verdTemp)), u.temperature);
     b.value(b.cap(Cap::TemperatureDifferenceLabel),
-            Num(NumFromText(room.tempdiff)) + " dtM" + "/ dt1 = " + Num(NumFromText(room.tempDiffdt1)), "K");
+            "dtM =" + Num(NumFromText(room.tempdiff)) + " K  /  dt1 =" + Num(NumFromText(room.tempDiffdt1)),
+            "K");
     return b.take();
 }
 

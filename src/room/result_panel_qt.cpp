@@ -6,10 +6,14 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
+#include "report/load_chart_qt.h"
 #include "room/load_calc.h"
+#include "room/load_shares.h"
 #include "room/room_form_qt.h"
 #include "ui/picture_button.h"
 #include "ui/text.h"
@@ -22,18 +26,34 @@ namespace {
 
 const QSize kLogoBox(200, 62); // the report logo (about 260 x 80) as the result panel shows it
 
-// The load components in the order of the result: caption slot and the prefix before the caption.
-constexpr std::array<std::pair<Cap, const char*>, 9> kComponents = {{
-    {Cap::GoodsLoadLabel, ""},
-    {Cap::LightingElectricalLabel, "el. "},
-    {Cap::AirChangeLoadLabel, ""},
-    {Cap::LatentPartLabel, "   - "},
-    {Cap::SensiblePartLabel, "   - "},
-    {Cap::TransmissionLabel, ""},
-    {Cap::PersonsLoadLabel, ""},
-    {Cap::FanPowerLabel, " el. "},
-    {Cap::DefrostHeatLabel, ""},
+// The load components in the order of the result: caption slot, the prefix before the caption and the
+// chart component whose colour the row carries (the air change as a whole has none: its parts do).
+struct ComponentRow {
+    Cap caption;
+    const char* prefix;
+    std::optional<LoadComponent> chart;
+};
+const std::array<ComponentRow, 9> kComponents = {{
+    {Cap::GoodsLoadLabel, "", LoadComponent::Goods},
+    {Cap::LightingElectricalLabel, "el. ", LoadComponent::Electrical},
+    {Cap::AirChangeLoadLabel, "", std::nullopt},
+    {Cap::LatentPartLabel, "   - ", LoadComponent::Latent},
+    {Cap::SensiblePartLabel, "   - ", LoadComponent::Sensible},
+    {Cap::TransmissionLabel, "", LoadComponent::Transmission},
+    {Cap::PersonsLoadLabel, "", LoadComponent::Persons},
+    {Cap::FanPowerLabel, " el. ", LoadComponent::Fans},
+    {Cap::DefrostHeatLabel, "", LoadComponent::Defrost},
 }};
+constexpr int kSwatchSize = 10; // px: the colour key of a component row
+
+QFrame* Swatch(LoadComponent component) {
+    auto* swatch = new QFrame;
+    swatch->setObjectName(QStringLiteral("loadSwatch"));
+    swatch->setFixedSize(kSwatchSize, kSwatchSize);
+    swatch->setStyleSheet(
+        QStringLiteral("background: %1; border: none;").arg(LoadComponentColour(component).name()));
+    return swatch;
+}
 
 QFrame* Rule() {
     auto* rule = new QFrame;
@@ -64,6 +84,9 @@ ResultPanel::ResultPanel(RoomForm& form, QWidget* parent) : ui::PictureFrame(par
     column->addWidget(form.makeCaption(form.slot(Cap::ResultFrame), "resultTitle"));
     buildCapacity(form);
     column->addWidget(Rule());
+    // The shares at a glance, in the colours of the component rows below.
+    m_loadBar = new LoadBarWidget;
+    column->addWidget(m_loadBar);
     buildComponents(form);
     column->addWidget(Rule());
     buildCommands(form);
@@ -106,11 +129,11 @@ void ResultPanel::buildComponents(RoomForm& form) {
     lines->setHorizontalSpacing(6);
     lines->setVerticalSpacing(3);
     for (std::size_t i = 0; i < kComponents.size(); ++i) {
-        const auto [slotId, prefix] = kComponents[i];
+        const Cap slotId = kComponents[i].caption;
+        const char* prefix = kComponents[i].prefix;
         LoadRow& row = m_loadRows[i];
-        row.caption = form.makeCaption([&form, slotId = slotId, prefix = prefix] {
-            return QString::fromUtf8(prefix) + form.caption(slotId);
-        });
+        row.caption = form.makeCaption(
+            [&form, slotId, prefix] { return QString::fromUtf8(prefix) + form.caption(slotId); });
         row.caption->setWordWrap(true);
         row.capacity = new QLabel;
         row.capacity->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -118,11 +141,13 @@ void ResultPanel::buildComponents(RoomForm& form) {
         row.share->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.share->setProperty("role", QStringLiteral("share"));
         const int r = static_cast<int>(i);
-        lines->addWidget(row.caption, r, 0);
-        lines->addWidget(row.capacity, r, 1);
-        lines->addWidget(row.share, r, 2);
+        if (kComponents[i].chart) lines->addWidget(Swatch(*kComponents[i].chart), r, 0, Qt::AlignCenter);
+        lines->addWidget(row.caption, r, 1);
+        lines->addWidget(row.capacity, r, 2);
+        lines->addWidget(row.share, r, 3);
     }
-    lines->setColumnStretch(0, 1);
+    lines->setColumnMinimumWidth(0, kSwatchSize);
+    lines->setColumnStretch(1, 1);
     static_cast<QVBoxLayout*>(layout())->addLayout(lines);
 }
 
@@ -172,6 +197,8 @@ void ResultPanel::showResult(const RecalcResult& r) {
         m_loadRows[i].capacity->setText(Q(DisplayText(lines[i]->capacity_kW)) + kW);
         m_loadRows[i].share->setText(Q(DisplayText(lines[i]->share_pct)) + QStringLiteral(" %"));
     }
+    const LoadShares shares = ComputeLoadShares(r);
+    m_loadBar->setShares(shares, !r.stopped && PositiveShareSum(shares) > 0.0);
 }
 
 void ResultPanel::showMessages(const QStringList& messages) {

@@ -13,6 +13,7 @@ class QLabel;
 
 namespace veskaro {
 
+class LoadBarWidget;
 class RoomForm;
 struct RecalcResult;
 
@@ -32,6 +33,8 @@ class ResultPanel final : public ui::PictureFrame {
     void showLogo(const QString& path);
     // A panel of the inputs the result is computed from, placed under the result commands.
     void addBelowCommands(QWidget* widget);
+    // The load-share bar over the component rows.
+    const LoadBarWidget* loadBar() const { return m_loadBar; }
 
   signals:
     void calculateRequested();
@@ -55,6 +58,7 @@ class ResultPanel final : public ui::PictureFrame {
     QLabel* m_messages = nullptr;
     QLabel* m_Label68 = nullptr;
     QLabel* m_logo = nullptr;
+    LoadBarWidget* m_loadBar = nullptr;
     QString m_logoShown;      // path of the picture in m_logo
     int m_besideCommands = 0; // layout index after the command buttons
 };

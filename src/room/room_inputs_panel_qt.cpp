@@ -103,8 +103,8 @@ QVBoxLayout* Column(std::initializer_list<QWidget*> groups) {
 RoomInputsPanel::RoomInputsPanel(RoomForm& form, QWidget* parent) : QWidget(parent), m_form(form) {
     setObjectName(QStringLiteral("content"));
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(12, 8, 12, 14);
-    grid->setHorizontalSpacing(12);
+    grid->setContentsMargins(12, 8, 8, 14);
+    grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(10);
 
     // Reading order of a room: its size and air, the outside air and the operation, the loads and the
@@ -125,10 +125,8 @@ RoomInputsPanel::RoomInputsPanel(RoomForm& form, QWidget* parent) : QWidget(pare
     grid->addLayout(Column({outside, operation, loads}), 0, 1);
     grid->addLayout(Column({m_doorGroup, evaporator}), 0, 2);
     m_goods = new GoodsPanel(form);
-    grid->addWidget(m_goods, 1, 0, 1, 3);
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);
-    grid->setRowStretch(1, 1);
     m_DoorPN = new DoorPanel(form, this);
 }
 
@@ -193,15 +191,26 @@ void RoomInputsPanel::showRoom(const RoomRecord& room, const std::string& evapor
 }
 
 void RoomInputsPanel::openDoorPanel() {
-    m_DoorPN->placeBelow(m_doorButton, m_doorGroup);
     m_DoorPN->raise();
     m_DoorPN->show();
+    fitDoorPanel();
     m_form.field(RoomField::bTuer)->setFocus(Qt::OtherFocusReason);
+}
+
+void RoomInputsPanel::closeDoorPanel() {
+    m_DoorPN->hide();
+    setMinimumHeight(0);
+}
+
+void RoomInputsPanel::fitDoorPanel() {
+    m_DoorPN->placeBelow(m_doorButton, m_doorGroup);
+    const int needed = m_DoorPN->geometry().bottom() + layout()->contentsMargins().bottom();
+    if (needed > minimumHeight()) setMinimumHeight(needed);
 }
 
 void RoomInputsPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_DoorPN->isVisible()) m_DoorPN->placeBelow(m_doorButton, m_doorGroup);
+    if (m_DoorPN->isVisible()) fitDoorPanel();
 }
 
 } // namespace veskaro

@@ -1,7 +1,7 @@
 #pragma once
 // The scrolling content of the main window `content`: the input groups of the room in three columns (size
-// and inside air; outside air, operation and internal loads; door and evaporator), the goods list below
-// them and the door panel lying over them when open.
+// and inside air; outside air, operation and internal loads; door and evaporator) and the door panel lying
+// over them when open. The goods list it builds is placed by the main window below the scrolling groups.
 
 #include <QWidget>
 
@@ -38,6 +38,7 @@ class RoomInputsPanel final : public QWidget {
     void showRoom(const RoomRecord& room, const std::string& evaporatorCount);
     // Opens the door panel below the door command.
     void openDoorPanel();
+    void closeDoorPanel();
     QRadioButton* dailyOption() const { return m_TagesB; }
     QRadioButton* shockOption() const { return m_SchockF; }
 
@@ -49,6 +50,8 @@ class RoomInputsPanel final : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Grows the panel while the door panel is open so that the scroll area reaches its lower edge.
+    void fitDoorPanel();
     void addShapeOptions(QGridLayout* grid);
     void addOperatingBasis(QGridLayout* grid);
     void addDoorCommand(QGridLayout* grid);

@@ -5,10 +5,17 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace veskaro::ui {
 
 namespace {
+
+// A cell holding one number in display form or as typed: " 12", "-1.5", ".23", "3,9".
+bool IsNumberCell(const QString& text) {
+    static const QRegularExpression number(QStringLiteral(R"(^\s*[-+]?(\d+([.,]\d*)?|[.,]\d+)\s*$)"));
+    return number.match(text).hasMatch();
+}
 
 bool IsArrow(int key) {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
@@ -295,7 +302,10 @@ void GridCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
 
 void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
-    option->displayAlignment = m_grid->m_alignment;
+    // Numbers stand right-aligned so that their digits line up down a column; words keep the grid's
+    // alignment. Only the cells of a column (not the headers) are items of the table.
+    option->displayAlignment =
+        IsNumberCell(option->text) ? (Qt::AlignRight | Qt::AlignVCenter) : m_grid->m_alignment;
     const auto column = static_cast<std::size_t>(index.column()) + 1;
     if (column < m_grid->m_shade.size() && m_grid->m_shade[column].isValid()) {
         option->backgroundBrush = m_grid->m_shade[column];

@@ -49,7 +49,7 @@ TEST(ResultRecord, ValueAndComponentLines) {
     EXPECT_TRUE(Has(lines, M + "RaumBEnde\r"));
     EXPECT_TRUE(Has(lines, M + "VDBild\r"));
     EXPECT_TRUE(Has(lines, M + "Number of evaporators :§$& 2 x \r"));
-    EXPECT_TRUE(Has(lines, M + "Temperature difference :§$& 5.8 dtM/ dt1 =  7.2 K\r"));
+    EXPECT_TRUE(Has(lines, M + "Temperature difference :§$&dtM = 5.8 K  /  dt1 = 7.2 K\r"));
 
     // Goods: 2000 kg cooled 16 K at 3.6 kJ/kg K plus respiration, 33.22 kWh/day delivered within 18
     // h: 1.8456.. kW.
