@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 
 #include <cstdlib>
 #include <iostream>
@@ -40,6 +41,9 @@ int RunGuiCommand(int argc, char** argv) {
         // Screenshots run on a private data directory so that they never change the user's files.
         const std::string dataDir = dir + "/data";
         QDir(QString::fromStdString(dataDir)).removeRecursively();
+        // Nor do they read or change what the user's program remembers.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(dataDir + "/settings"));
         AppContext ctx = StartUp({dataDir, VESKARO_SEED_DIR});
         SaveMainWindowScreenshots(ctx, dir);
         SaveReportScreenshots(ctx, dir);

@@ -95,9 +95,11 @@ QString HintText(const CommandHint& hint, bool enabled) {
 // Keeps a picture button's hint in step with its enabled state.
 class HintFollower final : public QObject {
   public:
-    HintFollower(ui::PictureButton* button, const CommandHint& hint) : QObject(button), m_hint(hint) {
+    // Follows `button` once; the hint is set again when the captions (and the button's own hint) change.
+    static void follow(ui::PictureButton* button, const CommandHint& hint) {
+        if (button->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly) == nullptr)
+            new HintFollower(button, hint);
         button->setHint(HintText(hint, button->isEnabled()));
-        button->installEventFilter(this);
     }
 
   protected:
@@ -110,6 +112,11 @@ class HintFollower final : public QObject {
     }
 
   private:
+    HintFollower(ui::PictureButton* button, const CommandHint& hint) : QObject(button), m_hint(hint) {
+        setObjectName(kName);
+        button->installEventFilter(this);
+    }
+    static inline const QString kName = QStringLiteral("hintFollower");
     const CommandHint& m_hint;
 };
 
@@ -171,6 +178,7 @@ void StartWindow::setUpDesktop() {
             [this] { menuBar()->setActiveAction(menuBar()->actions().front()); });
     applyHints();
     m_form->whenCaptioned([this] {
+        applyHints(); // after the captions, which set the buttons' hints to their captions
         AddMnemonics(menuBar()->actions());
         for (QAction* entry : menuBar()->actions())
             if (entry->menu() != nullptr) AddMnemonics(entry->menu()->actions());
@@ -239,7 +247,7 @@ void StartWindow::applyHints() {
             }
             if (auto* face = findChild<ui::PictureFace*>(objectName)) {
                 if (auto* button = qobject_cast<ui::PictureButton*>(face->parentWidget()))
-                    new HintFollower(button, hint);
+                    HintFollower::follow(button, hint);
             }
         }
     }

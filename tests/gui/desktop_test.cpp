@@ -79,6 +79,31 @@ TEST_F(DesktopTest, TabMovesAlongTheFilledGoodsRowsAndThenLeavesTheGrid) {
     EXPECT_EQ(grid->currentGridColumn(), kGoodsAmount + 1);
 }
 
+TEST_F(DesktopTest, KeysOpenTheMenusAndCommandsSayWhatTheyDoAndWhatTheyNeed) {
+    OpenWindow();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_F10, Qt::NoModifier},
+                                                              {Qt::Key_F, Qt::AltModifier}};
+    for (const auto& [key, mods] : keys) {
+        SCOPED_TRACE(key);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), key, mods);
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        EXPECT_TRUE(popup->actions().contains(window->findChild<QAction*>(QStringLiteral("ladP"))));
+        popup->close();
+    }
+    // The walls command names what it needs while it cannot be used.
+    QWidget* face = testing::Child<QWidget>(*window, "wandbutt");
+    for (const bool enabled : {false, true}) {
+        SCOPED_TRACE(enabled);
+        face->parentWidget()->setEnabled(enabled); // the face with its caption
+        const QString tip = face->toolTip();
+        EXPECT_TRUE(tip.startsWith(QStringLiteral("Opens the wall dialog")));
+        EXPECT_EQ(tip.contains(QStringLiteral("Needs a rectangular room")), !enabled);
+    }
+}
+
 TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     OpenWindow();
     auto* grid = window->findChild<ui::GridWidget*>(QStringLiteral("AKTKgut"));
