@@ -211,7 +211,11 @@ bool GridWidget::tabStep(bool next) {
 
 void GridWidget::tabFromGrid(bool next, bool leave) {
     finishEdit();
-    if (leave || !tabStep(next)) QWidget::focusNextPrevChild(next);
+    if (leave || !tabStep(next)) {
+        // The widget's focus chain, past the item view's own Tab handling (which would step within the
+        // grid again).
+        QWidget::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
+    }
 }
 
 bool GridWidget::focusNextPrevChild(bool next) {
