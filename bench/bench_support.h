@@ -2,6 +2,8 @@
 // What the benchmarks of the windows share: a seeded data directory of their own and an offscreen main.
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -34,6 +36,9 @@ struct BenchDataDir {
 inline int RunWindowBenchmarks(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    // The windows remember settings: a benchmark run never touches the user's own.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

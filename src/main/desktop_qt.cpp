@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 
 #include <cstdlib>
 #include <iostream>
@@ -39,6 +40,9 @@ int RunGuiCommand(int argc, char** argv, const std::string& seedDir) {
         // Screenshots run on a private data directory so that they never change the user's files.
         const std::string dataDir = dir + "/data";
         QDir(QString::fromStdString(dataDir)).removeRecursively();
+        // Nor do they read or change what the user's program remembers.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(dataDir + "/settings"));
         // The kept language of the user's settings is left out: screenshots show the language asked for.
         AppContext ctx = StartUp({dataDir, seedDir, LanguageOption(args), ""});
         SaveMainWindowScreenshots(ctx, dir);
@@ -55,8 +59,7 @@ int RunGuiCommand(int argc, char** argv, const std::string& seedDir) {
         return 2;
     }
     QApplication app(argc, argv);
-    AppContext ctx =
-        StartUp({DataDirOption(args), seedDir, LanguageOption(args), ui::KeptLanguage()});
+    AppContext ctx = StartUp({DataDirOption(args), seedDir, LanguageOption(args), ui::KeptLanguage()});
     return RunDesktop(ctx);
 }
 

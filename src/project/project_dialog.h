@@ -48,6 +48,9 @@ class ProjectDialog final : public QDialog {
 
     // Escape and the window frame cancel like Command3D2.
     void reject() override;
+    // A list of recently used project files (full paths) above the folder view: choosing one shows its
+    // folder and puts its name into `ProNam`, so that O.K. or Enter opens it.
+    void offerRecentProjects(const QStringList& paths);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

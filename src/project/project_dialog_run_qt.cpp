@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 #include "app/record_file.h"
 #include "project/project_file.h"
+#include "ui/desktop_settings.h"
 #include "ui/text.h"
 
 namespace veskaro {
@@ -17,6 +18,7 @@ int RunDialog(AppContext& ctx, QWidget* parent, DialogMode mode, bool* saved = n
               std::string* failure = nullptr) {
     ctx.dialogMode = mode;
     ProjectDialog dialog(ctx, parent);
+    if (mode == DialogMode::Open) dialog.offerRecentProjects(ui::RecentProjects());
     const int result = dialog.exec();
     if (saved != nullptr) *saved = dialog.saved();
     if (failure != nullptr) *failure = dialog.saveFailure();

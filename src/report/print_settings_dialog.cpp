@@ -258,20 +258,23 @@ void PrintSettingsDialog::reject() {
     QDialog::reject();
 }
 
-void Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent, const LoadShares& shares) {
+QString Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent, const LoadShares& shares) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true); // the layout's fractions keep the margins
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("Veskaro CR"));
 
     ctx.dialogMode = DialogMode::None;
+    QString printedTo;
     PrintSettingsDialog settings(ctx, printer, parent);
     settings.exec();
     if (ctx.dialogMode == DialogMode::Print) {
         const int code = ctx.displayMode == DisplayMode::UValueReport ? kUValueReport : kRoomResultReport;
         PrintReport(printer, ctx, code, ReportStyleOf(ctx, room, shares));
+        printedTo = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     }
     ctx.dialogMode = DialogMode::None;
+    return printedTo;
 }
 
 } // namespace veskaro

@@ -89,7 +89,9 @@ class PrintSettingsDialog final : public QDialog {
 
 // Select_Action: the print command. Shows DruckEInstell; when it answers with a confirmed printer, prints
 // the report of the display mode (44: the U-value report, else both result pages). Dialog mode 0 after.
-// `shares` are the load shares of the room result, drawn as the chart of its first page.
-void Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent, const LoadShares& shares = {});
+// `shares` are the load shares of the room result, drawn as the chart of its first page. Returns where the
+// report went (the printer's name or the file printed to), "" when nothing was printed.
+QString Select_Action(AppContext& ctx, const RoomSketch& room, QWidget* parent,
+                      const LoadShares& shares = {});
 
 } // namespace veskaro

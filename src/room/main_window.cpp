@@ -26,6 +26,7 @@
 #include "room/result_panel_qt.h"
 #include "room/room_form_qt.h"
 #include "room/room_inputs_panel_qt.h"
+#include "ui/desktop_settings.h"
 #include "ui/input_field.h"
 #include "ui/picture_button.h"
 #include "ui/text.h"
@@ -72,8 +73,9 @@ StartWindow::StartWindow(AppContext& ctx, QWidget* parent)
     };
     m_print = [this] {
         m_ctx.displayMode = DisplayMode::RoomResult;
-        Select_Action(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this,
-                      ComputeLoadShares(m_controller.result()));
+        const QString printedTo = Select_Action(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this,
+                                                ComputeLoadShares(m_controller.result()));
+        if (!printedTo.isEmpty()) say(QStringLiteral("Report printed to ") + printedTo);
     };
     m_form->onFieldEdited = [this](RoomField field) { onFieldEdited(field); };
     m_form->onFieldCommitted = [this](RoomField field) { onFieldCommitted(field); };
@@ -97,6 +99,7 @@ StartWindow::StartWindow(AppContext& ctx, QWidget* parent)
     setTabOrder();
     setStyleSheet(ui::MainWindowStyleSheet());
     resize(1260, 880);
+    setUpDesktop();
 }
 
 StartWindow::~StartWindow() {
@@ -243,6 +246,7 @@ void StartWindow::run(const std::function<Messages()>& command) {
     const Messages messages = command();
     showRoom();
     announce(messages);
+    recordChange();
 }
 
 void StartWindow::onFieldEdited(RoomField field) {
@@ -283,19 +287,26 @@ void StartWindow::onPrint() {
 }
 
 void StartWindow::onSaveRoom() {
-    if (m_busy == 0) showFailures(FailureMessages(m_controller.saveRoom(kDefaultRoomFile)));
+    if (m_busy != 0) return;
+    const WriteStatus status = m_controller.saveRoom(kDefaultRoomFile);
+    showFailures(FailureMessages(status));
+    if (status) markSaved();
+    if (status) say(QStringLiteral("Room saved to ") + Q(ResolveDataPath(m_ctx, kDefaultRoomFile)));
 }
 
 void StartWindow::onRestoreRoom() {
-    if (m_busy != 0) return;
+    // The fields are replaced: asked first (the replaced room stays one undo step away).
+    if (m_busy != 0 || !confirmRestore()) return;
     run([this] { return m_controller.loadRoom(kDefaultRoomFile); });
     showGoods();
+    markSaved();
+    say(QStringLiteral("Room restored from ") + Q(ResolveDataPath(m_ctx, kDefaultRoomFile)));
 }
 
 void StartWindow::showProjectFile() {
     showRoom();
     if (m_ctx.currentProjectFile.empty()) return;
-    setWindowTitle(m_form->caption(Cap::MainWindowTitle) + QStringLiteral(" - ") + Q(m_ctx.projectName));
+    setBaseTitle(m_form->caption(Cap::MainWindowTitle) + QStringLiteral(" - ") + Q(m_ctx.projectName));
 }
 
 void StartWindow::onOpenProject() {
@@ -305,6 +316,7 @@ void StartWindow::onOpenProject() {
     run([this] { return m_controller.loadRoom(kDefaultRoomFile); });
     showGoods();
     showProjectFile();
+    rememberProject(QStringLiteral("Project opened: "));
 }
 
 void StartWindow::onSaveProject(bool askForName) {
@@ -315,13 +327,11 @@ void StartWindow::onSaveProject(bool askForName) {
         return showFailures(FailureMessages(room));
     m_controller.takeProjectTexts();
     std::string failure;
-    if (askForName) {
-        SaveProjectAsInteractive(m_ctx, this, &failure);
-    } else {
-        SaveProjectInteractive(m_ctx, this, &failure);
-    }
+    const bool saved = askForName ? SaveProjectAsInteractive(m_ctx, this, &failure)
+                                  : SaveProjectInteractive(m_ctx, this, &failure);
     if (!failure.empty()) showFailures({{MessageKind::Critical, "", failure}});
     showProjectFile();
+    if (saved) rememberProject(QStringLiteral("Project saved to "));
 }
 
 void StartWindow::openDoorPanel() {
@@ -349,10 +359,10 @@ void StartWindow::activate() {
     const RoomController::Activation activation = m_controller.activate();
     if (activation.firstActivation) {
         m_form->applyCaptions();
-        setWindowTitle(m_form->caption(Cap::MainWindowTitle));
+        setBaseTitle(m_form->caption(Cap::MainWindowTitle));
         setWindowIcon(QIcon(ui::LoadFacePicture(m_form->dataPath("crlogo.bmp"), QSize(32, 32))));
     }
-    if (!activation.windowTitle.empty()) setWindowTitle(Q(activation.windowTitle));
+    if (!activation.windowTitle.empty()) setBaseTitle(Q(activation.windowTitle));
     if (activation.reread) {
         showGoods();
         showRoom();
@@ -362,6 +372,9 @@ void StartWindow::activate() {
     // The print settings may have chosen another logo while a dialog was open.
     m_result->showLogo(Q(m_ctx.logoPath));
     --m_busy;
+    // The room as loaded at start-up is the saved one; a dialog's changes are one undo step.
+    if (activation.firstActivation) markSaved(true);
+    if (!activation.firstActivation && activation.reread) recordChange();
     if (!activation.messages.empty() || !m_goodsWarnings.isEmpty()) announce(activation.messages);
 }
 
@@ -395,11 +408,19 @@ void StartWindow::showEvent(QShowEvent* event) {
 }
 
 void StartWindow::closeEvent(QCloseEvent* event) {
-    // Closing by the frame is the exit without saving, unless the window is filling its fields.
+    // Closing by the frame (title bar, Alt+F4) asks about unsaved changes, then exits saving or not;
+    // while the window is filling its fields the close does nothing more.
     if (!m_exiting && m_busy == 0) {
+        const int answer = m_closeAnswered ? QMessageBox::Discard : askToSave();
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !saveBeforeClose())) {
+            event->ignore();
+            return;
+        }
         m_exiting = true;
-        showFailures(m_controller.exit(false));
+        showFailures(m_controller.exit(answer == QMessageBox::Save));
     }
+    ui::RememberGeometry(saveGeometry());
+    ui::RememberSettings(m_ctx);
     event->accept();
 }
 

@@ -19,6 +19,8 @@
 class QLabel;
 class QLayout;
 class QScrollArea;
+class QSessionManager;
+class QUndoStack;
 
 namespace veskaro {
 
@@ -76,6 +78,13 @@ class StartWindow final : public QMainWindow {
     void openDoorPanel();
     void closeDoorPanel(bool accept);
     bool doorPanelOpen() const;
+
+    // Undo and redo of committed changes of the room (fields, scroll bars, options, goods).
+    QUndoStack* undoStack() const { return m_undo; }
+    // True while the room on screen differs from the one last written to or read from a file.
+    bool modified() const;
+    // Opens a project file of the recent projects (a full path).
+    void openRecentProject(const QString& path);
 
   protected:
     bool event(QEvent* event) override;
@@ -135,6 +144,31 @@ class StartWindow final : public QMainWindow {
     // Runs a command of the controller and shows the room and its messages afterwards.
     void run(const std::function<Messages()>& command);
 
+    // Desktop behaviour: undo, title mark, close prompt, settings, status bar, hints
+    // (main_window_desktop_qt.cpp).
+    friend class RoomStep;
+    void setUpDesktop();
+    void buildEditMenu();
+    void fillRecentMenu();
+    void applyHints();
+    // After a command: an undo step when the room differs from the last committed one.
+    void recordChange();
+    // The room on screen now equals a file: the title mark goes; with `forget` the undo history too.
+    void markSaved(bool forget = false);
+    // Shows a room of the undo history and recalculates it.
+    void showSnapshot(const RoomRecord& room);
+    void setBaseTitle(const QString& title);
+    void updateTitle();
+    // Save / Discard / Cancel before the room is closed with unsaved changes; Discard when there are none.
+    int askToSave();
+    // Writes the room record (and the open project); false when a write failed.
+    bool saveBeforeClose();
+    bool confirmRestore(); // "Room – Restore to Default" asks before it replaces the fields
+    void onSessionCommit(QSessionManager& manager);
+    void say(const QString& status);
+    // Adds the current project file to the recent projects and says `status` with its path.
+    void rememberProject(const QString& status);
+
     AppContext& m_ctx;
     RoomController m_controller;
     std::unique_ptr<RoomForm> m_form;
@@ -150,6 +184,12 @@ class StartWindow final : public QMainWindow {
     int m_busy = 0;
     bool m_exiting = false;
     bool m_centred = false;
+    QUndoStack* m_undo = nullptr;
+    RoomRecord m_committed;       // the room after the last committed change
+    bool m_replaying = false;     // an undo step is being shown
+    bool m_closeAnswered = false; // the session end already asked
+    QString m_baseTitle;
+    QMenu* m_recentMenu = nullptr;
 
     QLabel* m_title = nullptr;
     QLabel* m_Label50 = nullptr;

@@ -29,6 +29,7 @@ void StartWindow::openEvaporatorDesign() {
         messages.push_back(std::move(message));
     showRoom();
     announce(messages);
+    recordChange(); // the chosen cooler is one undo step
 }
 
 } // namespace veskaro

@@ -187,6 +187,51 @@ void GridWidget::moveAfterEdit(int key) {
     }
 }
 
+int GridWidget::lastFilledRow() const {
+    for (int r = rowCount() - 1; r >= 0; --r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            if (const QTableWidgetItem* cell = item(r, c); cell != nullptr && !cell->text().isEmpty())
+                return r + 1;
+        }
+    }
+    return 0;
+}
+
+bool GridWidget::tabStep(bool next) {
+    const int step = next ? 1 : -1;
+    // Rows beyond the filled ones are reachable only from where the engineer already is.
+    const int lastRow = qMax(lastFilledRow() - 1, currentRow());
+    int row = qMax(0, currentRow());
+    int column = currentColumn() + step;
+    while (row >= 0 && row <= lastRow) {
+        for (; column >= 0 && column < columnCount(); column += step) {
+            if (!isColumnHidden(column)) {
+                setCurrentCell(row, column);
+                return true;
+            }
+        }
+        row += step;
+        column = next ? 0 : columnCount() - 1;
+    }
+    return false;
+}
+
+void GridWidget::tabFromGrid(bool next, bool leave) {
+    finishEdit();
+    if (leave || !tabStep(next)) {
+        // The widget's focus chain, past the item view's own Tab handling (which would step within the
+        // grid again).
+        QWidget::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
+    }
+}
+
+bool GridWidget::focusNextPrevChild(bool next) {
+    // Tab and Shift+Tab reach this from the grid and from its edit box.
+    if (!tabKeyNavigation()) return QTableWidget::focusNextPrevChild(next);
+    tabFromGrid(next, false);
+    return true;
+}
+
 TextGrid GridWidget::textModel() const {
     TextGrid model(gridRows(), gridColumns());
     for (int r = 1; r < gridRows(); ++r) {
@@ -243,6 +288,11 @@ void GridWidget::pasteAtCurrentCell() {
 
 void GridWidget::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (mods & Qt::ControlModifier)) {
+        tabFromGrid(event->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier), true);
+        return;
+    }
     std::optional<GridKey> key;
     if (event->key() == Qt::Key_Delete && mods == Qt::NoModifier) key = GridKey::Delete;
     if (event->key() == Qt::Key_Delete && mods == Qt::ShiftModifier) key = GridKey::ShiftDelete;
@@ -315,7 +365,14 @@ void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QMode
 bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(object);
     if (box != nullptr && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            // The grid ends the edit and moves on; Ctrl+Tab leaves the grid from inside the box too.
+            const bool back = key == Qt::Key_Backtab || (press->modifiers() & Qt::ShiftModifier);
+            m_grid->tabFromGrid(!back, (press->modifiers() & Qt::ControlModifier) != 0);
+            return true;
+        }
         const bool ends = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
         const bool leaves = key == Qt::Key_Up || key == Qt::Key_Down || (m_typingStart && IsArrow(key));
         if (ends || leaves) {

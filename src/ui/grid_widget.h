@@ -9,6 +9,11 @@
 // started by typing (after F2 or a double click they move the caret). Delete clears the selected block,
 // Ctrl+C copies it (cells separated by tabs, rows ended by a carriage return), Shift+Delete cuts it,
 // Ctrl+V and Shift+Insert paste from the current cell.
+//
+// Tab moves to the next visible cell of the row, then to the first cell of the next row, and leaves the
+// grid after the last cell of the last filled row (or of the current row, below the filled ones); Shift+Tab
+// goes back likewise and leaves before the first cell. Ctrl+Tab and Ctrl+Shift+Tab always leave. An open
+// edit box is ended (its text written) before the move.
 
 #include <QColor>
 #include <QStyledItemDelegate>
@@ -74,6 +79,10 @@ class GridWidget final : public QTableWidget {
 
     // Moves the current cell by one step after an edit box ended with an arrow key (used by the editor).
     void moveAfterEdit(int key);
+    // Tab (next) or Shift+Tab within the grid as described above; false when the step leaves the grid.
+    bool tabStep(bool next);
+    // The last row holding any text (0 when every row is empty).
+    int lastFilledRow() const;
 
   signals:
     // A cell's text was changed by the user (edit, delete, cut or paste). Row and column are grid positions.
@@ -84,9 +93,12 @@ class GridWidget final : public QTableWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
   private:
+    // Ends an open edit, then steps within the grid or hands the focus on (Ctrl: always hands it on).
+    void tabFromGrid(bool next, bool leave);
     QTableWidgetItem* itemAt(int row, int column, bool create);
     void writeCell(int row, int column, const QString& text); // user change: emits cellEdited
 

@@ -23,15 +23,31 @@ void InputField::showText(const QString& text) {
 void InputField::setRangeWarning(const QString& tip) {
     // The field's own sheet wins over the window's frame rule for this field alone.
     setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #C62828; background: #FFF5F4; }"));
-    setToolTip(tip);
+    setToolTip(m_hint.isEmpty() ? tip : tip + QLatin1Char('\n') + m_hint);
     m_rangeWarning = true;
 }
 
 void InputField::clearRangeWarning() {
     if (!m_rangeWarning) return;
     setStyleSheet(QString());
-    setToolTip(QString());
+    setToolTip(m_hint);
     m_rangeWarning = false;
+}
+
+void InputField::setHint(const QString& hint) {
+    m_hint = hint;
+    if (!m_rangeWarning) setToolTip(hint);
+}
+
+bool InputField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && !m_pending) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return false;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void InputField::commit() {

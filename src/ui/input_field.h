@@ -20,8 +20,11 @@ class InputField final : public QLineEdit {
     bool hasPendingEdit() const { return m_pending; }
 
     // A value outside the field's physical range: a red frame, and `tip` (stating the range) as tool tip.
+    // The warning tip comes first, above the field's own hint.
     void setRangeWarning(const QString& tip);
     void clearRangeWarning();
+    // The field's own tool tip: what it holds, its unit and its valid range.
+    void setHint(const QString& hint);
     bool hasRangeWarning() const { return m_rangeWarning; }
 
   signals:
@@ -29,6 +32,9 @@ class InputField final : public QLineEdit {
     void committed(); // Enter, Return, or leaving the field after a change
 
   protected:
+    // Ctrl+Z / Ctrl+Shift+Z undo the typing in progress; with no edit pending they go to the window's
+    // undo of committed changes.
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -36,6 +42,7 @@ class InputField final : public QLineEdit {
     void commit();
     bool m_pending = false;
     bool m_rangeWarning = false;
+    QString m_hint;
 };
 
 } // namespace veskaro::ui

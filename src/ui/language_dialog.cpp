@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+
+#include "ui/desktop_settings.h"
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,14 +23,7 @@ namespace veskaro::ui {
 
 namespace {
 
-constexpr const char* kOrganisation = "Veskaro";
-constexpr const char* kProgram = "veskaro-cr";
 constexpr const char* kLanguageKey = "language";
-
-QSettings OwnSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kOrganisation),
-                     QString::fromLatin1(kProgram));
-}
 
 // Codes of the caption files in the data directory that the program does not ship ("Caption.NDL").
 QStringList FurtherLanguages(const AppContext& ctx) {
@@ -47,17 +42,17 @@ QStringList FurtherLanguages(const AppContext& ctx) {
 } // namespace
 
 std::string KeptLanguage() {
-    return NormalLanguageCode(S(OwnSettings().value(QString::fromLatin1(kLanguageKey)).toString()));
+    return NormalLanguageCode(S(DesktopSettingsStore()->value(QString::fromLatin1(kLanguageKey)).toString()));
 }
 
 void KeepLanguage(const std::string& code) {
-    QSettings settings = OwnSettings();
+    const auto settings = DesktopSettingsStore();
     if (code.empty()) {
-        settings.remove(QString::fromLatin1(kLanguageKey));
+        settings->remove(QString::fromLatin1(kLanguageKey));
     } else {
-        settings.setValue(QString::fromLatin1(kLanguageKey), Q(code));
+        settings->setValue(QString::fromLatin1(kLanguageKey), Q(code));
     }
-    settings.sync();
+    settings->sync();
 }
 
 LanguageDialog::LanguageDialog(const AppContext& ctx, QWidget* parent) : QDialog(parent) {

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -21,6 +22,7 @@
 #include "app/startup.h"
 #include "qt_app.h"
 #include "room/main_window.h"
+#include "ui/desktop_settings.h"
 #include "ui/grid_widget.h"
 
 namespace veskaro::testing {
@@ -72,6 +74,7 @@ class DataDirTest : public ::testing::Test {
                  ("veskaro_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
                   std::to_string(std::random_device{}()));
         std::filesystem::remove_all(m_root);
+        ui::DesktopSettingsStore()->clear(); // nothing remembered from an earlier test
         ctx = StartUp({(m_root / "data").string(), VESKARO_SEED_DIR});
     }
     void TearDown() override {

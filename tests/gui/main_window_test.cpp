@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -279,7 +280,9 @@ TEST_F(MainWindowTest, AFieldOutOfItsRangeIsMarkedAndTheCapacityGreyed) {
         SCOPED_TRACE(row.text);
         Enter("RaumH", QString::fromLatin1(row.text));
         EXPECT_EQ(height->hasRangeWarning(), row.flagged);
-        EXPECT_EQ(height->toolTip().contains(QStringLiteral("1000")), row.flagged);
+        // The warning stands first; the field's own hint (meaning, unit, range) stays below it.
+        EXPECT_EQ(height->toolTip().startsWith(QStringLiteral("Valid range")), row.flagged);
+        EXPECT_TRUE(height->toolTip().contains(QStringLiteral("Room height, m. Range: ")));
         EXPECT_EQ(warning->isVisibleTo(window.get()), row.flagged);
         if (row.flagged) {
             EXPECT_TRUE(
@@ -300,22 +303,43 @@ TEST_F(MainWindowTest, AFieldOutOfItsRangeIsMarkedAndTheCapacityGreyed) {
 
 TEST_F(MainWindowTest, ExitSavesTheRoomOnlyWhenAskedAndAnswersTheCaller) {
     const std::string saved = DataFile("KelvoL.dat");
-    const std::pair<const char*, bool> exits[] = {
-        {"frame", false}, {"Command3D1", false}, {"Command3D2", true}};
-    for (const auto& [how, saves] : exits) {
-        SCOPED_TRACE(how);
+    // Closing by the frame with unsaved changes asks; the exit commands keep their meaning and never ask.
+    const struct {
+        const char* how;
+        QMessageBox::StandardButton answer; // NoButton: no question may appear
+        bool closes;
+        bool saves;
+    } exits[] = {{"frame", QMessageBox::Cancel, false, false},
+                 {"frame", QMessageBox::Discard, true, false},
+                 {"Command3D1", QMessageBox::NoButton, true, false},
+                 {"frame", QMessageBox::Save, true, true},
+                 {"Command3D2", QMessageBox::NoButton, true, true}};
+    for (const auto& [how, answer, closes, saves] : exits) {
+        SCOPED_TRACE(std::string(how) + " " + std::to_string(answer));
         Open();
         Enter("RaumB", QStringLiteral("7.5"));
         Enter("tempdiff", QStringLiteral("7"));
         Enter("proj", QStringLiteral("Hall 4")); // typed, never saved: the caller still gets it
         const std::string verdTemp = Text("verdTemp").toStdString();
         const std::string capacity = Text("RaumLeist").toStdString();
+        if (answer != QMessageBox::NoButton) {
+            EXPECT_TRUE(window->windowTitle().startsWith(QLatin1Char('*')));
+        }
+        QMessageBox::StandardButton asked = QMessageBox::NoButton;
+        QTimer::singleShot(0, [&asked, answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = answer;
+                box->button(answer == QMessageBox::NoButton ? QMessageBox::Cancel : answer)->click();
+            }
+        });
         if (std::string_view(how) == "frame")
             window->close();
         else
             Click(how);
-        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(asked, answer);
+        EXPECT_EQ(window->isVisible(), !closes);
         EXPECT_EQ(DataFile("KelvoL.dat") != saved, saves);
+        if (!closes) continue;
         const std::vector<std::string> items = Items("VESKData.dat");
         ASSERT_EQ(items.size(), 24u);
         EXPECT_EQ(items[5], verdTemp);
@@ -363,8 +387,8 @@ TEST_F(MainWindowTest, AProjectThatCannotBeOpenedChangesNothing) {
     ASSERT_TRUE(
         WriteFileAtomic((m_root / "projects" / "odd.prj").string(), "\"x\",\"\",\"\",\"ZZ\"\r\n\"1\"\r\n"));
     const std::string room = DataFile("KelvoL.dat");
-    const QString title = window->windowTitle();
     Enter("RaumL", QStringLiteral("12"));
+    const QString title = window->windowTitle();
     for (const char* name : {"cut.prj", "odd.prj", "missing.prj"}) {
         SCOPED_TRACE(name);
         AcceptName(QString::fromLatin1(name));

@@ -1,0 +1,16 @@
+#pragma once
+// The tool tips of the room fields and the goods grid columns: what a value means, its unit and the range
+// the calculation accepts.
+
+#include <string>
+
+#include "room/room_fields.h"
+
+namespace veskaro {
+
+// "Room height, m. Range: 0 (not given) or 0.01 to 1000". Free-text fields have no range line.
+std::string RoomFieldHint(RoomField field);
+// The same for goods grid column 1..12; "" for any other column.
+std::string GoodsColumnHint(int column);
+
+} // namespace veskaro
