@@ -50,6 +50,8 @@ GroundPlanDialog::GroundPlanDialog(AppContext& ctx, QWidget* parent)
         showMessage({MessageKind::Exclamation, "", m_ctx.captions[Cap::WallWord] + limit});
     });
     connect(m_panel, &WallTablePanel::wallSelected, m_canvas, &PlanCanvas::setSelectedWall);
+    // The table's check messages are shown the way the dialog shows its own.
+    m_panel->setMessageSink([this](const Message& message) { showMessage(message); });
     m_panel->load();
     if (m_ctx.planRoomHeight_m > 0.0) {
         m_rhoehe->setText(Q(DisplayText(m_ctx.planRoomHeight_m)));

@@ -10,6 +10,7 @@
 #include "envelope/floor_plan.h"
 #include "envelope/groundplan_dialog.h"
 #include "envelope/plan_canvas_qt.h"
+#include "envelope/wall_table.h"
 #include "gui_fixture.h"
 
 namespace veskaro {
@@ -56,6 +57,27 @@ class GroundPlanDialogTest : public testing::DataDirTest {
 
 TEST_F(GroundPlanDialogTest, LShapeDrawnByMouseIsMeasuredAndSaved) {
     auto dialog = Open();
+    for (const auto& [sx, sy, ex, ey] : kLShape)
+        Drag(dialog->canvas(), sx, sy, ex, ey);
+    // Floor and ceiling without U-value, temperature and density class: the checks refuse the O.K.
+    Press(*dialog, "OKbutt");
+    ASSERT_FALSE(messages.empty());
+    EXPECT_NE(messages.front().text.find(" = 0 !!"), std::string::npos);
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    messages.clear();
+    dialog.reset();
+
+    WallTable described;
+    for (const int row : {kFloorRow, kCeilingRow}) {
+        const std::pair<int, const char*> cells[] = {
+            {kColDesignation, row == kFloorRow ? "Floor" : "Ceiling"}, {kColU, "0.2"}, {kColTemperature, "10"},
+            {kColDensityClass, "2"}};
+        for (const auto& [column, text] : cells)
+            described.setCell(row, column, text);
+    }
+    ASSERT_TRUE(SaveWallTable(ctx, described));
+    lengths.clear();
+    dialog = Open();
     for (const auto& [sx, sy, ex, ey] : kLShape)
         Drag(dialog->canvas(), sx, sy, ex, ey);
 

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "envelope/envelope_files.h"
+#include "envelope/groundplan_dialog.h"
 #include "envelope/wall_dialog.h"
 #include "goods/goods_dialog.h"
 #include "goods/goods_list.h"
@@ -38,7 +39,11 @@ class NewProjectSequenceTest : public testing::DataDirTest {
                 QTest::keyClick(field, Qt::Key_Return);
             }
             if (last == Step::FloorPlan) {
-                QTest::mouseClick(testing::Child<QRadioButton>(dialog, "draw"), Qt::LeftButton);
+                auto* draw = testing::Child<QRadioButton>(dialog, "draw");
+                QTest::mouseClick(draw, Qt::LeftButton, {}, QPoint(6, draw->height() / 2)); // its indicator
+                ASSERT_TRUE(draw->isChecked());
+                testing::OnModal<GroundPlanDialog>(
+                    [](GroundPlanDialog& plan) { Press(plan, "Command3D1"); });
             } else {
                 testing::OnModal<WallDialog>([last](WallDialog& walls) {
                     Press(walls, last == Step::Walls ? "Command3D4" : "Okbutt");
@@ -82,7 +87,7 @@ TEST_F(NewProjectSequenceTest, RectangularRoomRunsThroughToACalculatedNewRoom) {
 }
 
 TEST_F(NewProjectSequenceTest, CancelAtAnyStepLeavesThePreviousProjectByteForByte) {
-    for (const Step step : {Step::NewProject, Step::Walls, Step::Goods}) {
+    for (const Step step : {Step::NewProject, Step::Walls, Step::FloorPlan, Step::Goods}) {
         SCOPED_TRACE(static_cast<int>(step));
         window.reset();
         ctx.activationState = ActivationState::NeverActivated;
