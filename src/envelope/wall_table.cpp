@@ -38,12 +38,12 @@ double WallArea_m2(double length_m, double height_m) {
 
 const std::string& WallTable::cell(int row, int column) const {
     if (!InTable(row, column)) return kNoCell;
-    return m_cells[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
+    return m_cells[static_cast<std::size_t>((row - 1) * kWallTableColumns + column - 1)];
 }
 
 void WallTable::setCell(int row, int column, std::string text) {
     if (!InTable(row, column)) return;
-    m_cells[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)] = std::move(text);
+    m_cells[static_cast<std::size_t>((row - 1) * kWallTableColumns + column - 1)] = std::move(text);
 }
 
 void WallTable::setWallLength(int wall, double length_m, double height_m) {

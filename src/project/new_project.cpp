@@ -1,5 +1,6 @@
 #include "project/new_project.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -183,7 +184,7 @@ std::string ProposedProjectName(const AppContext& ctx) {
                                  : ctx.captions[Cap::TitleProjectWord];
     constexpr int kMaxProposals = 9999;
     for (int n = 1; n < kMaxProposals; ++n) {
-        const std::string name = word + " " + std::to_string(n);
+        std::string name = word + " " + std::to_string(n);
         const std::string file = NormaliseProjectFileName("", FileStemOf(name));
         if (!Exists(FindFileNoCase(ProjectFilePath(ctx, ctx.projectDir, file)))) return name;
     }
@@ -210,9 +211,9 @@ RangeWarnings CheckNewProjectRanges(const RoomRecord& entry) {
     RangeWarnings all = CheckRoomRanges(entry);
     RangeWarnings mine;
     for (RangeWarning& warning : all) {
-        for (RoomField field : kNewProjectFields) {
-            if (warning.field == field) mine.push_back(std::move(warning));
-        }
+        const bool entered = std::find(std::begin(kNewProjectFields), std::end(kNewProjectFields), warning.field) !=
+                             std::end(kNewProjectFields);
+        if (entered) mine.push_back(std::move(warning));
     }
     return mine;
 }
