@@ -143,8 +143,12 @@ void WallTablePanel::buildLayout() {
     prepareGrid();
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
+    // The table gets the width; the detail controls keep what their captions need.
+    m_Spread1->setMinimumWidth(320);
     row->addWidget(m_Spread1, 1);
-    row->addWidget(buildDetails());
+    QWidget* details = buildDetails();
+    details->setMaximumWidth(details->sizeHint().width());
+    row->addWidget(details);
 
     connect(m_Spread1, &ui::GridWidget::cellEdited, this, &WallTablePanel::cellEdited);
     connect(m_Spread1, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
