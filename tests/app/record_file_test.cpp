@@ -19,14 +19,8 @@ namespace veskaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::AllItems;
 using testing::TempDataDir;
-
-std::vector<std::string> AllItems(RecordReader reader) {
-    std::vector<std::string> items;
-    for (std::string item; reader.next(item);)
-        items.push_back(item);
-    return items;
-}
 
 std::vector<std::string> Listing(const fs::path& dir) {
     std::vector<std::string> names;

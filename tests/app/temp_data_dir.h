@@ -7,11 +7,20 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/record_file.h"
 
 namespace veskaro::testing {
+
+// Every item of a record, in order.
+inline std::vector<std::string> AllItems(RecordReader reader) {
+    std::vector<std::string> items;
+    for (std::string item; reader.next(item);)
+        items.push_back(item);
+    return items;
+}
 
 class TempDataDir {
   public:

@@ -15,6 +15,7 @@
 
 #include <cmath>
 
+#include "../app/temp_data_dir.h"
 #include "app/handover.h"
 #include "goods/goods_list.h"
 #include "gui_fixture.h"
@@ -79,12 +80,7 @@ class MainWindowTest : public testing::DataDirTest {
         QTest::keyClick(Field(name), Qt::Key_Return);
     }
     std::vector<std::string> Items(const std::string& name) const {
-        RecordReader in = OpenInput(ctx, name);
-        std::vector<std::string> items;
-        std::string item;
-        while (in.next(item))
-            items.push_back(item);
-        return items;
+        return testing::AllItems(OpenInput(ctx, name));
     }
 };
 
@@ -98,7 +94,8 @@ TEST_F(MainWindowTest, FirstActivationShowsTheDefaultRoomAndItsCapacity) {
               QStringLiteral("h/") + QString::fromStdString(ctx.captions[Cap::DayWord]));
     QTest::mouseClick(Button("SchockF"), Qt::LeftButton);
     EXPECT_EQ(Text("LaufzeitEinheit"), QStringLiteral(" h"));
-    for (const char* name : {"NeuPButt", "KelvoGutButt", "wandbutt", "VerdampButt"}) // wandbutt: a rectangular room
+    for (const char* name :
+         {"NeuPButt", "KelvoGutButt", "wandbutt", "VerdampButt"}) // wandbutt: a rectangular room
         EXPECT_TRUE(Button(name)->isEnabled()) << name;
     for (const char* name : {"ladP", "Psich", "PsichA", "Pri", "kgeinf", "WDbearb", "vddesign"})
         EXPECT_TRUE(window->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;

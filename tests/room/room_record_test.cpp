@@ -13,17 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Items(const std::string& text) {
-    RecordReader in(text);
-    std::vector<std::string> items;
-    for (std::string item; in.next(item);)
-        items.push_back(item);
-    return items;
-}
-
 TEST(RoomRecordFile, ItemsStandInTheirPlaces) {
     const std::string text = RoomText(SampleRoom());
-    const std::vector<std::string> items = Items(text);
+    const std::vector<std::string> items = AllItems(RecordReader(text));
     ASSERT_EQ(items.size(), 279u);
     // Items 1-8, the constant "1", 10-22, defrost flag and room shape, 25-29, operating basis, 9 empty.
     std::vector<std::string> head;
@@ -63,7 +55,7 @@ TEST(RoomRecordFile, RoundTripWithEnvelopeBlocks) {
     EXPECT_EQ(loaded.envelope[2].name, "w1.dat");
     EXPECT_EQ(loaded.envelope[2].items,
               (std::vector<std::string>{" 2", ".22", "32", "100", "0.024", "PU panel, 100 mm", ""}));
-    EXPECT_EQ(Items(dir.read("w1.dat")).at(5), "PU panel, 100 mm");
+    EXPECT_EQ(AllItems(RecordReader(dir.read("w1.dat"))).at(5), "PU panel, 100 mm");
     // floor_CR.dat begins with one record of three items; the counts of the blocks carry no blank.
     EXPECT_EQ(dir.read("floor_CR.dat"), "\" 1\",\".29\",\"15\"\r\n");
     EXPECT_NE(dir.read("KelvoL.dat").find("\"floor_CR.dat\"\r\n\"3\"\r\n"), std::string::npos);
