@@ -71,7 +71,8 @@ class WallTable {
   private:
     // Row-major, rows 1-20 x columns 1-15. A vector rather than a nested array: the same value, but no
     // 300-string aggregate for compile-time evaluation to choke on.
-    std::vector<std::string> m_cells = std::vector<std::string>(static_cast<std::size_t>(kWallTableRows) * kWallTableColumns);
+    std::vector<std::string> m_cells =
+        std::vector<std::string>(static_cast<std::size_t>(kWallTableRows) * kWallTableColumns);
 };
 
 // --- Checks -------------------------------------------------------------------------------------------

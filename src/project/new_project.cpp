@@ -211,8 +211,8 @@ RangeWarnings CheckNewProjectRanges(const RoomRecord& entry) {
     RangeWarnings all = CheckRoomRanges(entry);
     RangeWarnings mine;
     for (RangeWarning& warning : all) {
-        const bool entered = std::find(std::begin(kNewProjectFields), std::end(kNewProjectFields), warning.field) !=
-                             std::end(kNewProjectFields);
+        const bool entered = std::find(std::begin(kNewProjectFields), std::end(kNewProjectFields),
+                                       warning.field) != std::end(kNewProjectFields);
         if (entered) mine.push_back(std::move(warning));
     }
     return mine;

@@ -70,7 +70,9 @@ TEST_F(GroundPlanDialogTest, LShapeDrawnByMouseIsMeasuredAndSaved) {
     WallTable described;
     for (const int row : {kFloorRow, kCeilingRow}) {
         const std::pair<int, const char*> cells[] = {
-            {kColDesignation, row == kFloorRow ? "Floor" : "Ceiling"}, {kColU, "0.2"}, {kColTemperature, "10"},
+            {kColDesignation, row == kFloorRow ? "Floor" : "Ceiling"},
+            {kColU, "0.2"},
+            {kColTemperature, "10"},
             {kColDensityClass, "2"}};
         for (const auto& [column, text] : cells)
             described.setCell(row, column, text);

@@ -53,17 +53,12 @@ inline void TypeCell(ui::GridWidget* grid, int row, int column, const QString& t
     QTest::keyClick(box, Qt::Key_Return);
 }
 
-// Runs `act` on the modal dialog of type D once it is shown and active; a dialog of another type that is
-// still modal (the one whose command opens D) is waited out, for at most two seconds.
-template <typename D = QWidget>
-void OnModal(std::function<void(std::type_identity_t<D>&)> act, int triesLeft = 200) {
-    QTimer::singleShot(triesLeft == 200 ? 0 : 10, [act = std::move(act), triesLeft]() mutable {
-        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && triesLeft > 0) return OnModal<D>(std::move(act), triesLeft - 1);
-        ASSERT_NE(dialog, nullptr) << "modal: "
-                                   << (QApplication::activeModalWidget()
-                                           ? QApplication::activeModalWidget()->metaObject()->className()
-                                           : "none");
+// Runs `act` on the modal dialog of type D once it is shown and active.
+template <typename D = QWidget> void OnModal(std::function<void(std::type_identity_t<D>&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<D*>(modal);
+        ASSERT_NE(dialog, nullptr) << "modal: " << (modal ? modal->metaObject()->className() : "none");
         dialog->activateWindow();
         for (int i = 0; i < 100 && QApplication::activeWindow() != dialog; ++i)
             QTest::qWait(10);

@@ -42,8 +42,7 @@ class NewProjectSequenceTest : public testing::DataDirTest {
                 auto* draw = testing::Child<QRadioButton>(dialog, "draw");
                 QTest::mouseClick(draw, Qt::LeftButton, {}, QPoint(6, draw->height() / 2)); // its indicator
                 ASSERT_TRUE(draw->isChecked());
-                testing::OnModal<GroundPlanDialog>(
-                    [](GroundPlanDialog& plan) { Press(plan, "Command3D1"); });
+                testing::OnModal<GroundPlanDialog>([](GroundPlanDialog& plan) { Press(plan, "Command3D1"); });
             } else {
                 testing::OnModal<WallDialog>([last](WallDialog& walls) {
                     Press(walls, last == Step::Walls ? "Command3D4" : "Okbutt");
