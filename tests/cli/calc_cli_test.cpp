@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <cstring>
 #include <map>
 #include <random>
 
 #include "../app/temp_data_dir.h"
 #include "../room/sample_room.h"
-#include "app/number_text.h"
-#include "app/record_file.h"
-#include "envelope/wall_table.h"
 #include "room/air_change.h"
 #include "room/room_record.h"
 #include "run_program.h"
@@ -269,64 +265,6 @@ TEST_F(CalcCli, HostileFilesNeitherCrashNorHang) {
         EXPECT_TRUE(r.code == 0 || r.code == 1) << r.code << r.err;
         EXPECT_NE(JsonValue(r.out, "trusted"), "");
     }
-}
-
-// An L-shaped store (8 x 6 m with a 3 x 2 m corner cut out for a machine room) drawn as a floor plan: its
-// transmission is the sum of U·A·Δt over the rows of its wall table, walls at length × height.
-TEST_F(CalcCli, FloorPlanRoomTransmissionIsItsWallTable) {
-    RecordReader seed = RecordReader::fromFile(std::string(VESKARO_SEED_DIR) + "/KelvoL.dat");
-    RoomRecord room;
-    ReadRoomRecord(seed, room);
-    room.roomShape = kFloorPlanRoom;
-    room.RaumL = "8";
-    room.RaumB = "6";
-    room.RaumH = "3.5";
-    const double H = 3.5, tRoom = NumFromText(std::string_view(room.RaumTemp));
-
-    struct Wall {
-        double x1, y1, x2, y2, U, t;
-    };
-    const Wall walls[] = {{0, 0, 8, 0, .2, 30},  {8, 0, 8, 4, .2, 30},  {8, 4, 5, 4, .35, 35},
-                          {5, 4, 5, 6, .35, 35}, {5, 6, 0, 6, .2, -20}, {0, 6, 0, 0, .2, 25}};
-    constexpr double kUnitsPerMetre = 120.0; // 60 drawing units per 0.5 m grid step
-    RecordWriter plan;
-    for (const char* item : {"1", " .5", "0", "", "", "1920", "", "", "", ""})
-        plan.line(item);
-    WallTable table;
-    double expected_W = 0.0;
-    for (int k = 0; k < 6; ++k) {
-        const Wall& w = walls[k];
-        plan.line("2§$" + DisplayText(w.x2 * kUnitsPerMetre) + "§$" + DisplayText(w.y2 * kUnitsPerMetre) +
-                  "§$" + DisplayText(w.x1 * kUnitsPerMetre) + "§$" + DisplayText(w.y1 * kUnitsPerMetre) +
-                  "§$Layers§$0§$");
-        const double length = std::abs(w.x2 - w.x1) + std::abs(w.y2 - w.y1);
-        table.setCell(WallRow(k + 1), kColDesignation, "Wall " + std::to_string(k + 1));
-        table.setWallLength(k + 1, length, H);
-        table.setCell(WallRow(k + 1), kColU, DisplayText(w.U));
-        table.setCell(WallRow(k + 1), kColTemperature, DisplayText(w.t));
-        expected_W += w.U * length * H * (w.t - tRoom);
-    }
-    const double area = 42.0;
-    const double slab[2][2] = {{.3, 10}, {.25, 30}}; // floor, ceiling: U, t
-    for (int row : {kFloorRow, kCeilingRow}) {
-        table.setCell(row, kColDesignation, row == kFloorRow ? "Floor" : "Ceiling");
-        table.setCell(row, kColArea, "42");
-        table.setCell(row, kColU, DisplayText(slab[row - 1][0]));
-        table.setCell(row, kColTemperature, DisplayText(slab[row - 1][1]));
-        expected_W += slab[row - 1][0] * area * (slab[row - 1][1] - tRoom);
-    }
-    RecordWriter file;
-    WriteRoomRecord(file, room,
-                    {{"CR_GP.dat", AllItems(RecordReader(plan.text()))},
-                     {"CR_WALL.dat", AllItems(RecordReader(WallTableRecords(table).text()))}});
-    const fs::path path = m_tmp.path() / "lshape.dat";
-    Spit(path, Utf8ToCp1252(file.text()));
-
-    const ProcessRun r = calc(Quote(path.string()) + " --json");
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_NEAR(std::stod(JsonValue(r.out, "Q_T")), expected_W / 1000.0, 1e-9) << r.out;
-    EXPECT_DOUBLE_EQ(std::stod(JsonValue(r.out, "A")), area);
-    EXPECT_DOUBLE_EQ(std::stod(JsonValue(r.out, "P")), 28.0);
 }
 
 } // namespace

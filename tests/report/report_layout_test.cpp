@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "report/report_layout.h"
@@ -50,15 +49,22 @@ TEST(ReportLayout, AdvanceOfEachLineKind) {
     }
 }
 
-// Every draw operation of one line is a text run on the first line (y 0.18): x, type size and weight.
-TEST(ReportLayout, TextRunsOfPrefixesMarkersAndCells) {
+// The draw operations of one line, all on the first line (y 0.18): x, type size and weight of the text
+// runs; a line of more than 150 characters is a rule from x to x2.
+TEST(ReportLayout, TextRunsOfPrefixesMarkersAndCellsAndRules) {
     struct Run {
         std::string text;
         double x, size_pt;
         bool bold = false;
         std::string lead = "";
+        DrawKind kind = DrawKind::Text;
+        double x2 = 0.0;
     };
     constexpr double b = kScreenBodySize_pt;
+    std::string degrees150; // "°" is two bytes but one character: 150 characters, 165 bytes, still text
+    for (int i = 0; i < 15; ++i)
+        degrees150 += "°";
+    degrees150 += std::string(135, 'x');
     const struct {
         const char* name;
         std::vector<std::string> lines;
@@ -93,6 +99,10 @@ TEST(ReportLayout, TextRunsOfPrefixesMarkersAndCells) {
         {"table before pictures",
          {"a&%!VDBild&%!RaumBild"},
          {{"a", 0.085, 6}, {"VDBild", 0.29, 6}, {"RaumBild", 0.38, 6}}},
+        {"150 characters are text", {std::string(150, 'x')}, {{std::string(150, 'x'), 0.09, b}}},
+        {"150 characters in 165 bytes are text", {degrees150}, {{degrees150, 0.09, b}}},
+        {"151 characters: a rule", {std::string(151, 'x')}, {{"", 0.08, 0, false, "", DrawKind::Rule, 0.94}}},
+        {"an indented rule", {"E" + std::string(151, 'x')}, {{"", 0.10, 0, false, "", DrawKind::Rule, 0.92}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -100,36 +110,14 @@ TEST(ReportLayout, TextRunsOfPrefixesMarkersAndCells) {
         ASSERT_EQ(ops.size(), row.runs.size());
         for (std::size_t i = 0; i < ops.size(); ++i) {
             SCOPED_TRACE(row.runs[i].text);
-            EXPECT_EQ(ops[i].kind, DrawKind::Text);
+            EXPECT_EQ(ops[i].kind, row.runs[i].kind);
             EXPECT_EQ(ops[i].text, row.runs[i].text);
             EXPECT_NEAR(ops[i].x, row.runs[i].x, kEps);
+            EXPECT_NEAR(ops[i].x2, row.runs[i].x2, kEps);
             EXPECT_NEAR(ops[i].y, 0.18, kEps);
             EXPECT_DOUBLE_EQ(ops[i].size_pt, row.runs[i].size_pt);
             EXPECT_EQ(ops[i].bold, row.runs[i].bold);
             EXPECT_EQ(ops[i].lead, row.runs[i].lead);
-        }
-    }
-}
-
-TEST(ReportLayout, RuleStartsAtOneHundredFiftyOneCharacters) {
-    std::string degrees150; // "°" is two bytes but one character: 150 characters, 165 bytes, still text
-    for (int i = 0; i < 15; ++i)
-        degrees150 += "°";
-    degrees150 += std::string(135, 'x');
-    const std::tuple<std::string, DrawKind, double, double> rows[] = {
-        {std::string(150, 'x'), DrawKind::Text, 0.09, 0.0},
-        {degrees150, DrawKind::Text, 0.09, 0.0},
-        {std::string(151, 'x'), DrawKind::Rule, 0.08, 0.94},
-        {"E" + std::string(151, 'x'), DrawKind::Rule, 0.10, 0.92}};
-    for (const auto& [line, kind, x, x2] : rows) {
-        SCOPED_TRACE(line.substr(0, 2) + std::to_string(line.size()));
-        const std::vector<DrawOp> ops = LayOutReportLines({line}, kScreenBodySize_pt);
-        ASSERT_EQ(ops.size(), 1u);
-        EXPECT_EQ(ops[0].kind, kind);
-        EXPECT_NEAR(ops[0].x, x, kEps);
-        EXPECT_NEAR(ops[0].y, 0.18, kEps);
-        if (kind == DrawKind::Rule) {
-            EXPECT_NEAR(ops[0].x2, x2, kEps);
         }
     }
 }

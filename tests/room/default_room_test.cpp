@@ -61,16 +61,10 @@ TEST(DefaultRoom, ComponentsAgreeWithAHandCalculation) {
     const double mw = (out32.x_gkg - in2.x_gkg) * massFlow_kgh;
     EXPECT_NEAR(r.moisture_gh, mw, 0.01 * mw);
 
-    // Defrost heat: 0.33 of the heaters' power over 3 % of the time; the heaters melt the frost of 18 h
-    // of operation within that time at 67 % efficiency.
-    const double heater_W = std::floor(1000 * (mw / 1000 * 335 / (3600 * 0.67 * 0.03)) * 24 / (18 * 2));
-    EXPECT_NEAR(r.defrostHeat_kW, 0.33 * heater_W * 2 * 0.03 / 1000, 0.01 * r.defrostHeat_kW);
-
-    // Q_0 over 18 h of operation, with 2 x 300 W of fans.
+    // Q_0 over 18 h of operation, with 2 x 300 W of fans and the defrost heat (its own worked example in
+    // the load calculation tests).
     const double Q0 = (QG / 24 + 0.438 + QL + QT + r.QP_kW) * 24 / 18 + 0.6 + r.defrostHeat_kW;
     EXPECT_NEAR(r.Q0_kW, Q0, 0.01 * Q0);
-    EXPECT_GT(r.Q0_kW, 9.0);
-    EXPECT_LT(r.Q0_kW, 12.0);
 }
 
 } // namespace

@@ -35,12 +35,11 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-TEST(ResultRecord, ValueAndComponentLines) {
+TEST(ResultRecord, ValueAndComponentLinesAndAProjectFloorPlanTitle) {
     AppContext ctx = EnglishContext();
     RoomRecord room = Room();
     const RecalcResult r = Recalc(room, Envelope{}, ctx);
     const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
-    EXPECT_EQ(ctx.labelSeparator, " :");
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0], M + "RaumBild\r");
     EXPECT_EQ(lines[1], "\r");
@@ -69,24 +68,20 @@ TEST(ResultRecord, ValueAndComponentLines) {
     // Empty lines only where the record has them: after the title, the picture marker, each dimension and
     // twice after the picture block.
     EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("\r")), 9);
-}
 
-TEST(ResultRecord, TitleOfAProjectRoomAndFloorPlanLabels) {
-    AppContext ctx = EnglishContext();
+    // A floor-plan room of a project: the title without a margin, the plan's outline as the room picture.
     ctx.roomFileName = "Hall3.dat";
     ctx.handover.titlePrefix = "Hall 3";
-    RoomRecord room = Room();
     room.roomShape = kFloorPlanRoom;
     Envelope env;
     env.wallCount = 0;
     env.floorArea_m2 = 40;
     env.perimeter_m = 26;
-    const RecalcResult r = Recalc(room, env, ctx);
-    const std::vector<std::string> lines = BuildResultRecord(r, room, ctx);
-    EXPECT_EQ(lines[0], "Cold room Hall 3\r"); // caption, blank, title prefix: no margin
-    EXPECT_EQ(lines[1], "\r");
-    EXPECT_EQ(lines[2], M + "RaumBild\r"); // the outline of the plan is drawn as the room picture
-    EXPECT_TRUE(Has(lines, M + "Max. Length :§$& 8 m\r"));
+    const std::vector<std::string> plan = BuildResultRecord(Recalc(room, env, ctx), room, ctx);
+    EXPECT_EQ(plan[0], "Cold room Hall 3\r"); // caption, blank, title prefix
+    EXPECT_EQ(plan[1], "\r");
+    EXPECT_EQ(plan[2], M + "RaumBild\r");
+    EXPECT_TRUE(Has(plan, M + "Max. Length :§$& 8 m\r"));
 }
 
 TEST(ResultTables, RowsCellsAndRules) {

@@ -19,9 +19,7 @@ inline AppContext EnglishContext() {
     return ctx;
 }
 
-// SampleRoom: a distinct text holding a comma in every text field, distinct flags, every goods cell of the
-// counted rows filled ("row,column"). Field n in the order of the record's text items (items 1-8, 10-22 and
-// 25-29).
+// The text of field n of SampleRoom(): a distinct text holding a comma.
 inline std::string SampleField(int n) {
     return "field " + std::to_string(n) + ", with comma";
 }
@@ -36,6 +34,8 @@ inline std::array<std::string*, 26> TextFields(RoomRecord& room) {
             &room.Eltotal};
 }
 
+// SampleRoom: SampleField(n) in every text field, distinct flags, every goods cell of the counted rows
+// filled ("row,column").
 inline RoomRecord SampleRoom() {
     RoomRecord room;
     int n = 0;
