@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -14,21 +13,13 @@
 #include "app/recent_projects.h"
 #include "goods/goods_grid.h"
 #include "gui_fixture.h"
-#include "project/project_dialog.h"
 
 namespace veskaro {
 namespace {
 
-using testing::Num;
-
 class DesktopTest : public testing::DataDirTest {
   protected:
-    QLineEdit* Field(const char* name) const { return testing::Child<QLineEdit>(*window, name); }
-    double Capacity() const { return Num(testing::Child<QLabel>(*window, "RaumLeist")->text()); }
-    void Enter(const char* name, const QString& text) const {
-        Field(name)->setText(text); // Enter commits a field whatever its text came from
-        QTest::keyClick(Field(name), Qt::Key_Return);
-    }
+    double Capacity() const { return Value("RaumLeist"); }
 };
 
 TEST_F(DesktopTest, KeysMoveThroughTheGoodsGridAndOpenTheMenus) {
@@ -91,9 +82,10 @@ TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     OpenWindow();
     auto* grid = window->findChild<ui::GridWidget*>(QStringLiteral("AKTKgut"));
     const QString title = window->windowTitle();
-    const double length = Num(Field("RaumL")->text());
+    const double length = Value("RaumL");
     const double capacity = Capacity();
-    Enter("RaumL", QStringLiteral("11"));
+    Field("RaumL")->setText(QStringLiteral("11")); // Enter commits a field whatever its text came from
+    QTest::keyClick(Field("RaumL"), Qt::Key_Return);
     const double capacity11 = Capacity();
     testing::TypeCell(grid, 1, kGoodsAmount, QStringLiteral("9000"));
     const double capacityGoods = Capacity();
@@ -111,7 +103,7 @@ TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.capacity);
         QTest::keyClick(Field("RaumL"), step.key.key(), step.key.keyboardModifiers());
-        EXPECT_EQ(Num(Field("RaumL")->text()), step.length);
+        EXPECT_EQ(Value("RaumL"), step.length);
         EXPECT_DOUBLE_EQ(Capacity(), step.capacity);
         EXPECT_EQ(window->windowTitle(), step.modified ? QStringLiteral("*") + title : title);
     }
@@ -121,7 +113,7 @@ TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
         testing::OnModal<QMessageBox>([answer](QMessageBox& box) { box.button(answer)->click(); });
         window->findChild<QAction*>(QStringLiteral("klad"))->trigger();
-        EXPECT_EQ(Num(Field("RaumL")->text()), answer == QMessageBox::Yes ? length : 11.0);
+        EXPECT_EQ(Value("RaumL"), answer == QMessageBox::Yes ? length : 11.0);
     }
     EXPECT_EQ(window->windowTitle(), title); // the room on screen is the one in the file
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("Room restored")));
@@ -138,10 +130,7 @@ TEST_F(DesktopTest, RecentProjectsAndTheProjectFolderSurviveARestart) {
         OpenWindow();
         ctx.projectDir = folder;
         Enter("proj", QString::fromLatin1(name).chopped(4));
-        testing::OnModal<ProjectDialog>([name](ProjectDialog& dialog) {
-            dialog.findChild<QLineEdit*>(QStringLiteral("ProNam"))->setText(QString::fromLatin1(name));
-            testing::Press(dialog, "Command3D1");
-        });
+        testing::AcceptProjectName(QString::fromLatin1(name));
         window->findChild<QAction*>(QStringLiteral("PsichA"))->trigger();
         EXPECT_TRUE(window->statusBar()->currentMessage().contains(QString::fromLatin1(name)));
         window.reset();

@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QLabel>
 #include <QTabBar>
-
-#include <fstream>
-#include <sstream>
 
 #include "goods/goods_dialog.h"
 #include "goods/goods_list.h"
@@ -19,21 +14,7 @@ namespace {
 
 using testing::Press;
 
-class GoodsDialogTest : public testing::DataDirTest {
-  protected:
-    std::string Read(const char* name) const {
-        std::ifstream in(m_root / "data" / name, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return in ? bytes.str() : std::string("<missing>");
-    }
-};
-
-void Type(QWidget& parent, const char* field, const char* text) {
-    auto* edit = testing::Child<QLineEdit>(parent, field);
-    edit->clear();
-    QTest::keyClicks(edit, QString::fromLatin1(text));
-}
+using GoodsDialogTest = testing::DataDirTest;
 
 // Shows the dialog as the active window, so that typed keys reach it; messages fail the test.
 void ShowActive(GoodsDialog& dialog) {
@@ -59,8 +40,8 @@ TEST_F(GoodsDialogTest, InsertChangesTheMainWindowResultByItsGoodsHeat) {
         const QRect cell = catalogue->visualRect(catalogue->model()->index(2, kCatName - 1));
         QTest::mouseClick(catalogue->viewport(), Qt::LeftButton, {}, cell.center()); // the third product
         cp = NumFromText(dialog.session().catalogue.grid[3][kCatCpAbove]);
-        Type(dialog, "KelvoGMenge", "500");
-        Type(dialog, "KelvoGTemp", "12");
+        testing::Type(dialog, "KelvoGMenge", "500");
+        testing::Type(dialog, "KelvoGTemp", "12");
         Press(dialog, "Command3D3");
         Press(dialog, "Command3D1");
     });
@@ -79,9 +60,9 @@ TEST_F(GoodsDialogTest, GroupSwitchSavesTheGroupLeftAndCancelWritesNothing) {
     } cases[] = {{"edit, switch, cancel", true, "Kept life"}, {"edit, cancel", false, "Lost life"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string list = Read("Akt_Kgut.dat");
-        const std::string meat = Read("KelvoG1.ENG") + Read("KelvoA1.ENG");
-        const std::string settings = Read("kgutpar.dat");
+        const std::string list = DataFile("Akt_Kgut.dat");
+        const std::string meat = DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG");
+        const std::string settings = DataFile("kgutpar.dat");
         GoodsDialog dialog(ctx, {"168", "48", "28", "2", "85"});
         ShowActive(dialog);
         testing::TypeCell(testing::Child<ui::GridWidget>(dialog, "DataKgut"), 2, kCatStorageLife,
@@ -91,12 +72,12 @@ TEST_F(GoodsDialogTest, GroupSwitchSavesTheGroupLeftAndCancelWritesNothing) {
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
             EXPECT_EQ(dialog.currentGroup(), 5);
         }
-        const std::string meatAfter = Read("KelvoG1.ENG") + Read("KelvoA1.ENG");
+        const std::string meatAfter = DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG");
         EXPECT_EQ(meatAfter.find(c.typed) != std::string::npos, c.switchGroup);
         Press(dialog, "Command3D2");
-        EXPECT_EQ(Read("Akt_Kgut.dat"), list);
-        EXPECT_EQ(Read("kgutpar.dat"), settings);
-        EXPECT_EQ(Read("KelvoG1.ENG") + Read("KelvoA1.ENG"), c.switchGroup ? meatAfter : meat);
+        EXPECT_EQ(DataFile("Akt_Kgut.dat"), list);
+        EXPECT_EQ(DataFile("kgutpar.dat"), settings);
+        EXPECT_EQ(DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG"), c.switchGroup ? meatAfter : meat);
         EXPECT_NE(ctx.activationState, ActivationState::DialogChangedData);
     }
 }
@@ -113,8 +94,8 @@ TEST_F(GoodsDialogTest, FiftyFirstInsertIsRefusedWithAMessage) {
         shown.push_back(m);
         return false;
     });
-    Type(dialog, "KelvoGMenge2", "100");
-    Type(dialog, "TeinB", "10");
+    testing::Type(dialog, "KelvoGMenge2", "100");
+    testing::Type(dialog, "TeinB", "10");
     Press(dialog, "Einfueg");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, ComposeMessage(ListFullMessage(), ctx.captions).text);

@@ -6,7 +6,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +23,7 @@
 #include "app/number_text.h"
 #include "app/record_file.h"
 #include "app/startup.h"
+#include "project/project_dialog.h"
 #include "qt_app.h"
 #include "room/main_window.h"
 #include "ui/desktop_settings.h"
@@ -29,6 +33,14 @@ namespace veskaro::testing {
 
 inline double Num(const QString& text) {
     return NumFromText(std::string_view(text.toStdString()));
+}
+
+// The pages of a PDF file, counted by their page objects; -1 when it cannot be read.
+inline int PdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
 }
 
 template <typename W = QWidget> W* Child(const QObject& parent, const char* name) {
@@ -42,15 +54,34 @@ inline void Press(const QObject& parent, const char* name) {
     if (auto* button = Child<QAbstractButton>(parent, name)) QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Types into a grid cell as the engineer does: the first key opens the edit box over the cell, Enter ends it.
-inline void TypeCell(ui::GridWidget* grid, int row, int column, const QString& text) {
+// Replaces the text of the field of that name by typing into it; Enter then commits it.
+inline void Type(const QObject& parent, const char* name, QAnyStringView text) {
+    auto* field = Child<QLineEdit>(parent, name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text.toString());
+}
+inline void Enter(const QObject& parent, const char* name, QAnyStringView text) {
+    Type(parent, name, text);
+    QTest::keyClick(Child<QLineEdit>(parent, name), Qt::Key_Return);
+}
+
+// The text of the label or, failing that, the field of that name.
+inline QString Text(const QObject& parent, const char* name) {
+    if (auto* label = parent.findChild<QLabel*>(QString::fromLatin1(name))) return label->text();
+    return Child<QLineEdit>(parent, name)->text();
+}
+
+// Types into a grid cell as the engineer does: the first key opens the edit box over the cell, `end` ends it.
+inline void TypeCell(ui::GridWidget* grid, int row, int column, const QString& text,
+                     Qt::Key end = Qt::Key_Return) {
     grid->setFocus();
     grid->setCurrentGridCell(row, column);
     QTest::keyClicks(grid, text.left(1));
     auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_TRUE(box != nullptr && grid->isAncestorOf(box));
     QTest::keyClicks(box, text.mid(1));
-    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, end);
 }
 
 // Runs `act` on the modal dialog of type D once it is shown and active.
@@ -63,6 +94,14 @@ template <typename D = QWidget> void OnModal(std::function<void(std::type_identi
         for (int i = 0; i < 100 && QApplication::activeWindow() != dialog; ++i)
             QTest::qWait(10);
         act(*dialog);
+    });
+}
+
+// Accepts the project dialog, once it is shown, with `name` typed into ProNam.
+inline void AcceptProjectName(const QString& name) {
+    OnModal<ProjectDialog>([name](ProjectDialog& dialog) {
+        Child<QLineEdit>(dialog, "ProNam")->setText(name);
+        Press(dialog, "Command3D1");
     });
 }
 
@@ -99,6 +138,13 @@ class DataDirTest : public ::testing::Test {
         std::filesystem::create_directories(m_root / name);
         return (m_root / name).string() + "/";
     }
+    // The main window's fields and labels by name.
+    QLineEdit* Field(const char* name) const { return Child<QLineEdit>(*window, name); }
+    QString Text(const char* name) const { return testing::Text(*window, name); }
+    double Value(const char* name) const { return Num(Text(name)); }
+    void Type(const char* name, QAnyStringView text) const { testing::Type(*window, name, text); }
+    void Enter(const char* name, QAnyStringView text) const { testing::Enter(*window, name, text); }
+    void Click(const char* name) const { Press(*window, name); }
 
     std::filesystem::path m_root;
     AppContext ctx;

@@ -32,12 +32,8 @@ class NewProjectSequenceTest : public testing::DataDirTest {
             if (last == Step::NewProject) return Press(dialog, "abbrechbutt");
             const std::pair<const char*, const char*> typed[] = {
                 {"RaumL", "12,5"}, {"RaumB", "8"}, {"RaumH", "4"}, {"RaumTemp", "2"}, {"RaumFeuchte", "85"}};
-            for (const auto& [name, text] : typed) {
-                auto* field = testing::Child<QLineEdit>(dialog, name);
-                field->selectAll();
-                QTest::keyClicks(field, QString::fromLatin1(text));
-                QTest::keyClick(field, Qt::Key_Return);
-            }
+            for (const auto& [name, text] : typed)
+                testing::Enter(dialog, name, text);
             if (last == Step::FloorPlan) {
                 auto* draw = testing::Child<QRadioButton>(dialog, "draw");
                 QTest::mouseClick(draw, Qt::LeftButton, {}, QPoint(6, draw->height() / 2)); // its indicator

@@ -2,25 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 #include "../app/temp_data_dir.h"
 #include "app/captions.h"
+#include "gui_fixture.h"
 #include "project/project_dialog.h"
 #include "project/project_file.h"
-#include "qt_app.h"
 
 namespace veskaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Child;
+using testing::OnModal;
 
 const std::string kRoom = "\"12\"\r\n\"8\"\r\n";
 
@@ -45,25 +40,12 @@ class ProjectDialogTest : public ::testing::Test {
         }
     }
     std::string Room() const { return m_data.read("KelvoL.dat"); }
-    template <typename Widget> static Widget* Child(const ProjectDialog& dialog, const char* name) {
-        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     static QStringList Entries(const ProjectDialog& dialog) {
         QStringList names;
         const auto* list = Child<QListWidget>(dialog, "List1");
         for (int i = 0; i < list->count(); ++i)
             names << list->item(i)->text();
         return names;
-    }
-    // Runs `act` on the modal dialog as soon as it is shown.
-    static void OnModal(std::function<void(ProjectDialog&)> act) {
-        QTimer::singleShot(0, [act] {
-            auto* dialog = qobject_cast<ProjectDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            act(*dialog);
-        });
     }
 
     testing::TempDataDir m_data;
@@ -108,7 +90,7 @@ TEST_F(ProjectDialogTest, OpenCommandReportsAReloadAndCancelOpensNothing) {
     } rows[] = {{"  a.prj ", "Command3D2", false, kRoom}, {"E.PRJ", "Command3D1", true, "\"2\"\r\n"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
-        OnModal([&row](ProjectDialog& dialog) {
+        OnModal<ProjectDialog>([&row](ProjectDialog& dialog) {
             Child<QLineEdit>(dialog, "ProNam")->setText(QString::fromLatin1(row.typed));
             QTest::mouseClick(Child<QAbstractButton>(dialog, row.command), Qt::LeftButton);
         });
@@ -120,7 +102,7 @@ TEST_F(ProjectDialogTest, OpenCommandReportsAReloadAndCancelOpensNothing) {
 
 TEST_F(ProjectDialogTest, SaveAsWithATypedNameFollowsTheSaveRules) {
     ctx.projectName = "Cold store: Hall 1";
-    OnModal([](ProjectDialog& dialog) {
+    OnModal<ProjectDialog>([](ProjectDialog& dialog) {
         auto* name = Child<QLineEdit>(dialog, "ProNam");
         EXPECT_EQ(name->text(), QStringLiteral("Coldstor.prj"));
         name->clear();

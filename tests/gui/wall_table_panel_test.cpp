@@ -24,11 +24,6 @@ class WallTablePanelTest : public testing::DataDirTest {
         panel->show();
         return panel;
     }
-    static void Type(QWidget& parent, const char* box, const QString& text) {
-        auto* edit = Child<QLineEdit>(parent, box);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
 };
 
 TEST_F(WallTablePanelTest, DetailsGoIntoTheSelectedRowAndPreviousNextWalk) {
@@ -37,10 +32,10 @@ TEST_F(WallTablePanelTest, DetailsGoIntoTheSelectedRowAndPreviousNextWalk) {
     panel->setWallLength(2, 2.5);
     panel->selectWall(2);
     ASSERT_EQ(panel->selectedRow(), 4);
-    Type(*panel, "Text3", QStringLiteral("Machine room side"));
-    Type(*panel, "Text5", QStringLiteral("0,22"));
-    Type(*panel, "Text6", QStringLiteral("20"));
-    Type(*panel, "DichteT", QStringLiteral("2"));
+    testing::Type(*panel, "Text3", QStringLiteral("Machine room side"));
+    testing::Type(*panel, "Text5", QStringLiteral("0,22"));
+    testing::Type(*panel, "Text6", QStringLiteral("20"));
+    testing::Type(*panel, "DichteT", QStringLiteral("2"));
     auto* types = Child<QComboBox>(*panel, "ftcombo");
     ASSERT_GT(types->count(), 2);
     types->setCurrentIndex(2);
@@ -87,7 +82,7 @@ TEST_F(WallTablePanelTest, ConstructionEditorHandsUAndTemperatureIntoTheWallRow)
             return row.answer;
         });
         panel->selectWall(5);
-        Type(*panel, "Text5", QStringLiteral("0.4"));
+        testing::Type(*panel, "Text5", QStringLiteral("0.4"));
         Press(*panel, "kwertbutt");
         EXPECT_EQ(askedFor, 5);
         EXPECT_EQ(panel->table().cell(WallRow(5), kColU), row.u);
@@ -99,7 +94,7 @@ TEST_F(WallTablePanelTest, ChecksShowOneCriticalMessagePerColumnAndSaveWritesThe
     auto panel = OpenPanel();
     panel->setWallLength(1, 4.0);
     panel->selectWall(1);
-    Type(*panel, "Text3", QStringLiteral("North wall"));
+    testing::Type(*panel, "Text3", QStringLiteral("North wall"));
     EXPECT_FALSE(panel->checkTable());
     ASSERT_EQ(messages.size(), 3u); // U-value, temperature, construction class
     for (const Message& m : messages)
@@ -107,9 +102,9 @@ TEST_F(WallTablePanelTest, ChecksShowOneCriticalMessagePerColumnAndSaveWritesThe
     EXPECT_NE(messages[0].text.find("3 = 0 !!"), std::string::npos) << messages[0].text;
 
     messages.clear();
-    Type(*panel, "Text5", QStringLiteral(".3"));
-    Type(*panel, "Text6", QStringLiteral("25"));
-    Type(*panel, "DichteT", QStringLiteral("1"));
+    testing::Type(*panel, "Text5", QStringLiteral(".3"));
+    testing::Type(*panel, "Text6", QStringLiteral("25"));
+    testing::Type(*panel, "DichteT", QStringLiteral("1"));
     EXPECT_TRUE(panel->checkTable());
     EXPECT_TRUE(messages.empty());
     ASSERT_TRUE(panel->save());

@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
-#include <QLineEdit>
 #include <QSignalSpy>
-#include <QTest>
 
-#include "qt_app.h"
-#include "ui/grid_widget.h"
+#include "gui_fixture.h"
 #include "ui/picture_button.h"
 
 namespace veskaro::ui {
@@ -74,33 +71,24 @@ class GridWidgetTest : public ::testing::Test {
         grid.setFocus();
     }
     QLineEdit* EditBox() const { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
-    // Starts an edit by typing text into the current cell, then ends it with `key`.
-    void TypeInto(int row, int column, const QString& text, Qt::Key key) {
-        grid.setCurrentGridCell(row, column);
-        QTest::keyClicks(&grid, text.left(1));
-        QLineEdit* box = EditBox();
-        ASSERT_NE(box, nullptr);
-        QTest::keyClicks(box, text.mid(1));
-        QTest::keyClick(box, key);
-    }
     GridWidget grid{6, 5};
 };
 
 TEST_F(GridWidgetTest, EditBoxEndsOnEnterEscapeAndArrowsAndWritesTheCell) {
     QSignalSpy edited(&grid, &GridWidget::cellEdited);
-    TypeInto(1, 1, QStringLiteral("12.5"), Qt::Key_Return);
+    testing::TypeCell(&grid, 1, 1, QStringLiteral("12.5"), Qt::Key_Return);
     EXPECT_EQ(grid.cellText(1, 1), QStringLiteral("12.5"));
     ASSERT_EQ(edited.count(), 1);
     EXPECT_EQ(edited[0][0].toInt(), 1);
     EXPECT_EQ(edited[0][1].toInt(), 1);
-    TypeInto(2, 2, QStringLiteral("abc"), Qt::Key_Escape); // Escape also keeps the typed text
+    testing::TypeCell(&grid, 2, 2, QStringLiteral("abc"), Qt::Key_Escape); // Escape also keeps the typed text
     EXPECT_EQ(grid.cellText(2, 2), QStringLiteral("abc"));
 
     const std::tuple<Qt::Key, int, int> moves[] = {
         {Qt::Key_Down, 4, 3}, {Qt::Key_Up, 2, 3}, {Qt::Key_Right, 3, 4}, {Qt::Key_Left, 3, 2}};
     for (const auto& [key, row, column] : moves) {
         SCOPED_TRACE(key);
-        TypeInto(3, 3, QStringLiteral("7"), key);
+        testing::TypeCell(&grid, 3, 3, QStringLiteral("7"), key);
         EXPECT_EQ(grid.cellText(3, 3), QStringLiteral("7"));
         EXPECT_EQ(grid.currentGridRow(), row);
         EXPECT_EQ(grid.currentGridColumn(), column);
