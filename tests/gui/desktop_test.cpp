@@ -1,6 +1,6 @@
 // The main window as a desktop program: Tab through the goods grid, undo and redo with the result
 // following, and what survives a restart. Driven by real key events offscreen; the settings live in the
-// test program's own folder (qt_app.h).
+// test program's own folder (gui_fixture.h).
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,8 @@
 #include "app/recent_projects.h"
 #include "goods/goods_grid.h"
 #include "gui_fixture.h"
+#include "report/load_chart_qt.h"
+#include "room/result_panel_qt.h"
 
 namespace veskaro {
 namespace {
@@ -57,10 +59,7 @@ TEST_F(DesktopTest, KeysMoveThroughTheGoodsGridAndOpenTheMenus) {
         }
     }
     // Tab in an open edit box writes the cell first, then moves on.
-    grid->setFocus();
-    grid->setCurrentGridCell(2, kGoodsAmount);
-    QTest::keyClicks(grid, QStringLiteral("7"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    testing::TypeCell(grid, 2, kGoodsAmount, "7", Qt::Key_Tab);
     EXPECT_EQ(grid->cellText(2, kGoodsAmount), QStringLiteral("7"));
     EXPECT_EQ(grid->currentGridColumn(), kGoodsAmount + 1);
 
@@ -87,7 +86,11 @@ TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     Field("RaumL")->setText(QStringLiteral("11")); // Enter commits a field whatever its text came from
     QTest::keyClick(Field("RaumL"), Qt::Key_Return);
     const double capacity11 = Capacity();
-    testing::TypeCell(grid, 1, kGoodsAmount, QStringLiteral("9000"));
+    const auto* bar = window->findChild<ResultPanel*>()->loadBar();
+    const double goodsShare = bar->shares()[0].share_pct;
+    testing::TypeCell(grid, 1, kGoodsAmount, "9000");
+    EXPECT_GT(bar->shares()[0].share_pct, goodsShare + 10.0); // the load bar follows every recalculation
+    EXPECT_NEAR(PositiveShareSum(bar->shares()), 100.0, 1e-9);
     const double capacityGoods = Capacity();
     ASSERT_GT(capacity11, capacity);
     ASSERT_GT(capacityGoods, capacity11);

@@ -65,8 +65,7 @@ TEST_F(GoodsDialogTest, GroupSwitchSavesTheGroupLeftAndCancelWritesNothing) {
         const std::string settings = DataFile("kgutpar.dat");
         GoodsDialog dialog(ctx, {"168", "48", "28", "2", "85"});
         ShowActive(dialog);
-        testing::TypeCell(testing::Child<ui::GridWidget>(dialog, "DataKgut"), 2, kCatStorageLife,
-                          QString::fromLatin1(c.typed));
+        testing::TypeCell(testing::Child<ui::GridWidget>(dialog, "DataKgut"), 2, kCatStorageLife, c.typed);
         if (c.switchGroup) {
             auto* tabs = dialog.findChild<QTabBar*>(QStringLiteral("SSTab1"));
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
@@ -109,9 +108,6 @@ TEST_F(GoodsDialogTest, MainWindowMarksIncompleteAndUncountedRows) {
     auto* grid = testing::Child<ui::GridWidget>(*window, "AKTKgut");
     auto* panel = qobject_cast<GoodsPanel*>(grid->parentWidget());
     ASSERT_NE(panel, nullptr);
-    const auto type = [grid](int row, int column, const char* text) {
-        testing::TypeCell(grid, row, column, QString::fromLatin1(text));
-    };
     const struct {
         int row;
         const char* cells[4]; // name, amount, entry and end temperature
@@ -120,7 +116,7 @@ TEST_F(GoodsDialogTest, MainWindowMarksIncompleteAndUncountedRows) {
                 {22, {"Late apples", "200", "10", "4"}, GoodsPanel::RowMark::NotCounted}};
     for (const auto& r : rows)
         for (int f = 0; f < 4; ++f)
-            type(r.row, kGoodsName + f, r.cells[f]);
+            testing::TypeCell(grid, r.row, kGoodsName + f, r.cells[f]);
     auto* messages = window->findChild<QLabel*>(QStringLiteral("calcMessages"));
     for (const auto& r : rows) {
         SCOPED_TRACE(r.cells[0]);
@@ -130,8 +126,8 @@ TEST_F(GoodsDialogTest, MainWindowMarksIncompleteAndUncountedRows) {
         EXPECT_NE(grid->cellText(r.row, 0), QString::number(r.row));
     }
     // Completing the row removes its mark.
-    type(5, kGoodsFreezingTemp, "-1.7");
-    type(5, kGoodsCpAbove, "3.1");
+    testing::TypeCell(grid, 5, kGoodsFreezingTemp, "-1.7");
+    testing::TypeCell(grid, 5, kGoodsCpAbove, "3.1");
     EXPECT_EQ(grid->cellText(5, 0), QStringLiteral("5"));
     EXPECT_FALSE(messages->text().contains(QStringLiteral("Beef carcass")));
 }

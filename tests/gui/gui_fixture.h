@@ -1,6 +1,6 @@
 #pragma once
-// A data directory seeded as at a first start, the main window on it, and the helpers that drive windows
-// offscreen by real key and mouse events. Shared by the window tests.
+// One QApplication per test program, a data directory seeded as at a first start, the main window on it,
+// and the helpers that drive windows offscreen by real key and mouse events. Shared by the window tests.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,12 +25,35 @@
 #include "app/record_file.h"
 #include "app/startup.h"
 #include "project/project_dialog.h"
-#include "qt_app.h"
 #include "room/main_window.h"
 #include "ui/desktop_settings.h"
 #include "ui/grid_widget.h"
 
 namespace veskaro::testing {
+
+// The QApplication is made before the first test and deleted after the last.
+class QtEnvironment final : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "veskaro_gui_test";
+        static char* argv[] = {name, nullptr};
+        m_app = new QApplication(argc, argv);
+        // The windows remember settings: each test program keeps them in a folder of its own.
+        m_settings = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
+    }
+    void TearDown() override {
+        delete m_app;
+        m_settings.reset();
+    }
+
+  private:
+    QApplication* m_app = nullptr;
+    std::unique_ptr<QTemporaryDir> m_settings;
+};
+
+inline const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 inline double Num(const QString& text) {
     return NumFromText(std::string_view(text.toStdString()));
@@ -73,8 +97,9 @@ inline QString Text(const QObject& parent, const char* name) {
 }
 
 // Types into a grid cell as the engineer does: the first key opens the edit box over the cell, `end` ends it.
-inline void TypeCell(ui::GridWidget* grid, int row, int column, const QString& text,
+inline void TypeCell(ui::GridWidget* grid, int row, int column, QAnyStringView typed,
                      Qt::Key end = Qt::Key_Return) {
+    const QString text = typed.toString();
     grid->setFocus();
     grid->setCurrentGridCell(row, column);
     QTest::keyClicks(grid, text.left(1));
@@ -121,10 +146,12 @@ class DataDirTest : public ::testing::Test {
         window.reset();
         std::filesystem::remove_all(m_root);
     }
-    // Creates and shows the window; showing it is its first activation. Its messages are collected.
-    void OpenWindow() {
+    // Creates and shows the window; showing it is its first activation. Its messages are collected;
+    // `before` runs ahead of the showing.
+    void OpenWindow(const std::function<void(StartWindow&)>& before = {}) {
         window = std::make_unique<StartWindow>(ctx);
         window->setMessageSink([this](const Message& message) { messages.push_back(message); });
+        if (before) before(*window);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -30,7 +30,6 @@ using testing::OnModal;
 
 class MainWindowTest : public testing::DataDirTest {
   protected:
-    QAbstractButton* Button(const char* name) const { return testing::Child<QAbstractButton>(*window, name); }
     void Trigger(const char* name) const {
         auto* action = testing::Child<QAction>(*window, name);
         ASSERT_TRUE(action && action->isEnabled()) << name;
@@ -62,11 +61,11 @@ TEST_F(MainWindowTest, FirstActivationShowsTheDefaultRoomAndItsCapacity) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Text("LaufzeitEinheit"),
               QStringLiteral("h/") + QString::fromStdString(ctx.captions[Cap::DayWord]));
-    QTest::mouseClick(Button("SchockF"), Qt::LeftButton);
+    Click("SchockF");
     EXPECT_EQ(Text("LaufzeitEinheit"), QStringLiteral(" h"));
     for (const char* name :
          {"NeuPButt", "KelvoGutButt", "wandbutt", "VerdampButt"}) // wandbutt: a rectangular room
-        EXPECT_TRUE(Button(name)->isEnabled()) << name;
+        EXPECT_TRUE(testing::Child<QAbstractButton>(*window, name)->isEnabled()) << name;
     for (const char* name : {"ladP", "Psich", "PsichA", "Pri", "kgeinf", "WDbearb", "vddesign"})
         EXPECT_TRUE(window->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
 }
@@ -194,31 +193,28 @@ TEST_F(MainWindowTest, GoodsEndTemperatureMessageOnceWhileItsCauseStays) {
     for (int c = 1; c <= kGoodsRespiration; ++c) // every field of a row is reachable
         EXPECT_FALSE(grid->isColumnHidden(c - 1)) << c;
     // Two goods cooled below the room temperature: typed into the grid, each edit recalculates.
-    const auto typeCell = [grid](int row, int column, const QString& text) {
-        testing::TypeCell(grid, row, column, text);
-    };
     auto* list = window->findChild<QLabel*>(QStringLiteral("calcMessages"));
     ASSERT_NE(list, nullptr);
     EXPECT_FALSE(list->isVisibleTo(window.get()));
-    typeCell(1, kGoodsEndTemp, QStringLiteral("-4"));
+    testing::TypeCell(grid, 1, kGoodsEndTemp, "-4");
     EXPECT_EQ(grid->cellText(1, kGoodsEndTemp), QStringLiteral("-4"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, MessageKind::Plain);
     EXPECT_NE(messages[0].text.find(" < "), std::string::npos);
     // While the cause stays, the message stands in the result panel and no box appears again.
-    typeCell(2, kGoodsEndTemp, QStringLiteral("-3"));
+    testing::TypeCell(grid, 2, kGoodsEndTemp, "-3");
     Click("Rechbutt");
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_TRUE(list->isVisibleTo(window.get()));
     EXPECT_TRUE(list->text().contains(QStringLiteral(" < ")));
     // A changed text is shown: the message now names the second row's end temperature.
-    typeCell(1, kGoodsEndTemp, QStringLiteral("5"));
+    testing::TypeCell(grid, 1, kGoodsEndTemp, "5");
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_NE(messages[1].text, messages[0].text);
     // Once the cause went away, it is shown again when it returns.
-    typeCell(2, kGoodsEndTemp, QStringLiteral("5"));
+    testing::TypeCell(grid, 2, kGoodsEndTemp, "5");
     EXPECT_FALSE(list->isVisibleTo(window.get()));
-    typeCell(2, kGoodsEndTemp, QStringLiteral("-3"));
+    testing::TypeCell(grid, 2, kGoodsEndTemp, "-3");
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[2].text, messages[1].text);
 }

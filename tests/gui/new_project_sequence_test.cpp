@@ -120,13 +120,9 @@ TEST_F(NewProjectSequenceTest, InterruptedSequenceIsOfferedBackAtTheNextStart) {
         ASSERT_TRUE(SaveRoomFile(ctx, "KelvoL.dat", previous));
         ASSERT_TRUE(SetPreviousProjectAside(ctx, previous).started);
         ctx.newProjectPending = false; // the program was ended: a new run knows nothing of it
-        window = std::make_unique<StartWindow>(ctx);
         int asked = 0;
-        window->setQuestionSink([&](const Message&) { return ++asked, restore; });
-        window->setMessageSink([](const Message&) {});
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        OpenWindow(
+            [&](StartWindow& w) { w.setQuestionSink([&](const Message&) { return ++asked, restore; }); });
         EXPECT_EQ(asked, 1);
         EXPECT_FALSE(PreviousProjectLeftAside(ctx));
         EXPECT_EQ(window->controller().room().RaumL, restore ? "7" : "");

@@ -103,23 +103,13 @@ TEST_F(ProjectDialogTest, OpenCommandReportsAReloadAndCancelOpensNothing) {
 TEST_F(ProjectDialogTest, SaveAsWithATypedNameFollowsTheSaveRules) {
     ctx.projectName = "Cold store: Hall 1";
     OnModal<ProjectDialog>([](ProjectDialog& dialog) {
-        auto* name = Child<QLineEdit>(dialog, "ProNam");
-        EXPECT_EQ(name->text(), QStringLiteral("Coldstor.prj"));
-        name->clear();
-        QTest::keyClicks(name, QStringLiteral("Freezer7"));
-        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_EQ(Child<QLineEdit>(dialog, "ProNam")->text(), QStringLiteral("Coldstor.prj"));
+        testing::Enter(dialog, "ProNam", "Freezer7"); // Enter in the name field saves
     });
     EXPECT_TRUE(SaveProjectAsInteractive(ctx, nullptr));
     EXPECT_EQ(ctx.dialogMode, DialogMode::None);
     EXPECT_EQ(ctx.currentProjectFile, "Free.PRJ");
     EXPECT_TRUE(fs::exists(m_projects / "Free.PRJ"));
-
-    // The save command reuses the current project file without asking.
-    m_data.write("KelvoL.dat", "\"changed\"\r\n");
-    EXPECT_TRUE(SaveProjectInteractive(ctx, nullptr));
-    const auto saved = ReadProjectFile((m_projects / "Free.PRJ").string());
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->items, std::vector<std::string>{"changed"});
 }
 
 TEST_F(ProjectDialogTest, NewFolderIsCreatedAndShown) {

@@ -65,8 +65,8 @@ TEST_F(WallDialogTest, ConstructionBuiltInTheDialogChangesTheTransmissionByItsUV
         Press(dialog, "W1butt");
         const char* typed[][2] = {{"0.6", "50"}, {"100", "0.025"}, {"0.6", "50"}, {"20", "abc"}};
         for (int i = 0; i < 4; ++i) {
-            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 1, QString::fromLatin1(typed[i][0]));
-            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 2, QString::fromLatin1(typed[i][1]));
+            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 1, typed[i][0]);
+            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 2, typed[i][1]);
         }
         Press(dialog, "Rechbutt");
         Press(dialog, "Command3D2");
