@@ -67,8 +67,7 @@ TEST_F(DesktopTest, KeysMoveThroughTheGoodsGridAndOpenTheMenus) {
                                                               {Qt::Key_F, Qt::AltModifier}};
     for (const auto& [key, mods] : keys) {
         SCOPED_TRACE(key);
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(testing::ShowActive(*window));
         QTest::keyClick(window.get(), key, mods);
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr);
@@ -120,8 +119,7 @@ TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     }
     EXPECT_EQ(window->windowTitle(), title); // the room on screen is the one in the file
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("Room restored")));
-    window->activateWindow(); // the question box has gone
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(testing::ShowActive(*window)); // the question box has gone
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(Capacity(), capacityGoods);
 }

@@ -16,15 +16,13 @@ using testing::Press;
 
 using GoodsDialogTest = testing::DataDirTest;
 
-// Shows the dialog as the active window, so that typed keys reach it; messages fail the test.
-void ShowActive(GoodsDialog& dialog) {
+// Shows the dialog as the active window; messages fail the test.
+void ShowQuiet(GoodsDialog& dialog) {
     dialog.setMessageSink([](const Message& m) {
         ADD_FAILURE() << "unexpected message: " << m.text;
         return false;
     });
-    dialog.show();
-    dialog.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(testing::ShowActive(dialog));
 }
 
 // A product inserted in the dialog changes the room's daily goods heat by exactly the heat of its entry:
@@ -35,7 +33,7 @@ TEST_F(GoodsDialogTest, InsertChangesTheMainWindowResultByItsGoodsHeat) {
     const double room_C = NumFromText(window->controller().room().RaumTemp);
     double cp = 0.0;
     window->setGoodsDialogRunner([&](GoodsDialog& dialog) {
-        ShowActive(dialog);
+        ShowQuiet(dialog);
         auto* catalogue = testing::Child<ui::GridWidget>(dialog, "DataKgut");
         const QRect cell = catalogue->visualRect(catalogue->model()->index(2, kCatName - 1));
         QTest::mouseClick(catalogue->viewport(), Qt::LeftButton, {}, cell.center()); // the third product
@@ -64,7 +62,7 @@ TEST_F(GoodsDialogTest, GroupSwitchSavesTheGroupLeftAndCancelWritesNothing) {
         const std::string meat = DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG");
         const std::string settings = DataFile("kgutpar.dat");
         GoodsDialog dialog(ctx, {"168", "48", "28", "2", "85"});
-        ShowActive(dialog);
+        ShowQuiet(dialog);
         testing::TypeCell(testing::Child<ui::GridWidget>(dialog, "DataKgut"), 2, kCatStorageLife, c.typed);
         if (c.switchGroup) {
             auto* tabs = dialog.findChild<QTabBar*>(QStringLiteral("SSTab1"));
@@ -87,7 +85,7 @@ TEST_F(GoodsDialogTest, FiftyFirstInsertIsRefusedWithAMessage) {
         full[static_cast<std::size_t>(r)] = {"", "P" + std::to_string(r), "10", "5", "2"};
     ASSERT_TRUE(WriteGoodsList(ctx, full));
     GoodsDialog dialog(ctx, {"168", "48", "28", "2", "85"});
-    ShowActive(dialog);
+    ShowQuiet(dialog);
     std::vector<Message> shown;
     dialog.setMessageSink([&shown](const Message& m) {
         shown.push_back(m);

@@ -73,6 +73,13 @@ template <typename W = QWidget> W* Child(const QObject& parent, const char* name
     return child;
 }
 
+// Shows the widget as the active window, so that typed keys reach it.
+inline bool ShowActive(QWidget& widget) {
+    widget.show();
+    widget.activateWindow();
+    return QTest::qWaitForWindowActive(&widget);
+}
+
 // Clicks the button or picture face of that name.
 inline void Press(const QObject& parent, const char* name) {
     if (auto* button = Child<QAbstractButton>(parent, name)) QTest::mouseClick(button, Qt::LeftButton);
@@ -152,9 +159,7 @@ class DataDirTest : public ::testing::Test {
         window = std::make_unique<StartWindow>(ctx);
         window->setMessageSink([this](const Message& message) { messages.push_back(message); });
         if (before) before(*window);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(ShowActive(*window));
     }
     std::string DataFile(const std::string& name) const {
         std::string bytes;

@@ -5,19 +5,15 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 
-#include <cmath>
-
 #include "../app/temp_data_dir.h"
 #include "app/handover.h"
 #include "goods/goods_list.h"
 #include "gui_fixture.h"
-#include "project/project_dialog.h"
 #include "project/project_file.h"
 #include "report/print_settings_dialog.h"
 #include "ui/input_field.h"
@@ -56,9 +52,7 @@ class MainWindowTest : public testing::DataDirTest {
 TEST_F(MainWindowTest, FirstActivationShowsTheDefaultRoomAndItsCapacity) {
     OpenWindow();
     EXPECT_EQ(Text("Label50"), QStringLiteral("KelvoL.dat"));
-    EXPECT_EQ(Value("RaumL"), 8.0);
     EXPECT_GT(Value("RaumLeist"), 0.0);
-    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Text("LaufzeitEinheit"),
               QStringLiteral("h/") + QString::fromStdString(ctx.captions[Cap::DayWord]));
     Click("SchockF");
@@ -153,7 +147,9 @@ TEST_F(MainWindowTest, AStoppedCalculationShowsNoOlderResult) {
     OpenWindow();
     int opened = 0;
     int printed = 0;
-    window->setResultWindowOpener([&] { ++opened; });
+    // The result command writes both result files before it opens the result window.
+    window->setResultWindowOpener(
+        [&] { opened += DataFile("ergCR.DAT").size() * DataFile("ergCR2.DAT").size() > 0; });
     window->setPrinter([&] { ++printed; });
     Click("Command3D3");
     ASSERT_EQ(opened, 1); // result files of the room at 0 °C now exist
@@ -385,16 +381,9 @@ TEST_F(MainWindowTest, GoodsListOfADialogReplacesTheWholeGrid) {
     EXPECT_EQ(ctx.activationState, ActivationState::Active);
 }
 
-TEST_F(MainWindowTest, ResultAndPrintWriteTheResultFilesAndPrintTwoPagesWithTheLogo) {
+TEST_F(MainWindowTest, PrintWritesTheResultFilesAndPrintsTwoPagesWithTheLogo) {
     OpenWindow();
-    // The result command writes both result files before it opens the result window.
-    bool opened = false;
-    window->setResultWindowOpener(
-        [&] { opened = DataFile("ergCR.DAT").size() * DataFile("ergCR2.DAT").size() > 0; });
-    Click("Command3D3");
-    EXPECT_TRUE(opened);
-    ASSERT_TRUE(DeleteDataFile(ctx, "ergCR.DAT").empty());
-
+    ASSERT_TRUE(DataFile("ergCR.DAT").empty()); // printing writes the result files
     ctx.projectDir = Folder("pictures");
     QImage square(90, 90, QImage::Format_RGB32);
     square.fill(Qt::darkBlue);

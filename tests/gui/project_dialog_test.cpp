@@ -4,7 +4,6 @@
 
 #include <QListWidget>
 
-#include "../app/temp_data_dir.h"
 #include "app/captions.h"
 #include "gui_fixture.h"
 #include "project/project_dialog.h"
@@ -19,14 +18,13 @@ using testing::OnModal;
 
 const std::string kRoom = "\"12\"\r\n\"8\"\r\n";
 
-class ProjectDialogTest : public ::testing::Test {
+class ProjectDialogTest : public testing::DataDirTest {
   protected:
     void SetUp() override {
-        fs::create_directories(m_projects);
-        fs::copy_file(fs::path(VESKARO_SEED_DIR) / "Caption.ENG", m_data.path() / "Caption.ENG");
-        LoadCaptions(ctx);
-        ctx.projectDir = m_projects.string() + "/";
-        m_data.write("KelvoL.dat", kRoom);
+        DataDirTest::SetUp();
+        ctx.projectDir = Folder("projects");
+        m_projects = m_root / "projects";
+        ASSERT_TRUE(WriteFileAtomic((m_root / "data" / "KelvoL.dat").string(), kRoom));
         // Project files are CP1252 on disk.
         const std::pair<const char*, const char*> files[] = {
             {"a.prj", "\"Hall A\",\"Fruit, 2 °C\",\"\",\"CR\"\r\n\"21\"\r\n\"x, y\"\r\n"},
@@ -39,7 +37,7 @@ class ProjectDialogTest : public ::testing::Test {
             ASSERT_TRUE(WriteFileAtomic((m_projects / name).string(), Utf8ToCp1252(text)));
         }
     }
-    std::string Room() const { return m_data.read("KelvoL.dat"); }
+    std::string Room() const { return DataFile("KelvoL.dat"); }
     static QStringList Entries(const ProjectDialog& dialog) {
         QStringList names;
         const auto* list = Child<QListWidget>(dialog, "List1");
@@ -47,11 +45,7 @@ class ProjectDialogTest : public ::testing::Test {
             names << list->item(i)->text();
         return names;
     }
-
-    testing::TempDataDir m_data;
-    testing::TempDataDir m_root;
-    fs::path m_projects = m_root.path() / "projects";
-    AppContext ctx = m_data.context();
+    fs::path m_projects;
 };
 
 TEST_F(ProjectDialogTest, ListsOnlyReadableProjectsOfThisProgram) {
@@ -82,21 +76,16 @@ TEST_F(ProjectDialogTest, PickingAnEntryAndEnterOpensIt) {
 
 // Open with a typed name: O.K. reads the project into the room record, Cancel reads nothing.
 TEST_F(ProjectDialogTest, OpenCommandReportsAReloadAndCancelOpensNothing) {
-    const struct {
-        const char* typed;
-        const char* command;
-        bool opened;
-        std::string room;
-    } rows[] = {{"  a.prj ", "Command3D2", false, kRoom}, {"E.PRJ", "Command3D1", true, "\"2\"\r\n"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.command);
-        OnModal<ProjectDialog>([&row](ProjectDialog& dialog) {
-            Child<QLineEdit>(dialog, "ProNam")->setText(QString::fromLatin1(row.typed));
-            QTest::mouseClick(Child<QAbstractButton>(dialog, row.command), Qt::LeftButton);
+    for (const char* command : {"Command3D2", "Command3D1"}) {
+        SCOPED_TRACE(command);
+        const bool ok = std::string_view(command) == "Command3D1";
+        OnModal<ProjectDialog>([command](ProjectDialog& dialog) {
+            Child<QLineEdit>(dialog, "ProNam")->setText(QStringLiteral("E.PRJ"));
+            testing::Press(dialog, command);
         });
-        EXPECT_EQ(OpenProjectInteractive(ctx, nullptr), row.opened);
+        EXPECT_EQ(OpenProjectInteractive(ctx, nullptr), ok);
         EXPECT_EQ(ctx.dialogMode, DialogMode::None);
-        EXPECT_EQ(Room(), row.room);
+        EXPECT_EQ(Room(), ok ? "\"2\"\r\n" : kRoom);
     }
 }
 
@@ -116,12 +105,12 @@ TEST_F(ProjectDialogTest, NewFolderIsCreatedAndShown) {
     ctx.dialogMode = DialogMode::SaveAs;
     ProjectDialog dialog(ctx);
     dialog.show();
-    QTest::mouseClick(Child<QAbstractButton>(dialog, "Command1"), Qt::LeftButton);
+    testing::Press(dialog, "Command1");
     auto* path = Child<QLineEdit>(dialog, "Text1");
     EXPECT_TRUE(path->isVisible());
     EXPECT_EQ(path->text(), dialog.browseDirectory());
     QTest::keyClicks(path, QStringLiteral("/2024"));
-    QTest::mouseClick(Child<QAbstractButton>(dialog, "Ok_butt"), Qt::LeftButton);
+    testing::Press(dialog, "Ok_butt");
     EXPECT_TRUE(fs::is_directory(m_projects / "2024"));
     EXPECT_EQ(dialog.browseDirectory().toStdString(), (m_projects / "2024").string());
     EXPECT_TRUE(Entries(dialog).isEmpty());

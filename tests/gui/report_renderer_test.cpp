@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "../app/temp_data_dir.h"
 #include "app/captions.h"
 #include "gui_fixture.h"
 #include "report/print_settings_dialog.h"
@@ -148,13 +147,8 @@ TEST(ReportRenderer, RoomSketchShowsTheRoomInProportionWithItsDimensions) {
 
 // --- Windows and printing on a data directory ----------------------------------------------------------
 
-class ReportFiles : public ::testing::Test {
+class ReportFiles : public testing::DataDirTest {
   protected:
-    void SetUp() override {
-        std::filesystem::copy_file(std::string(VESKARO_SEED_DIR) + "/Caption.ENG",
-                                   m_dir.path() / "Caption.ENG");
-        LoadCaptions(ctx);
-    }
     void put(const std::string& name, const std::vector<std::string>& lines) {
         RecordWriter w;
         for (const std::string& line : lines)
@@ -165,9 +159,6 @@ class ReportFiles : public ::testing::Test {
         return std::any_of(view->ops().begin(), view->ops().end(),
                            [&](const DrawOp& op) { return op.kind == DrawKind::Text && op.text == text; });
     }
-
-    testing::TempDataDir m_dir;
-    AppContext ctx = m_dir.context();
 };
 
 TEST_F(ReportFiles, PageChooserRereadsTheResultFiles) {
@@ -208,7 +199,7 @@ TEST_F(ReportFiles, UValueReportHasOnePage) {
 
     for (const auto& [code, pages] : {std::pair{kUValueReport, 1}, std::pair{kRoomResultReport, 2}}) {
         SCOPED_TRACE(code);
-        const QString path = QString::fromStdString((m_dir.path() / "print.pdf").string());
+        const QString path = QString::fromStdString((m_root / "print.pdf").string());
         {
             QPdfWriter writer(path);
             EXPECT_EQ(PrintReport(writer, ctx, code, ReportStyleOf(ctx)), pages);

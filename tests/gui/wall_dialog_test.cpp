@@ -6,13 +6,11 @@
 
 #include <QClipboard>
 #include <QGroupBox>
-#include <QLabel>
 
 #include <cmath>
 
 #include "envelope/wall_dialog.h"
 #include "gui_fixture.h"
-#include "ui/picture_button.h"
 
 namespace veskaro {
 namespace {
@@ -48,9 +46,7 @@ class WallDialogTest : public testing::DataDirTest {
     std::unique_ptr<WallDialog> OpenOnWall1() {
         auto dialog = std::make_unique<WallDialog>(ctx, "32");
         dialog->setMessageSink([this](const Message& m) { messages.push_back(m); });
-        dialog->show();
-        dialog->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        EXPECT_TRUE(testing::ShowActive(*dialog));
         Press(*dialog, "W1butt");
         return dialog;
     }

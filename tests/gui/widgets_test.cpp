@@ -65,16 +65,13 @@ class GridWidgetTest : public ::testing::Test {
   protected:
     void SetUp() override {
         grid.resize(600, 300);
-        grid.show();
-        grid.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        ASSERT_TRUE(testing::ShowActive(grid));
         grid.setFocus();
     }
-    QLineEdit* EditBox() const { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
     GridWidget grid{6, 5};
 };
 
-TEST_F(GridWidgetTest, EditBoxEndsOnEnterEscapeAndArrowsAndWritesTheCell) {
+TEST_F(GridWidgetTest, EditBoxEndsOnEnterEscapeAndArrowsUnlessStartedWithF2) {
     QSignalSpy edited(&grid, &GridWidget::cellEdited);
     testing::TypeCell(&grid, 1, 1, QStringLiteral("12.5"), Qt::Key_Return);
     EXPECT_EQ(grid.cellText(1, 1), QStringLiteral("12.5"));
@@ -93,13 +90,12 @@ TEST_F(GridWidgetTest, EditBoxEndsOnEnterEscapeAndArrowsAndWritesTheCell) {
         EXPECT_EQ(grid.currentGridRow(), row);
         EXPECT_EQ(grid.currentGridColumn(), column);
     }
-}
 
-TEST_F(GridWidgetTest, EditStartedWithF2KeepsLeftAndRightForTheCaret) {
+    // An edit started with F2 keeps Left and Right for the caret.
     grid.setCellText(1, 2, QStringLiteral("45"));
     grid.setCurrentGridCell(1, 2);
     QTest::keyClick(&grid, Qt::Key_F2);
-    QLineEdit* box = EditBox();
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(box, nullptr);
     QTest::keyClick(box, Qt::Key_Left);
     QTest::keyClicks(box, QStringLiteral("."));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -12,7 +11,6 @@
 #include "equipment/cooler_dialog.h"
 #include "goods/goods_dialog.h"
 #include "gui_fixture.h"
-#include "project/project_dialog.h"
 #include "report/print_settings_dialog.h"
 #include "report/result_window.h"
 #include "room/result_files.h"
