@@ -51,30 +51,26 @@ TEST_F(GoodsDialogTest, InsertChangesTheMainWindowResultByItsGoodsHeat) {
 
 // Switching the group saves the group left at once; Cancel afterwards writes nothing more.
 TEST_F(GoodsDialogTest, GroupSwitchSavesTheGroupLeftAndCancelWritesNothing) {
-    const struct {
-        const char* name;
-        bool switchGroup;
-        const char* typed; // into the storage life of the second product
-    } cases[] = {{"edit, switch, cancel", true, "Kept life"}, {"edit, cancel", false, "Lost life"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const bool switchGroup : {true, false}) {
+        SCOPED_TRACE(switchGroup ? "edit, switch, cancel" : "edit, cancel");
+        const char* typed = switchGroup ? "Kept life" : "Lost life"; // the storage life of the second product
         const std::string list = DataFile("Akt_Kgut.dat");
         const std::string meat = DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG");
         const std::string settings = DataFile("kgutpar.dat");
         GoodsDialog dialog(ctx, {"168", "48", "28", "2", "85"});
         ShowQuiet(dialog);
-        testing::TypeCell(testing::Child<ui::GridWidget>(dialog, "DataKgut"), 2, kCatStorageLife, c.typed);
-        if (c.switchGroup) {
+        testing::TypeCell(testing::Child<ui::GridWidget>(dialog, "DataKgut"), 2, kCatStorageLife, typed);
+        if (switchGroup) {
             auto* tabs = dialog.findChild<QTabBar*>(QStringLiteral("SSTab1"));
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
             EXPECT_EQ(dialog.currentGroup(), 5);
         }
         const std::string meatAfter = DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG");
-        EXPECT_EQ(meatAfter.find(c.typed) != std::string::npos, c.switchGroup);
+        EXPECT_EQ(meatAfter.find(typed) != std::string::npos, switchGroup);
         Press(dialog, "Command3D2");
         EXPECT_EQ(DataFile("Akt_Kgut.dat"), list);
         EXPECT_EQ(DataFile("kgutpar.dat"), settings);
-        EXPECT_EQ(DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG"), c.switchGroup ? meatAfter : meat);
+        EXPECT_EQ(DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG"), switchGroup ? meatAfter : meat);
         EXPECT_NE(ctx.activationState, ActivationState::DialogChangedData);
     }
 }

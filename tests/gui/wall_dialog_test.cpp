@@ -39,9 +39,6 @@ void ClickRow(ui::GridWidget* grid, int row) {
 
 class WallDialogTest : public testing::DataDirTest {
   protected:
-    bool Exists(const char* name) const {
-        return std::filesystem::exists(FindFileNoCase(ResolveDataPath(ctx, name)));
-    }
     // A dialog over wall 1 with its messages collected.
     std::unique_ptr<WallDialog> OpenOnWall1() {
         auto dialog = std::make_unique<WallDialog>(ctx, "32");
@@ -116,22 +113,14 @@ TEST_F(WallDialogTest, CancelWritesNoEnvelopeFile) {
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(DataFile("floor_CR.dat"), floor);
     EXPECT_EQ(DataFile("K_w.dat"), standard);
-    EXPECT_FALSE(Exists("w1.dat"));
+    EXPECT_FALSE(DataFileExists(ctx, "w1.dat"));
     EXPECT_EQ(ctx.activationState, ActivationState::Active);
 }
 
+// O.K. hands the U-value and temperature of the floor-plan wall back, Cancel nothing.
 TEST_F(WallDialogTest, PlanWallHandOver) {
-    struct Row {
-        const char* what;
-        const char* accept; // button pressed at the end
-        bool accepted;
-    };
-    const std::vector<Row> rows = {
-        {"O.K. hands the U-value and temperature back", "Command3D1", true},
-        {"Cancel hands nothing back", "Command3D4", false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const bool accepted : {true, false}) {
+        SCOPED_TRACE(accepted ? "O.K." : "Cancel");
         QString title;
         testing::OnModal([&](QWidget& dialog) {
             title = testing::Child<QGroupBox>(dialog, "Frame2")->title();
@@ -140,15 +129,14 @@ TEST_F(WallDialogTest, PlanWallHandOver) {
             layers->setFocus();
             layers->setCurrentGridCell(1, 1);
             QTest::keyClick(layers, Qt::Key_Insert, Qt::ShiftModifier);
-            Press(dialog, row.accept);
+            Press(dialog, accepted ? "Command3D1" : "Command3D4");
         });
         const WallDialogResult result = RunWallDialogForPlanWall(ctx, nullptr, 7, "30");
         EXPECT_TRUE(title.endsWith(QStringLiteral(": 7"))) << title.toStdString();
-        EXPECT_EQ(result.accepted, row.accepted);
-        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(result.uText)),
-                         row.accepted ? HandU({{100, 0.025}}) : 0.0);
-        EXPECT_EQ(result.temperatureText, row.accepted ? "30" : "");
-        EXPECT_FALSE(Exists("w1.dat"));
+        EXPECT_EQ(result.accepted, accepted);
+        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(result.uText)), accepted ? HandU({{100, 0.025}}) : 0.0);
+        EXPECT_EQ(result.temperatureText, accepted ? "30" : "");
+        EXPECT_FALSE(DataFileExists(ctx, "w1.dat"));
     }
 }
 

@@ -64,29 +64,23 @@ TEST_F(WallTablePanelTest, DetailsGoIntoTheSelectedRowAndPreviousNextWalk) {
 }
 
 TEST_F(WallTablePanelTest, ConstructionEditorHandsUAndTemperatureIntoTheWallRow) {
-    struct Row {
-        const char* what;
-        WallDialogResult answer;
-        const char* u; // expected column 4 afterwards
-    };
-    const Row rows[] = {
-        {"accepted", {true, " .187", "-20"}, " .187"},
-        {"cancelled", {false, "9", "9"}, "0.4"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const bool accepted : {true, false}) {
+        SCOPED_TRACE(accepted ? "accepted" : "cancelled");
+        const WallDialogResult answer =
+            accepted ? WallDialogResult{true, " .187", "-20"} : WallDialogResult{false, "9", "9"};
+        const std::string u = accepted ? " .187" : "0.4"; // column 4 afterwards
         auto panel = OpenPanel();
         int askedFor = 0;
         panel->setWallDialogRunner([&](int wall) {
             askedFor = wall;
-            return row.answer;
+            return answer;
         });
         panel->selectWall(5);
         testing::Type(*panel, "Text5", QStringLiteral("0.4"));
         Press(*panel, "kwertbutt");
         EXPECT_EQ(askedFor, 5);
-        EXPECT_EQ(panel->table().cell(WallRow(5), kColU), row.u);
-        EXPECT_EQ(Child<QLineEdit>(*panel, "Text5")->text().toStdString(), row.u);
+        EXPECT_EQ(panel->table().cell(WallRow(5), kColU), u);
+        EXPECT_EQ(Child<QLineEdit>(*panel, "Text5")->text().toStdString(), u);
     }
 }
 
