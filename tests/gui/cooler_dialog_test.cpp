@@ -3,72 +3,33 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
-#include <filesystem>
-#include <memory>
-#include <random>
-
-#include "app/number_text.h"
-#include "app/startup.h"
 #include "equipment/cooler_dialog.h"
-#include "qt_app.h"
-#include "room/main_window.h"
-#include "ui/grid_widget.h"
+#include "gui_fixture.h"
 
 namespace veskaro {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::Press;
 
-class CoolerDesignTest : public ::testing::Test {
+class CoolerDesignTest : public testing::DataDirTest {
   protected:
     void SetUp() override {
-        m_root = fs::temp_directory_path() / ("veskaro_cooler_" + std::to_string(std::random_device{}()));
-        ctx = StartUp({(m_root / "data").string(), VESKARO_SEED_DIR});
-        window = std::make_unique<StartWindow>(ctx);
-        window->setMessageSink([this](const Message& m) { notes += QString::fromStdString(m.text); });
-        window->show();
-        window->activate();
+        DataDirTest::SetUp();
+        OpenWindow();
     }
-    void TearDown() override {
-        window.reset();
-        fs::remove_all(m_root);
-    }
-    static void Click(const QWidget& parent, const char* name) {
-        QTest::mouseClick(parent.findChild<QAbstractButton*>(QString::fromLatin1(name)), Qt::LeftButton);
-    }
-    void Enter(const char* name, const char* text) const {
-        auto* field = window->findChild<QLineEdit*>(QString::fromLatin1(name));
-        field->selectAll();
-        QTest::keyClicks(field, QString::fromLatin1(text));
-        QTest::keyClick(field, Qt::Key_Return);
-    }
-    std::string Field(const char* name) const {
-        auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
-        return (label ? label->text() : window->findChild<QLineEdit*>(QString::fromLatin1(name))->text())
-            .toStdString();
-    }
+    std::string Shown(const char* name) const { return Text(name).toStdString(); }
     // Presses VerdampButt; `act` runs on the shown dialog. False when no dialog opened.
     bool Design(const std::function<void(CoolerDialog&)>& act) {
         bool opened = false;
         window->setCoolerDialogRunner([&](CoolerDialog& dialog) {
             opened = true;
-            dialog.setMessageSink([this](const Message& m) { notes += QString::fromStdString(m.text); });
+            dialog.setMessageSink([this](const Message& m) { messages.push_back(m); });
             dialog.show();
             act(dialog);
         });
-        Click(*window, "VerdampButt");
+        Click("VerdampButt");
         return opened;
     }
-
-    fs::path m_root;
-    AppContext ctx;
-    std::unique_ptr<StartWindow> window;
-    QString notes; // messages shown
 };
 
 TEST_F(CoolerDesignTest, ChosenCoolerChangesFanAndDefrostLoadsByItsOwnPowers) {
@@ -87,13 +48,13 @@ TEST_F(CoolerDesignTest, ChosenCoolerChangesFanAndDefrostLoadsByItsOwnPowers) {
             const QRect cell = list->visualRect(list->model()->index(row.listRow - 1, kCoolerName));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
             chosen = *dialog.chosenModel();
-            Click(dialog, "Command3D1");
+            Press(dialog, "Command3D1");
         }));
         const RecalcResult& after = window->controller().result();
-        EXPECT_EQ(Field("VerdNam"), chosen.name);
+        EXPECT_EQ(Shown("VerdNam"), chosen.name);
         EXPECT_NEAR(after.fans.average_kW, chosen.fans * chosen.fanPower_W * std::stoi(row.anzVerd) / 1000.0,
                     1e-12);
-        EXPECT_EQ(NumFromText(Field("Abtau")), chosen.heater_W);
+        EXPECT_EQ(Value("Abtau"), chosen.heater_W);
         // Nothing else moved: the capacity changes by the fan and defrost loads alone.
         EXPECT_NEAR(after.Q0_kW - before.Q0_kW,
                     after.fans.average_kW - before.fans.average_kW + after.defrost.average_kW -
@@ -103,20 +64,20 @@ TEST_F(CoolerDesignTest, ChosenCoolerChangesFanAndDefrostLoadsByItsOwnPowers) {
         ASSERT_TRUE(Design([&](CoolerDialog& dialog) {
             EXPECT_EQ(dialog.refrigerant().toStdString(), row.refrigerant);
             EXPECT_EQ(dialog.chosenModel() ? dialog.chosenModel()->name : "", chosen.name);
-            Click(dialog, "Command3D2");
+            Press(dialog, "Command3D2");
         }));
     }
-    EXPECT_TRUE(notes.isEmpty()) << notes.toStdString();
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CoolerDesignTest, CancelKeepsTheDefrostFieldsAndNoLoadOpensNoSelection) {
     // The engineer's own heater: cancelled, it must not be sized from the frost again.
     Enter("Abtau", "2500");
-    const std::string abtau = Field("Abtau"), share = Field("AbtauAnt"), fan = Field("PlueftPN");
-    ASSERT_TRUE(Design([](CoolerDialog& dialog) { Click(dialog, "Command3D2"); }));
-    EXPECT_EQ(Field("Abtau"), abtau);
-    EXPECT_EQ(Field("AbtauAnt"), share);
-    EXPECT_EQ(Field("PlueftPN"), fan);
+    const std::string abtau = Shown("Abtau"), share = Shown("AbtauAnt"), fan = Shown("PlueftPN");
+    ASSERT_TRUE(Design([](CoolerDialog& dialog) { Press(dialog, "Command3D2"); }));
+    EXPECT_EQ(Shown("Abtau"), abtau);
+    EXPECT_EQ(Shown("AbtauAnt"), share);
+    EXPECT_EQ(Shown("PlueftPN"), fan);
     // A room below -50 °C stops the calculation: the capacity shown is an earlier room's.
     const struct {
         const char *field, *text, *restore;

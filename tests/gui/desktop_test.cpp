@@ -1,12 +1,11 @@
 // The main window as a desktop program: Tab through the goods grid, undo and redo with the result
 // following, and what survives a restart. Driven by real key events offscreen; the settings live in the
-// test program's own folder (qt_app.h).
+// test program's own folder (gui_fixture.h).
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -14,21 +13,15 @@
 #include "app/recent_projects.h"
 #include "goods/goods_grid.h"
 #include "gui_fixture.h"
-#include "project/project_dialog.h"
+#include "report/load_chart_qt.h"
+#include "room/result_panel_qt.h"
 
 namespace veskaro {
 namespace {
 
-using testing::Num;
-
 class DesktopTest : public testing::DataDirTest {
   protected:
-    QLineEdit* Field(const char* name) const { return testing::Child<QLineEdit>(*window, name); }
-    double Capacity() const { return Num(testing::Child<QLabel>(*window, "RaumLeist")->text()); }
-    void Enter(const char* name, const QString& text) const {
-        Field(name)->setText(text); // Enter commits a field whatever its text came from
-        QTest::keyClick(Field(name), Qt::Key_Return);
-    }
+    double Capacity() const { return Value("RaumLeist"); }
 };
 
 TEST_F(DesktopTest, KeysMoveThroughTheGoodsGridAndOpenTheMenus) {
@@ -66,10 +59,7 @@ TEST_F(DesktopTest, KeysMoveThroughTheGoodsGridAndOpenTheMenus) {
         }
     }
     // Tab in an open edit box writes the cell first, then moves on.
-    grid->setFocus();
-    grid->setCurrentGridCell(2, kGoodsAmount);
-    QTest::keyClicks(grid, QStringLiteral("7"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    testing::TypeCell(grid, 2, kGoodsAmount, "7", Qt::Key_Tab);
     EXPECT_EQ(grid->cellText(2, kGoodsAmount), QStringLiteral("7"));
     EXPECT_EQ(grid->currentGridColumn(), kGoodsAmount + 1);
 
@@ -77,8 +67,7 @@ TEST_F(DesktopTest, KeysMoveThroughTheGoodsGridAndOpenTheMenus) {
                                                               {Qt::Key_F, Qt::AltModifier}};
     for (const auto& [key, mods] : keys) {
         SCOPED_TRACE(key);
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(testing::ShowActive(*window));
         QTest::keyClick(window.get(), key, mods);
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr);
@@ -91,11 +80,16 @@ TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     OpenWindow();
     auto* grid = window->findChild<ui::GridWidget*>(QStringLiteral("AKTKgut"));
     const QString title = window->windowTitle();
-    const double length = Num(Field("RaumL")->text());
+    const double length = Value("RaumL");
     const double capacity = Capacity();
-    Enter("RaumL", QStringLiteral("11"));
+    Field("RaumL")->setText(QStringLiteral("11")); // Enter commits a field whatever its text came from
+    QTest::keyClick(Field("RaumL"), Qt::Key_Return);
     const double capacity11 = Capacity();
-    testing::TypeCell(grid, 1, kGoodsAmount, QStringLiteral("9000"));
+    const auto* bar = window->findChild<ResultPanel*>()->loadBar();
+    const double goodsShare = bar->shares()[0].share_pct;
+    testing::TypeCell(grid, 1, kGoodsAmount, "9000");
+    EXPECT_GT(bar->shares()[0].share_pct, goodsShare + 10.0); // the load bar follows every recalculation
+    EXPECT_NEAR(PositiveShareSum(bar->shares()), 100.0, 1e-9);
     const double capacityGoods = Capacity();
     ASSERT_GT(capacity11, capacity);
     ASSERT_GT(capacityGoods, capacity11);
@@ -111,7 +105,7 @@ TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.capacity);
         QTest::keyClick(Field("RaumL"), step.key.key(), step.key.keyboardModifiers());
-        EXPECT_EQ(Num(Field("RaumL")->text()), step.length);
+        EXPECT_EQ(Value("RaumL"), step.length);
         EXPECT_DOUBLE_EQ(Capacity(), step.capacity);
         EXPECT_EQ(window->windowTitle(), step.modified ? QStringLiteral("*") + title : title);
     }
@@ -121,12 +115,11 @@ TEST_F(DesktopTest, UndoAndRedoBringBackFieldsAndGoodsWithTheirResult) {
     for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
         testing::OnModal<QMessageBox>([answer](QMessageBox& box) { box.button(answer)->click(); });
         window->findChild<QAction*>(QStringLiteral("klad"))->trigger();
-        EXPECT_EQ(Num(Field("RaumL")->text()), answer == QMessageBox::Yes ? length : 11.0);
+        EXPECT_EQ(Value("RaumL"), answer == QMessageBox::Yes ? length : 11.0);
     }
     EXPECT_EQ(window->windowTitle(), title); // the room on screen is the one in the file
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("Room restored")));
-    window->activateWindow(); // the question box has gone
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(testing::ShowActive(*window)); // the question box has gone
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(Capacity(), capacityGoods);
 }
@@ -138,10 +131,7 @@ TEST_F(DesktopTest, RecentProjectsAndTheProjectFolderSurviveARestart) {
         OpenWindow();
         ctx.projectDir = folder;
         Enter("proj", QString::fromLatin1(name).chopped(4));
-        testing::OnModal<ProjectDialog>([name](ProjectDialog& dialog) {
-            dialog.findChild<QLineEdit*>(QStringLiteral("ProNam"))->setText(QString::fromLatin1(name));
-            testing::Press(dialog, "Command3D1");
-        });
+        testing::AcceptProjectName(QString::fromLatin1(name));
         window->findChild<QAction*>(QStringLiteral("PsichA"))->trigger();
         EXPECT_TRUE(window->statusBar()->currentMessage().contains(QString::fromLatin1(name)));
         window.reset();

@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QLabel>
 #include <QTabBar>
-
-#include <fstream>
-#include <sstream>
 
 #include "goods/goods_dialog.h"
 #include "goods/goods_list.h"
@@ -19,31 +14,15 @@ namespace {
 
 using testing::Press;
 
-class GoodsDialogTest : public testing::DataDirTest {
-  protected:
-    std::string Read(const char* name) const {
-        std::ifstream in(m_root / "data" / name, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return in ? bytes.str() : std::string("<missing>");
-    }
-};
+using GoodsDialogTest = testing::DataDirTest;
 
-void Type(QWidget& parent, const char* field, const char* text) {
-    auto* edit = testing::Child<QLineEdit>(parent, field);
-    edit->clear();
-    QTest::keyClicks(edit, QString::fromLatin1(text));
-}
-
-// Shows the dialog as the active window, so that typed keys reach it; messages fail the test.
-void ShowActive(GoodsDialog& dialog) {
+// Shows the dialog as the active window; messages fail the test.
+void ShowQuiet(GoodsDialog& dialog) {
     dialog.setMessageSink([](const Message& m) {
         ADD_FAILURE() << "unexpected message: " << m.text;
         return false;
     });
-    dialog.show();
-    dialog.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(testing::ShowActive(dialog));
 }
 
 // A product inserted in the dialog changes the room's daily goods heat by exactly the heat of its entry:
@@ -54,13 +33,13 @@ TEST_F(GoodsDialogTest, InsertChangesTheMainWindowResultByItsGoodsHeat) {
     const double room_C = NumFromText(window->controller().room().RaumTemp);
     double cp = 0.0;
     window->setGoodsDialogRunner([&](GoodsDialog& dialog) {
-        ShowActive(dialog);
+        ShowQuiet(dialog);
         auto* catalogue = testing::Child<ui::GridWidget>(dialog, "DataKgut");
         const QRect cell = catalogue->visualRect(catalogue->model()->index(2, kCatName - 1));
         QTest::mouseClick(catalogue->viewport(), Qt::LeftButton, {}, cell.center()); // the third product
         cp = NumFromText(dialog.session().catalogue.grid[3][kCatCpAbove]);
-        Type(dialog, "KelvoGMenge", "500");
-        Type(dialog, "KelvoGTemp", "12");
+        testing::Type(dialog, "KelvoGMenge", "500");
+        testing::Type(dialog, "KelvoGTemp", "12");
         Press(dialog, "Command3D3");
         Press(dialog, "Command3D1");
     });
@@ -72,31 +51,26 @@ TEST_F(GoodsDialogTest, InsertChangesTheMainWindowResultByItsGoodsHeat) {
 
 // Switching the group saves the group left at once; Cancel afterwards writes nothing more.
 TEST_F(GoodsDialogTest, GroupSwitchSavesTheGroupLeftAndCancelWritesNothing) {
-    const struct {
-        const char* name;
-        bool switchGroup;
-        const char* typed; // into the storage life of the second product
-    } cases[] = {{"edit, switch, cancel", true, "Kept life"}, {"edit, cancel", false, "Lost life"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string list = Read("Akt_Kgut.dat");
-        const std::string meat = Read("KelvoG1.ENG") + Read("KelvoA1.ENG");
-        const std::string settings = Read("kgutpar.dat");
+    for (const bool switchGroup : {true, false}) {
+        SCOPED_TRACE(switchGroup ? "edit, switch, cancel" : "edit, cancel");
+        const char* typed = switchGroup ? "Kept life" : "Lost life"; // the storage life of the second product
+        const std::string list = DataFile("Akt_Kgut.dat");
+        const std::string meat = DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG");
+        const std::string settings = DataFile("kgutpar.dat");
         GoodsDialog dialog(ctx, {"168", "48", "28", "2", "85"});
-        ShowActive(dialog);
-        testing::TypeCell(testing::Child<ui::GridWidget>(dialog, "DataKgut"), 2, kCatStorageLife,
-                          QString::fromLatin1(c.typed));
-        if (c.switchGroup) {
+        ShowQuiet(dialog);
+        testing::TypeCell(testing::Child<ui::GridWidget>(dialog, "DataKgut"), 2, kCatStorageLife, typed);
+        if (switchGroup) {
             auto* tabs = dialog.findChild<QTabBar*>(QStringLiteral("SSTab1"));
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
             EXPECT_EQ(dialog.currentGroup(), 5);
         }
-        const std::string meatAfter = Read("KelvoG1.ENG") + Read("KelvoA1.ENG");
-        EXPECT_EQ(meatAfter.find(c.typed) != std::string::npos, c.switchGroup);
+        const std::string meatAfter = DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG");
+        EXPECT_EQ(meatAfter.find(typed) != std::string::npos, switchGroup);
         Press(dialog, "Command3D2");
-        EXPECT_EQ(Read("Akt_Kgut.dat"), list);
-        EXPECT_EQ(Read("kgutpar.dat"), settings);
-        EXPECT_EQ(Read("KelvoG1.ENG") + Read("KelvoA1.ENG"), c.switchGroup ? meatAfter : meat);
+        EXPECT_EQ(DataFile("Akt_Kgut.dat"), list);
+        EXPECT_EQ(DataFile("kgutpar.dat"), settings);
+        EXPECT_EQ(DataFile("KelvoG1.ENG") + DataFile("KelvoA1.ENG"), switchGroup ? meatAfter : meat);
         EXPECT_NE(ctx.activationState, ActivationState::DialogChangedData);
     }
 }
@@ -107,14 +81,14 @@ TEST_F(GoodsDialogTest, FiftyFirstInsertIsRefusedWithAMessage) {
         full[static_cast<std::size_t>(r)] = {"", "P" + std::to_string(r), "10", "5", "2"};
     ASSERT_TRUE(WriteGoodsList(ctx, full));
     GoodsDialog dialog(ctx, {"168", "48", "28", "2", "85"});
-    ShowActive(dialog);
+    ShowQuiet(dialog);
     std::vector<Message> shown;
     dialog.setMessageSink([&shown](const Message& m) {
         shown.push_back(m);
         return false;
     });
-    Type(dialog, "KelvoGMenge2", "100");
-    Type(dialog, "TeinB", "10");
+    testing::Type(dialog, "KelvoGMenge2", "100");
+    testing::Type(dialog, "TeinB", "10");
     Press(dialog, "Einfueg");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, ComposeMessage(ListFullMessage(), ctx.captions).text);
@@ -128,9 +102,6 @@ TEST_F(GoodsDialogTest, MainWindowMarksIncompleteAndUncountedRows) {
     auto* grid = testing::Child<ui::GridWidget>(*window, "AKTKgut");
     auto* panel = qobject_cast<GoodsPanel*>(grid->parentWidget());
     ASSERT_NE(panel, nullptr);
-    const auto type = [grid](int row, int column, const char* text) {
-        testing::TypeCell(grid, row, column, QString::fromLatin1(text));
-    };
     const struct {
         int row;
         const char* cells[4]; // name, amount, entry and end temperature
@@ -139,7 +110,7 @@ TEST_F(GoodsDialogTest, MainWindowMarksIncompleteAndUncountedRows) {
                 {22, {"Late apples", "200", "10", "4"}, GoodsPanel::RowMark::NotCounted}};
     for (const auto& r : rows)
         for (int f = 0; f < 4; ++f)
-            type(r.row, kGoodsName + f, r.cells[f]);
+            testing::TypeCell(grid, r.row, kGoodsName + f, r.cells[f]);
     auto* messages = window->findChild<QLabel*>(QStringLiteral("calcMessages"));
     for (const auto& r : rows) {
         SCOPED_TRACE(r.cells[0]);
@@ -149,8 +120,8 @@ TEST_F(GoodsDialogTest, MainWindowMarksIncompleteAndUncountedRows) {
         EXPECT_NE(grid->cellText(r.row, 0), QString::number(r.row));
     }
     // Completing the row removes its mark.
-    type(5, kGoodsFreezingTemp, "-1.7");
-    type(5, kGoodsCpAbove, "3.1");
+    testing::TypeCell(grid, 5, kGoodsFreezingTemp, "-1.7");
+    testing::TypeCell(grid, 5, kGoodsCpAbove, "3.1");
     EXPECT_EQ(grid->cellText(5, 0), QStringLiteral("5"));
     EXPECT_FALSE(messages->text().contains(QStringLiteral("Beef carcass")));
 }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -30,14 +29,12 @@ class GroundPlanDialogTest : public testing::DataDirTest {
             messages.push_back(m);
             return answer;
         });
-        connect(dialog->canvas(), [this](int wall, double length) { lengths.emplace_back(wall, length); });
+        QObject::connect(dialog->canvas(), &PlanCanvas::wallDrawn, dialog->canvas(),
+                         [this](int wall, double length) { lengths.emplace_back(wall, length); });
         dialog->resize(1100, 720);
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
         return dialog;
-    }
-    void connect(PlanCanvas* canvas, std::function<void(int, double)> record) {
-        QObject::connect(canvas, &PlanCanvas::wallDrawn, canvas, std::move(record));
     }
     // Drags from one grid point to another, the pointer a third of a step off the lines and wandering
     // sideways on its way, as a hand does.

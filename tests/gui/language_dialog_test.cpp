@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QSettings>
 
 #include "gui_fixture.h"
 #include "ui/language_dialog.h"
@@ -15,15 +14,7 @@ namespace {
 
 using testing::OnModal;
 
-class LanguageSettings : public testing::DataDirTest {
-  protected:
-    void SetUp() override {
-        DataDirTest::SetUp();
-        // The user's own settings are never touched by a test.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString((m_root / "settings").string()));
-    }
-};
+using LanguageSettings = testing::DataDirTest;
 
 TEST_F(LanguageSettings, MenuEntryKeepsTheChoiceForTheNextStart) {
     OpenWindow();

@@ -32,12 +32,8 @@ class NewProjectSequenceTest : public testing::DataDirTest {
             if (last == Step::NewProject) return Press(dialog, "abbrechbutt");
             const std::pair<const char*, const char*> typed[] = {
                 {"RaumL", "12,5"}, {"RaumB", "8"}, {"RaumH", "4"}, {"RaumTemp", "2"}, {"RaumFeuchte", "85"}};
-            for (const auto& [name, text] : typed) {
-                auto* field = testing::Child<QLineEdit>(dialog, name);
-                field->selectAll();
-                QTest::keyClicks(field, QString::fromLatin1(text));
-                QTest::keyClick(field, Qt::Key_Return);
-            }
+            for (const auto& [name, text] : typed)
+                testing::Enter(dialog, name, text);
             if (last == Step::FloorPlan) {
                 auto* draw = testing::Child<QRadioButton>(dialog, "draw");
                 QTest::mouseClick(draw, Qt::LeftButton, {}, QPoint(6, draw->height() / 2)); // its indicator
@@ -124,13 +120,9 @@ TEST_F(NewProjectSequenceTest, InterruptedSequenceIsOfferedBackAtTheNextStart) {
         ASSERT_TRUE(SaveRoomFile(ctx, "KelvoL.dat", previous));
         ASSERT_TRUE(SetPreviousProjectAside(ctx, previous).started);
         ctx.newProjectPending = false; // the program was ended: a new run knows nothing of it
-        window = std::make_unique<StartWindow>(ctx);
         int asked = 0;
-        window->setQuestionSink([&](const Message&) { return ++asked, restore; });
-        window->setMessageSink([](const Message&) {});
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        OpenWindow(
+            [&](StartWindow& w) { w.setQuestionSink([&](const Message&) { return ++asked, restore; }); });
         EXPECT_EQ(asked, 1);
         EXPECT_FALSE(PreviousProjectLeftAside(ctx));
         EXPECT_EQ(window->controller().room().RaumL, restore ? "7" : "");

@@ -2,36 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
-#include <QTimer>
 
-#include <functional>
-
-#include "../app/temp_data_dir.h"
 #include "app/captions.h"
+#include "gui_fixture.h"
 #include "project/project_dialog.h"
 #include "project/project_file.h"
-#include "qt_app.h"
 
 namespace veskaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Child;
+using testing::OnModal;
 
 const std::string kRoom = "\"12\"\r\n\"8\"\r\n";
 
-class ProjectDialogTest : public ::testing::Test {
+class ProjectDialogTest : public testing::DataDirTest {
   protected:
     void SetUp() override {
-        fs::create_directories(m_projects);
-        fs::copy_file(fs::path(VESKARO_SEED_DIR) / "Caption.ENG", m_data.path() / "Caption.ENG");
-        LoadCaptions(ctx);
-        ctx.projectDir = m_projects.string() + "/";
-        m_data.write("KelvoL.dat", kRoom);
+        DataDirTest::SetUp();
+        ctx.projectDir = Folder("projects");
+        m_projects = m_root / "projects";
+        ASSERT_TRUE(WriteFileAtomic((m_root / "data" / "KelvoL.dat").string(), kRoom));
         // Project files are CP1252 on disk.
         const std::pair<const char*, const char*> files[] = {
             {"a.prj", "\"Hall A\",\"Fruit, 2 °C\",\"\",\"CR\"\r\n\"21\"\r\n\"x, y\"\r\n"},
@@ -44,12 +37,7 @@ class ProjectDialogTest : public ::testing::Test {
             ASSERT_TRUE(WriteFileAtomic((m_projects / name).string(), Utf8ToCp1252(text)));
         }
     }
-    std::string Room() const { return m_data.read("KelvoL.dat"); }
-    template <typename Widget> static Widget* Child(const ProjectDialog& dialog, const char* name) {
-        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    std::string Room() const { return DataFile("KelvoL.dat"); }
     static QStringList Entries(const ProjectDialog& dialog) {
         QStringList names;
         const auto* list = Child<QListWidget>(dialog, "List1");
@@ -57,19 +45,7 @@ class ProjectDialogTest : public ::testing::Test {
             names << list->item(i)->text();
         return names;
     }
-    // Runs `act` on the modal dialog as soon as it is shown.
-    static void OnModal(std::function<void(ProjectDialog&)> act) {
-        QTimer::singleShot(0, [act] {
-            auto* dialog = qobject_cast<ProjectDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            act(*dialog);
-        });
-    }
-
-    testing::TempDataDir m_data;
-    testing::TempDataDir m_root;
-    fs::path m_projects = m_root.path() / "projects";
-    AppContext ctx = m_data.context();
+    fs::path m_projects;
 };
 
 TEST_F(ProjectDialogTest, ListsOnlyReadableProjectsOfThisProgram) {
@@ -100,56 +76,41 @@ TEST_F(ProjectDialogTest, PickingAnEntryAndEnterOpensIt) {
 
 // Open with a typed name: O.K. reads the project into the room record, Cancel reads nothing.
 TEST_F(ProjectDialogTest, OpenCommandReportsAReloadAndCancelOpensNothing) {
-    const struct {
-        const char* typed;
-        const char* command;
-        bool opened;
-        std::string room;
-    } rows[] = {{"  a.prj ", "Command3D2", false, kRoom}, {"E.PRJ", "Command3D1", true, "\"2\"\r\n"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.command);
-        OnModal([&row](ProjectDialog& dialog) {
-            Child<QLineEdit>(dialog, "ProNam")->setText(QString::fromLatin1(row.typed));
-            QTest::mouseClick(Child<QAbstractButton>(dialog, row.command), Qt::LeftButton);
+    for (const char* command : {"Command3D2", "Command3D1"}) {
+        SCOPED_TRACE(command);
+        const bool ok = std::string_view(command) == "Command3D1";
+        OnModal<ProjectDialog>([command](ProjectDialog& dialog) {
+            Child<QLineEdit>(dialog, "ProNam")->setText(QStringLiteral("E.PRJ"));
+            testing::Press(dialog, command);
         });
-        EXPECT_EQ(OpenProjectInteractive(ctx, nullptr), row.opened);
+        EXPECT_EQ(OpenProjectInteractive(ctx, nullptr), ok);
         EXPECT_EQ(ctx.dialogMode, DialogMode::None);
-        EXPECT_EQ(Room(), row.room);
+        EXPECT_EQ(Room(), ok ? "\"2\"\r\n" : kRoom);
     }
 }
 
 TEST_F(ProjectDialogTest, SaveAsWithATypedNameFollowsTheSaveRules) {
     ctx.projectName = "Cold store: Hall 1";
-    OnModal([](ProjectDialog& dialog) {
-        auto* name = Child<QLineEdit>(dialog, "ProNam");
-        EXPECT_EQ(name->text(), QStringLiteral("Coldstor.prj"));
-        name->clear();
-        QTest::keyClicks(name, QStringLiteral("Freezer7"));
-        QTest::keyClick(name, Qt::Key_Return);
+    OnModal<ProjectDialog>([](ProjectDialog& dialog) {
+        EXPECT_EQ(Child<QLineEdit>(dialog, "ProNam")->text(), QStringLiteral("Coldstor.prj"));
+        testing::Enter(dialog, "ProNam", "Freezer7"); // Enter in the name field saves
     });
     EXPECT_TRUE(SaveProjectAsInteractive(ctx, nullptr));
     EXPECT_EQ(ctx.dialogMode, DialogMode::None);
     EXPECT_EQ(ctx.currentProjectFile, "Free.PRJ");
     EXPECT_TRUE(fs::exists(m_projects / "Free.PRJ"));
-
-    // The save command reuses the current project file without asking.
-    m_data.write("KelvoL.dat", "\"changed\"\r\n");
-    EXPECT_TRUE(SaveProjectInteractive(ctx, nullptr));
-    const auto saved = ReadProjectFile((m_projects / "Free.PRJ").string());
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->items, std::vector<std::string>{"changed"});
 }
 
 TEST_F(ProjectDialogTest, NewFolderIsCreatedAndShown) {
     ctx.dialogMode = DialogMode::SaveAs;
     ProjectDialog dialog(ctx);
     dialog.show();
-    QTest::mouseClick(Child<QAbstractButton>(dialog, "Command1"), Qt::LeftButton);
+    testing::Press(dialog, "Command1");
     auto* path = Child<QLineEdit>(dialog, "Text1");
     EXPECT_TRUE(path->isVisible());
     EXPECT_EQ(path->text(), dialog.browseDirectory());
     QTest::keyClicks(path, QStringLiteral("/2024"));
-    QTest::mouseClick(Child<QAbstractButton>(dialog, "Ok_butt"), Qt::LeftButton);
+    testing::Press(dialog, "Ok_butt");
     EXPECT_TRUE(fs::is_directory(m_projects / "2024"));
     EXPECT_EQ(dialog.browseDirectory().toStdString(), (m_projects / "2024").string());
     EXPECT_TRUE(Entries(dialog).isEmpty());

@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintEngine>
@@ -14,16 +12,14 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextItem>
 
 #include <algorithm>
 #include <tuple>
 
-#include "../app/temp_data_dir.h"
 #include "app/captions.h"
-#include "qt_app.h"
+#include "gui_fixture.h"
 #include "report/print_settings_dialog.h"
 #include "report/report_renderer_qt.h"
 #include "report/result_window.h"
@@ -151,13 +147,8 @@ TEST(ReportRenderer, RoomSketchShowsTheRoomInProportionWithItsDimensions) {
 
 // --- Windows and printing on a data directory ----------------------------------------------------------
 
-class ReportFiles : public ::testing::Test {
+class ReportFiles : public testing::DataDirTest {
   protected:
-    void SetUp() override {
-        std::filesystem::copy_file(std::string(VESKARO_SEED_DIR) + "/Caption.ENG",
-                                   m_dir.path() / "Caption.ENG");
-        LoadCaptions(ctx);
-    }
     void put(const std::string& name, const std::vector<std::string>& lines) {
         RecordWriter w;
         for (const std::string& line : lines)
@@ -168,9 +159,6 @@ class ReportFiles : public ::testing::Test {
         return std::any_of(view->ops().begin(), view->ops().end(),
                            [&](const DrawOp& op) { return op.kind == DrawKind::Text && op.text == text; });
     }
-
-    testing::TempDataDir m_dir;
-    AppContext ctx = m_dir.context();
 };
 
 TEST_F(ReportFiles, PageChooserRereadsTheResultFiles) {
@@ -179,8 +167,7 @@ TEST_F(ReportFiles, PageChooserRereadsTheResultFiles) {
     ctx.printHeaderFlag = 1;
     ResultWindow window(ctx);
     window.show();
-    auto* chooser = window.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
-    ASSERT_NE(chooser, nullptr);
+    auto* chooser = testing::Child<QScrollBar>(window, "VScroll1");
     EXPECT_EQ(chooser->maximum(), 2);
     EXPECT_TRUE(Shows(window.pageView(), "Page one A"));
     chooser->setValue(2);
@@ -194,9 +181,7 @@ TEST_F(ReportFiles, PageChooserRereadsTheResultFiles) {
     const std::string title =
         ctx.captions[Cap::ResultCaption2] + " : Veskaro - " + ctx.captions[Cap::ResultCaption1];
     EXPECT_TRUE(Shows(window.pageView(), title));
-    auto* printHead = window.findChild<QCheckBox*>(QStringLiteral("PrintHead"));
-    ASSERT_NE(printHead, nullptr);
-    printHead->setChecked(false);
+    testing::Child<QCheckBox>(window, "PrintHead")->setChecked(false);
     EXPECT_EQ(ctx.printHeaderFlag, 0);
     EXPECT_FALSE(Shows(window.pageView(), title));
     ASSERT_EQ(window.pageView()->ops().size(), 1u);
@@ -214,16 +199,12 @@ TEST_F(ReportFiles, UValueReportHasOnePage) {
 
     for (const auto& [code, pages] : {std::pair{kUValueReport, 1}, std::pair{kRoomResultReport, 2}}) {
         SCOPED_TRACE(code);
-        const QString path = QString::fromStdString((m_dir.path() / "print.pdf").string());
+        const QString path = QString::fromStdString((m_root / "print.pdf").string());
         {
             QPdfWriter writer(path);
             EXPECT_EQ(PrintReport(writer, ctx, code, ReportStyleOf(ctx)), pages);
         }
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString::fromLatin1(file.readAll())
-                      .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
-                  pages);
+        EXPECT_EQ(testing::PdfPages(path), pages);
     }
 }
 
@@ -242,14 +223,11 @@ TEST_F(ReportFiles, PrintSettingsAnswerInTheDialogMode) {
             return printerDialogAnswer;
         });
         dialog.show();
-        auto* fonts = dialog.findChild<QComboBox*>(QStringLiteral("fontlist"));
-        ASSERT_NE(fonts, nullptr);
+        auto* fonts = testing::Child<QComboBox>(dialog, "fontlist");
         ASSERT_GT(fonts->count(), 1);
         const QString other = fonts->itemText(fonts->currentIndex() == 0 ? 1 : 0);
         fonts->setCurrentText(other);
-        auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(command));
-        ASSERT_NE(button, nullptr);
-        button->click();
+        testing::Press(dialog, command);
         EXPECT_EQ(ctx.dialogMode, dialogMode);
         EXPECT_EQ(printerDialogs, std::string(command) == "Okbutt" ? 1 : 0);
         EXPECT_EQ(ctx.fontName, other.toStdString()); // the font choice stays, confirmed or not

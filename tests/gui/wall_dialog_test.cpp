@@ -6,13 +6,11 @@
 
 #include <QClipboard>
 #include <QGroupBox>
-#include <QLabel>
 
 #include <cmath>
 
 #include "envelope/wall_dialog.h"
 #include "gui_fixture.h"
-#include "ui/picture_button.h"
 
 namespace veskaro {
 namespace {
@@ -41,16 +39,11 @@ void ClickRow(ui::GridWidget* grid, int row) {
 
 class WallDialogTest : public testing::DataDirTest {
   protected:
-    bool Exists(const char* name) const {
-        return std::filesystem::exists(FindFileNoCase(ResolveDataPath(ctx, name)));
-    }
     // A dialog over wall 1 with its messages collected.
     std::unique_ptr<WallDialog> OpenOnWall1() {
         auto dialog = std::make_unique<WallDialog>(ctx, "32");
         dialog->setMessageSink([this](const Message& m) { messages.push_back(m); });
-        dialog->show();
-        dialog->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        EXPECT_TRUE(testing::ShowActive(*dialog));
         Press(*dialog, "W1butt");
         return dialog;
     }
@@ -65,8 +58,8 @@ TEST_F(WallDialogTest, ConstructionBuiltInTheDialogChangesTheTransmissionByItsUV
         Press(dialog, "W1butt");
         const char* typed[][2] = {{"0.6", "50"}, {"100", "0.025"}, {"0.6", "50"}, {"20", "abc"}};
         for (int i = 0; i < 4; ++i) {
-            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 1, QString::fromLatin1(typed[i][0]));
-            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 2, QString::fromLatin1(typed[i][1]));
+            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 1, typed[i][0]);
+            testing::TypeCell(Grid(dialog, "DaemmS"), i + 1, 2, typed[i][1]);
         }
         Press(dialog, "Rechbutt");
         Press(dialog, "Command3D2");
@@ -84,38 +77,29 @@ TEST_F(WallDialogTest, ConstructionBuiltInTheDialogChangesTheTransmissionByItsUV
     EXPECT_DOUBLE_EQ(window->findChild<QLabel*>(QStringLiteral("envU1"))->text().toDouble(), U);
 }
 
+// A catalogue row goes into the next free layer, marked until it has a thickness; with all ten layers
+// full it is refused with a message.
 TEST_F(WallDialogTest, TakeOverFillsTheNextLayerOrIsRefused) {
-    struct Row {
-        const char* what;
-        int filledLayers;
-        int catalogueRow; // a row of the building catalogue; beyond its materials it is blank
-        bool refused;
-        bool taken;
-    };
-    const std::vector<Row> rows = {{"into the next free row", 2, 1, false, true},
-                                   {"all ten rows full", 10, 1, true, false}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        messages.clear();
-        auto dialog = OpenOnWall1();
-        ui::GridWidget* layers = Grid(*dialog, "DaemmS");
-        ui::GridWidget* building = Grid(*dialog, "BauSspread");
-        for (int r = 1; r <= row.filledLayers; ++r) {
+    auto dialog = OpenOnWall1();
+    ui::GridWidget* layers = Grid(*dialog, "DaemmS");
+    ui::GridWidget* building = Grid(*dialog, "BauSspread");
+    for (int r = 1; r <= 10; ++r) {
+        if (r == 3) {
+            ClickRow(building, 1);
+            Press(*dialog, "BDbutt");
+            EXPECT_EQ(layers->cellText(3, 3), building->cellText(1, 1));
+            EXPECT_EQ(layers->cellText(3, 2), building->cellText(1, 2));
+            EXPECT_TRUE(layers->cellText(3, 0).endsWith(QLatin1Char('!')));
+        } else {
             ClickRow(Grid(*dialog, "Daemmspread"), 1);
             Press(*dialog, "DSbutt");
-            testing::TypeCell(layers, r, 1, QStringLiteral("10"));
         }
-        ClickRow(building, row.catalogueRow);
-        Press(*dialog, "BDbutt");
-        const int target = row.filledLayers + 1;
-        EXPECT_EQ(layers->cellText(target, 3),
-                  row.taken ? building->cellText(row.catalogueRow, 1) : QString());
-        EXPECT_EQ(layers->cellText(target, 2),
-                  row.taken ? building->cellText(row.catalogueRow, 2) : QString());
-        EXPECT_EQ(messages.size(), row.refused ? 1u : 0u);
-        // A taken-over row has no thickness yet: it is marked.
-        EXPECT_EQ(layers->cellText(target, 0).endsWith(QLatin1Char('!')), row.taken);
+        testing::TypeCell(layers, r, 1, QStringLiteral("10"));
     }
+    EXPECT_TRUE(messages.empty());
+    ClickRow(building, 1);
+    Press(*dialog, "BDbutt");
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(WallDialogTest, CancelWritesNoEnvelopeFile) {
@@ -129,22 +113,14 @@ TEST_F(WallDialogTest, CancelWritesNoEnvelopeFile) {
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(DataFile("floor_CR.dat"), floor);
     EXPECT_EQ(DataFile("K_w.dat"), standard);
-    EXPECT_FALSE(Exists("w1.dat"));
+    EXPECT_FALSE(DataFileExists(ctx, "w1.dat"));
     EXPECT_EQ(ctx.activationState, ActivationState::Active);
 }
 
+// O.K. hands the U-value and temperature of the floor-plan wall back, Cancel nothing.
 TEST_F(WallDialogTest, PlanWallHandOver) {
-    struct Row {
-        const char* what;
-        const char* accept; // button pressed at the end
-        bool accepted;
-    };
-    const std::vector<Row> rows = {
-        {"O.K. hands the U-value and temperature back", "Command3D1", true},
-        {"Cancel hands nothing back", "Command3D4", false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const bool accepted : {true, false}) {
+        SCOPED_TRACE(accepted ? "O.K." : "Cancel");
         QString title;
         testing::OnModal([&](QWidget& dialog) {
             title = testing::Child<QGroupBox>(dialog, "Frame2")->title();
@@ -153,15 +129,14 @@ TEST_F(WallDialogTest, PlanWallHandOver) {
             layers->setFocus();
             layers->setCurrentGridCell(1, 1);
             QTest::keyClick(layers, Qt::Key_Insert, Qt::ShiftModifier);
-            Press(dialog, row.accept);
+            Press(dialog, accepted ? "Command3D1" : "Command3D4");
         });
         const WallDialogResult result = RunWallDialogForPlanWall(ctx, nullptr, 7, "30");
         EXPECT_TRUE(title.endsWith(QStringLiteral(": 7"))) << title.toStdString();
-        EXPECT_EQ(result.accepted, row.accepted);
-        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(result.uText)),
-                         row.accepted ? HandU({{100, 0.025}}) : 0.0);
-        EXPECT_EQ(result.temperatureText, row.accepted ? "30" : "");
-        EXPECT_FALSE(Exists("w1.dat"));
+        EXPECT_EQ(result.accepted, accepted);
+        EXPECT_DOUBLE_EQ(NumFromText(std::string_view(result.uText)), accepted ? HandU({{100, 0.025}}) : 0.0);
+        EXPECT_EQ(result.temperatureText, accepted ? "30" : "");
+        EXPECT_FALSE(DataFileExists(ctx, "w1.dat"));
     }
 }
 

@@ -24,11 +24,6 @@ class WallTablePanelTest : public testing::DataDirTest {
         panel->show();
         return panel;
     }
-    static void Type(QWidget& parent, const char* box, const QString& text) {
-        auto* edit = Child<QLineEdit>(parent, box);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
 };
 
 TEST_F(WallTablePanelTest, DetailsGoIntoTheSelectedRowAndPreviousNextWalk) {
@@ -37,10 +32,10 @@ TEST_F(WallTablePanelTest, DetailsGoIntoTheSelectedRowAndPreviousNextWalk) {
     panel->setWallLength(2, 2.5);
     panel->selectWall(2);
     ASSERT_EQ(panel->selectedRow(), 4);
-    Type(*panel, "Text3", QStringLiteral("Machine room side"));
-    Type(*panel, "Text5", QStringLiteral("0,22"));
-    Type(*panel, "Text6", QStringLiteral("20"));
-    Type(*panel, "DichteT", QStringLiteral("2"));
+    testing::Type(*panel, "Text3", QStringLiteral("Machine room side"));
+    testing::Type(*panel, "Text5", QStringLiteral("0,22"));
+    testing::Type(*panel, "Text6", QStringLiteral("20"));
+    testing::Type(*panel, "DichteT", QStringLiteral("2"));
     auto* types = Child<QComboBox>(*panel, "ftcombo");
     ASSERT_GT(types->count(), 2);
     types->setCurrentIndex(2);
@@ -69,29 +64,23 @@ TEST_F(WallTablePanelTest, DetailsGoIntoTheSelectedRowAndPreviousNextWalk) {
 }
 
 TEST_F(WallTablePanelTest, ConstructionEditorHandsUAndTemperatureIntoTheWallRow) {
-    struct Row {
-        const char* what;
-        WallDialogResult answer;
-        const char* u; // expected column 4 afterwards
-    };
-    const Row rows[] = {
-        {"accepted", {true, " .187", "-20"}, " .187"},
-        {"cancelled", {false, "9", "9"}, "0.4"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const bool accepted : {true, false}) {
+        SCOPED_TRACE(accepted ? "accepted" : "cancelled");
+        const WallDialogResult answer =
+            accepted ? WallDialogResult{true, " .187", "-20"} : WallDialogResult{false, "9", "9"};
+        const std::string u = accepted ? " .187" : "0.4"; // column 4 afterwards
         auto panel = OpenPanel();
         int askedFor = 0;
         panel->setWallDialogRunner([&](int wall) {
             askedFor = wall;
-            return row.answer;
+            return answer;
         });
         panel->selectWall(5);
-        Type(*panel, "Text5", QStringLiteral("0.4"));
+        testing::Type(*panel, "Text5", QStringLiteral("0.4"));
         Press(*panel, "kwertbutt");
         EXPECT_EQ(askedFor, 5);
-        EXPECT_EQ(panel->table().cell(WallRow(5), kColU), row.u);
-        EXPECT_EQ(Child<QLineEdit>(*panel, "Text5")->text().toStdString(), row.u);
+        EXPECT_EQ(panel->table().cell(WallRow(5), kColU), u);
+        EXPECT_EQ(Child<QLineEdit>(*panel, "Text5")->text().toStdString(), u);
     }
 }
 
@@ -99,7 +88,7 @@ TEST_F(WallTablePanelTest, ChecksShowOneCriticalMessagePerColumnAndSaveWritesThe
     auto panel = OpenPanel();
     panel->setWallLength(1, 4.0);
     panel->selectWall(1);
-    Type(*panel, "Text3", QStringLiteral("North wall"));
+    testing::Type(*panel, "Text3", QStringLiteral("North wall"));
     EXPECT_FALSE(panel->checkTable());
     ASSERT_EQ(messages.size(), 3u); // U-value, temperature, construction class
     for (const Message& m : messages)
@@ -107,9 +96,9 @@ TEST_F(WallTablePanelTest, ChecksShowOneCriticalMessagePerColumnAndSaveWritesThe
     EXPECT_NE(messages[0].text.find("3 = 0 !!"), std::string::npos) << messages[0].text;
 
     messages.clear();
-    Type(*panel, "Text5", QStringLiteral(".3"));
-    Type(*panel, "Text6", QStringLiteral("25"));
-    Type(*panel, "DichteT", QStringLiteral("1"));
+    testing::Type(*panel, "Text5", QStringLiteral(".3"));
+    testing::Type(*panel, "Text6", QStringLiteral("25"));
+    testing::Type(*panel, "DichteT", QStringLiteral("1"));
     EXPECT_TRUE(panel->checkTable());
     EXPECT_TRUE(messages.empty());
     ASSERT_TRUE(panel->save());

@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
-#include <QLineEdit>
 #include <QSignalSpy>
-#include <QTest>
 
-#include "qt_app.h"
-#include "ui/grid_widget.h"
+#include "gui_fixture.h"
 #include "ui/picture_button.h"
 
 namespace veskaro::ui {
@@ -26,8 +23,7 @@ class PictureButtonTest : public ::testing::Test {
     QSignalSpy triggered{&button, &PictureButton::triggered};
 };
 
-TEST_F(PictureButtonTest, CaptionPressSinksThePictureAndReleaseRunsTheCommand) {
-    EXPECT_EQ(button.face()->objectName(), QStringLiteral("Rechbutt"));
+TEST_F(PictureButtonTest, CaptionPictureAndKeysRunTheCommandOnReleaseUnlessDisabled) {
     EXPECT_EQ(button.caption()->objectName(), QStringLiteral("Rechbutt_l"));
     CaptionTwin* caption = button.caption();
     QTest::mousePress(caption, Qt::LeftButton, {}, caption->rect().center());
@@ -42,11 +38,10 @@ TEST_F(PictureButtonTest, CaptionPressSinksThePictureAndReleaseRunsTheCommand) {
     QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(-20, -20));
     EXPECT_FALSE(button.face()->isDown());
     EXPECT_EQ(triggered.count(), 1);
-}
 
-TEST_F(PictureButtonTest, PictureAndKeysRunTheCommandOnReleaseUnlessDisabled) {
+    // The picture and the keys run it on release too, unless the button is disabled.
     QTest::mouseClick(button.face(), Qt::LeftButton);
-    EXPECT_EQ(triggered.count(), 1);
+    EXPECT_EQ(triggered.count(), 2);
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         SCOPED_TRACE(key);
         const int before = triggered.count();
@@ -60,7 +55,7 @@ TEST_F(PictureButtonTest, PictureAndKeysRunTheCommandOnReleaseUnlessDisabled) {
     QTest::mouseClick(button.caption(), Qt::LeftButton);
     QTest::mouseClick(button.face(), Qt::LeftButton);
     QTest::keyClick(button.face(), Qt::Key_Return);
-    EXPECT_EQ(triggered.count(), 4);
+    EXPECT_EQ(triggered.count(), 5);
     EXPECT_FALSE(button.face()->isDown());
 }
 
@@ -68,50 +63,37 @@ class GridWidgetTest : public ::testing::Test {
   protected:
     void SetUp() override {
         grid.resize(600, 300);
-        grid.show();
-        grid.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        ASSERT_TRUE(testing::ShowActive(grid));
         grid.setFocus();
-    }
-    QLineEdit* EditBox() const { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
-    // Starts an edit by typing text into the current cell, then ends it with `key`.
-    void TypeInto(int row, int column, const QString& text, Qt::Key key) {
-        grid.setCurrentGridCell(row, column);
-        QTest::keyClicks(&grid, text.left(1));
-        QLineEdit* box = EditBox();
-        ASSERT_NE(box, nullptr);
-        QTest::keyClicks(box, text.mid(1));
-        QTest::keyClick(box, key);
     }
     GridWidget grid{6, 5};
 };
 
-TEST_F(GridWidgetTest, EditBoxEndsOnEnterEscapeAndArrowsAndWritesTheCell) {
+TEST_F(GridWidgetTest, EditBoxEndsOnEnterEscapeAndArrowsUnlessStartedWithF2) {
     QSignalSpy edited(&grid, &GridWidget::cellEdited);
-    TypeInto(1, 1, QStringLiteral("12.5"), Qt::Key_Return);
+    testing::TypeCell(&grid, 1, 1, QStringLiteral("12.5"), Qt::Key_Return);
     EXPECT_EQ(grid.cellText(1, 1), QStringLiteral("12.5"));
     ASSERT_EQ(edited.count(), 1);
     EXPECT_EQ(edited[0][0].toInt(), 1);
     EXPECT_EQ(edited[0][1].toInt(), 1);
-    TypeInto(2, 2, QStringLiteral("abc"), Qt::Key_Escape); // Escape also keeps the typed text
+    testing::TypeCell(&grid, 2, 2, QStringLiteral("abc"), Qt::Key_Escape); // Escape also keeps the typed text
     EXPECT_EQ(grid.cellText(2, 2), QStringLiteral("abc"));
 
     const std::tuple<Qt::Key, int, int> moves[] = {
         {Qt::Key_Down, 4, 3}, {Qt::Key_Up, 2, 3}, {Qt::Key_Right, 3, 4}, {Qt::Key_Left, 3, 2}};
     for (const auto& [key, row, column] : moves) {
         SCOPED_TRACE(key);
-        TypeInto(3, 3, QStringLiteral("7"), key);
+        testing::TypeCell(&grid, 3, 3, QStringLiteral("7"), key);
         EXPECT_EQ(grid.cellText(3, 3), QStringLiteral("7"));
         EXPECT_EQ(grid.currentGridRow(), row);
         EXPECT_EQ(grid.currentGridColumn(), column);
     }
-}
 
-TEST_F(GridWidgetTest, EditStartedWithF2KeepsLeftAndRightForTheCaret) {
+    // An edit started with F2 keeps Left and Right for the caret.
     grid.setCellText(1, 2, QStringLiteral("45"));
     grid.setCurrentGridCell(1, 2);
     QTest::keyClick(&grid, Qt::Key_F2);
-    QLineEdit* box = EditBox();
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(box, nullptr);
     QTest::keyClick(box, Qt::Key_Left);
     QTest::keyClicks(box, QStringLiteral("."));
@@ -120,7 +102,7 @@ TEST_F(GridWidgetTest, EditStartedWithF2KeepsLeftAndRightForTheCaret) {
     EXPECT_EQ(grid.currentGridColumn(), 2);
 }
 
-TEST_F(GridWidgetTest, BlockCopyPasteAndDelete) {
+TEST_F(GridWidgetTest, BlockCopyPasteDeleteLockedColumnsAndTwips) {
     for (int k = 0; k < 4; ++k) // a b / c d
         grid.setCellText(1 + k / 2, 1 + k % 2, QString(QChar(u'a' + k)));
     grid.setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
@@ -140,13 +122,12 @@ TEST_F(GridWidgetTest, BlockCopyPasteAndDelete) {
     EXPECT_EQ(grid.cellText(3, 3), QString());
     EXPECT_EQ(grid.cellText(4, 4), QString());
     EXPECT_EQ(edited.count(), 4);
-}
 
-TEST_F(GridWidgetTest, LockedColumnsAndLayoutInTwips) {
+    // A locked column takes no typing; widths are set in twips, zero hides.
     grid.setColumnEditable(2, false);
     grid.setCurrentGridCell(1, 2);
     QTest::keyClicks(&grid, QStringLiteral("9"));
-    EXPECT_EQ(grid.cellText(1, 2), QString());
+    EXPECT_EQ(grid.cellText(1, 2), QStringLiteral("b"));
     EXPECT_EQ(QApplication::focusWidget(), &grid);
 
     grid.setColumnWidthTwips(1, 3000);

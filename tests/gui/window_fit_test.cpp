@@ -1,9 +1,7 @@
-// The windows on a 1280 x 680 laptop screen and larger, the result window's reading keys and the
-// load-share bar following the calculation.
+// The windows on a 1280 x 680 laptop screen and larger, and the result window's reading keys.
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -13,12 +11,9 @@
 #include "equipment/cooler_dialog.h"
 #include "goods/goods_dialog.h"
 #include "gui_fixture.h"
-#include "project/project_dialog.h"
-#include "report/load_chart_qt.h"
 #include "report/print_settings_dialog.h"
 #include "report/result_window.h"
 #include "room/result_files.h"
-#include "room/result_panel_qt.h"
 #include "room/room_source.h"
 
 namespace veskaro {
@@ -125,16 +120,6 @@ TEST_F(WindowFitTest, ResultWindowPagesAndZoomsFromKeysAndWheel) {
                     Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(area->viewport(), &out);
     EXPECT_LT(window.pageView()->zoom(), natural);
-}
-
-TEST_F(WindowFitTest, LoadBarFollowsEveryRecalculation) {
-    OpenWindow();
-    const auto* bar = window->findChild<ResultPanel*>()->loadBar();
-    const double before = bar->shares()[0].share_pct; // goods
-    testing::TypeCell(testing::Child<ui::GridWidget>(*window, "AKTKgut"), 1, kGoodsAmount,
-                      QStringLiteral("8000"));
-    EXPECT_GT(bar->shares()[0].share_pct, before + 10.0);
-    EXPECT_NEAR(PositiveShareSum(bar->shares()), 100.0, 1e-9);
 }
 
 } // namespace
