@@ -19,19 +19,15 @@ std::string NumberedCaptions(int count) {
     return text;
 }
 
-TEST(Captions, MissingFileLeavesEmptySlots) {
+TEST(Captions, SlotsInFileOrderExtraStringsUnreadAndAMissingFileLeavesThemEmpty) {
     TempDataDir dir;
     AppContext ctx = dir.context();
     ctx.captions[Cap::MainWindowTitle] = "stale";
     LoadCaptions(ctx);
     for (const auto& slot : ctx.captions.m_slots)
         EXPECT_EQ(slot, "");
-}
 
-TEST(Captions, SlotsInFileOrderAndExtraStringsUnread) {
-    TempDataDir dir;
     dir.write("Caption.DEU", NumberedCaptions(kCaptionSlotCount + 5) + "\"\xB0\x43\"\r\n");
-    AppContext ctx = dir.context();
     ctx.languageCode = "DEU";
     LoadCaptions(ctx);
     const std::tuple<Cap, const char*> rows[] = {

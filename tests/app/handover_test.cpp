@@ -32,7 +32,7 @@ TEST(Handover, MissingOrEmptyRequestIsNoRequest) {
     }
 }
 
-TEST(Handover, RoomRequestIsReadAndServedOnce) {
+TEST(Handover, RoomRequestIsServedOnceAndAProjectRequestNamesItsFile) {
     TempDataDir dir;
     AppContext ctx = dir.context();
     dir.write("VESKData.dat", Lines({"1", "5", "\"p3\"", "\"p4\"", "\"Room7.dat\"", "\"-8,5\"", "\"R404A\"",
@@ -57,16 +57,14 @@ TEST(Handover, RoomRequestIsReadAndServedOnce) {
     ASSERT_TRUE(ClearHandoverRequest(ctx));
     EXPECT_EQ(dir.read("VESKData.dat"), "0\r\n0\r\n");
     EXPECT_FALSE(ReadHandoverRequest(ctx).isRequest());
-}
 
-TEST(Handover, ProjectRequestCarriesTheProjectFileAfterItemFive) {
-    TempDataDir dir;
+    // A project request carries the project file after item five; items 6 to 19 are for room requests.
     dir.write("VESKData.dat",
               Lines({"1", "117", "\"\"", "\"\"", "\"KelvoL.dat\"", "\"D:\\Pro\\cold.prj\"", "\"9\""}));
-    const HandoverRequest request = ReadHandoverRequest(dir.context());
-    EXPECT_TRUE(request.isProjectRequest());
-    EXPECT_EQ(request.projectFile, "D:\\Pro\\cold.prj");
-    EXPECT_EQ(request.item[6], ""); // items 6 to 19 belong to room requests only
+    const HandoverRequest project = ReadHandoverRequest(ctx);
+    EXPECT_TRUE(project.isProjectRequest());
+    EXPECT_EQ(project.projectFile, "D:\\Pro\\cold.prj");
+    EXPECT_EQ(project.item[6], "");
 }
 
 TEST(Handover, ExitWritesTwentyFourItems) {

@@ -36,7 +36,7 @@ TEST(KParam, FullFileAppliesItsItemsAndDefaultsForShortTexts) {
     TempDataDir dir;
     std::filesystem::create_directories(dir.path() / "projects");
     const std::string projects = (dir.path() / "projects").string();
-    // Items 1-10, 11, 12, 13, 14, 15-16, 17, 18-22, 23, 24 as the family writes them.
+    // Items 1-10, 11, 12, 13, 14, 15-16, 17, 18-22, 23, 24: the records of the settings file.
     dir.write("kparam.dat", "\"a\",\"\",\"c\",\"FR\",\"CHF\",\"Ti\",\"r7\",3,\"r9\",\"r10\"\r\n"
                             "\"k11\"\r\n1\r\n\"n13\"\r\n0\r\n5,\"\"\r\n\"-1\"\r\n"
                             "\"k18\",\"" +

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <random>
 #include <string>
@@ -19,8 +18,7 @@ namespace {
 
 using testing::TempDataDir;
 
-// Reads every item, alternating string, real, integer and boolean targets: no read may yield a non-finite
-// number.
+// Reads every item into string, real, integer and boolean targets in turn: no real may be non-finite.
 void ReadAllKinds(std::string text) {
     RecordReader r(std::move(text));
     std::string s;
@@ -62,8 +60,7 @@ TEST(HostileRecords, CraftedAndRandomTexts) {
     }
 }
 
-// Huge caption and settings files are read as a bounded prefix with bounded items, so start-up never
-// holds more than a few MB of one file whatever the data directory contains.
+// Huge caption and settings files are read as a bounded prefix with bounded items, whatever the folder holds.
 TEST(HostileRecords, HugeDataFilesAreReadAsABoundedPrefix) {
     TempDataDir dir;
     std::string lines;

@@ -22,6 +22,21 @@ inline std::vector<std::string> AllItems(RecordReader reader) {
     return items;
 }
 
+// Each text as one quoted record, the form of the program's one-item-per-line files.
+inline std::string QuotedLines(const std::vector<std::string>& items) {
+    RecordWriter w;
+    for (const std::string& item : items)
+        w.line(item);
+    return w.text();
+}
+
+// A context reading the shipped seed files.
+inline AppContext SeedContext() {
+    AppContext ctx;
+    ctx.dataDir = VESKARO_SEED_DIR;
+    return ctx;
+}
+
 class TempDataDir {
   public:
     TempDataDir() {

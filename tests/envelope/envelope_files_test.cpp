@@ -1,5 +1,4 @@
-// Construction files, the envelope summary in floor_CR.dat and K_w.dat as the wall dialog writes it and the
-// main window reads it, the floor-plan wall table, and the U-value report records.
+// Construction files, the envelope summary in floor_CR.dat and K_w.dat, wall table read, U-value report.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 #include <tuple>
 
 #include "../app/temp_data_dir.h"
+#include "../room/sample_room.h"
 #include "app/captions.h"
 #include "envelope/envelope_data.h"
 #include "envelope/envelope_summary.h"
@@ -88,35 +88,26 @@ TEST(EnvelopeFiles, FloorLayersSurviveSummaryWritesAndTheMainWindowReadsTheSumma
 }
 
 TEST(EnvelopeFiles, DialogSummaryComesFromFloorFileOrStandardWithDefaultsForBlanks) {
-    auto items = [](std::initializer_list<const char*> list) {
-        RecordWriter w;
-        for (const char* item : list)
-            w.line(item);
-        return w.text();
-    };
-    const std::string floor = items({" 4", ".29", "15", ".22", "32", "", "", "", "", "", "", "", "", "abc"});
+    using testing::QuotedLines;
+    const std::string floor =
+        QuotedLines({" 4", ".29", "15", ".22", "32", "", "", "", "", "", "", "", "", "abc"});
     EnvelopeSummary fromFloor = DefaultEnvelopeSummary("-3");
     fromFloor.uText[0] = ".22";
     fromFloor.temperatureText[0] = "32";
     EnvelopeSummary fromStandard = fromFloor;
     fromFloor.uText[5] = "abc";
-    struct Row {
-        const char* what;
-        std::string floor, standard;
-        EnvelopeSummary expected;
-    };
-    const Row rows[] = {
-        {"floor file, blanks take defaults", floor, items({"9", "9"}), fromFloor},
-        {"wall 1 at 0 and 0: standard file", items({"", "", "", "0", ""}), items({".22", "32", "", ""}),
-         fromStandard},
+    // what, floor_CR.dat, K_w.dat, the boxes
+    const std::tuple<const char*, std::string, std::string, EnvelopeSummary> rows[] = {
+        {"floor file, blanks take defaults", floor, QuotedLines({"9", "9"}), fromFloor},
+        {"wall 1 at 0 and 0: standard file", QuotedLines({"", "", "", "0", ""}),
+         QuotedLines({".22", "32", "", ""}), fromStandard},
         {"nothing at all", "", "", DefaultEnvelopeSummary("-3")},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        const EnvelopeSummary s =
-            ReadDialogSummary(RecordReader(row.floor), RecordReader(row.standard), "-3");
-        EXPECT_EQ(s.uText, row.expected.uText);
-        EXPECT_EQ(s.temperatureText, row.expected.temperatureText);
+    for (const auto& [what, floorFile, standard, expected] : rows) {
+        SCOPED_TRACE(what);
+        const EnvelopeSummary s = ReadDialogSummary(RecordReader(floorFile), RecordReader(standard), "-3");
+        EXPECT_EQ(s.uText, expected.uText);
+        EXPECT_EQ(s.temperatureText, expected.temperatureText);
     }
     // Hostile bytes: every box still holds a text, and the floor's construction reads without a crash.
     const std::string hostile = std::string("\"\0\xff,,,\"\"\"", 8) + std::string(5000, ',') + "1e999";
@@ -140,9 +131,7 @@ TEST(EnvelopeFiles, StandardEnvelopeRoundTripAndCopyWall1) {
 }
 
 TEST(EnvelopeFiles, UValueReportRecords) {
-    AppContext ctx;
-    ctx.dataDir = VESKARO_SEED_DIR;
-    LoadCaptions(ctx);
+    const AppContext ctx = testing::EnglishContext();
     const Construction c = Sample();
     const UValueResult u = ComputeUValue(c, kCeilingSurface, kLevels);
     const std::vector<std::string> r = UValueReportRecords(c, u, ctx.captions);
@@ -169,14 +158,10 @@ TEST(EnvelopeFiles, UValueReportRecords) {
 }
 
 RecordReader Items(const std::vector<std::string>& items) {
-    RecordWriter w;
-    for (const std::string& item : items)
-        w.line(item);
-    return RecordReader(w.text());
+    return RecordReader(testing::QuotedLines(items));
 }
 
-// floor_CR.dat after the wall dialog wrote its summary: 3 lead items in one record, 12 summary texts,
-// then the copied remainder.
+// floor_CR.dat as the wall dialog writes it: a lead record of 3 items, 12 summary texts, the remainder.
 RecordReader FloorFile(std::initializer_list<const char*> summary) {
     RecordWriter w;
     w.str(" 2").str(".3").str("15").endLine();
@@ -189,11 +174,7 @@ RecordReader FloorFile(std::initializer_list<const char*> summary) {
 // The four walls from floor_CR.dat, or all four from K_w.dat once wall 1 has neither value; floor and
 // ceiling always from floor_CR.dat. U|t per wall, then floor and ceiling.
 TEST(EnvelopeData, RectangularRoomSummaryOrStandardEnvelope) {
-    const struct {
-        const char* what;
-        RecordReader floor, standard;
-        const char* expected;
-    } rows[] = {
+    const std::tuple<const char*, RecordReader, RecordReader, const char*> rows[] = {
         {"summary", FloorFile({".22", "32", "0,25", "25", ".22", "-20", ".4", "30", ".29", "15", ".2", "32"}),
          Items({"9", "9", "9", "9", "9", "9", "9", "9"}), "0.22|32 0.25|25 0.22|-20 0.4|30 0.29|15 0.2|32"},
         {"a wall without values: standard envelope for all",
@@ -202,53 +183,15 @@ TEST(EnvelopeData, RectangularRoomSummaryOrStandardEnvelope) {
          "0.3|30 0.31|31 0.32|32 0.33|33 0.29|15 0.2|32"},
         {"no files", RecordReader(), RecordReader(), "0|0 0|0 0|0 0|0 0|0 0|0"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        const Envelope env = ReadRectangularEnvelope(row.floor, row.standard);
+    for (const auto& [what, floorFile, standard, expected] : rows) {
+        SCOPED_TRACE(what);
+        const Envelope env = ReadRectangularEnvelope(floorFile, standard);
         std::ostringstream shown;
         for (int k = 0; k < 4; ++k)
             shown << env.walls[k].U_Wm2K << "|" << env.walls[k].tBeyond_C << " ";
         shown << env.floorU_Wm2K << "|" << env.floorT_C << " " << env.ceilingU_Wm2K << "|" << env.ceilingT_C;
-        EXPECT_EQ(shown.str(), row.expected);
+        EXPECT_EQ(shown.str(), expected);
     }
-}
-
-// A wall table of 20 rows x 15 columns with the given rows filled.
-RecordReader WallTable(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::string> items(20 * 15);
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        std::copy(rows[r].begin(), rows[r].end(), items.begin() + static_cast<long>(15 * r));
-    return Items(items);
-}
-
-TEST(EnvelopeData, FloorPlanWallTableStopsAtTheFirstEmptyWallOrAfterEighteen) {
-    Envelope env = ReadFloorPlanEnvelope(WallTable({
-        {"Floor", "", "62.5", ".29", "15"},
-        {"Ceiling", "", "62.5", ".2", "35"},
-        {"North", "12.5", "43.75", ".22", "30", "", "N"},
-        {"East", "5", "17.5", ".22", "0"},
-        {"South", "12.5", "43.75", "", ""},
-        {"", "", "", "", ""},
-        {"West", "5", "17.5", ".22", "30"}, // after the end of the outline: not read
-    }));
-    EXPECT_DOUBLE_EQ(env.floorArea_m2, 62.5);
-    EXPECT_DOUBLE_EQ(env.floorU_Wm2K, 0.29);
-    EXPECT_DOUBLE_EQ(env.ceilingT_C, 35);
-    ASSERT_EQ(env.wallCount, 3);
-    EXPECT_EQ(env.walls[0].designation, "North");
-    EXPECT_DOUBLE_EQ(env.walls[1].tBeyond_C, 0.0);
-    EXPECT_DOUBLE_EQ(env.walls[2].length_m, 12.5);
-    EXPECT_DOUBLE_EQ(env.perimeter_m, 30.0);
-
-    std::vector<std::vector<std::string>> rows = {{"", "", "100", ".3", "15"}, {"", "", "100", ".3", "30"}};
-    rows.insert(rows.end(), 18, {"W", "2", "7", ".22", "30"});
-    env = ReadFloorPlanEnvelope(WallTable(rows));
-    EXPECT_EQ(env.wallCount, 18);
-    EXPECT_DOUBLE_EQ(env.perimeter_m, 36.0);
-
-    env = ReadFloorPlanEnvelope(RecordReader());
-    EXPECT_EQ(env.wallCount, 0);
-    EXPECT_EQ(env.floorArea_m2, 0.0);
 }
 
 TEST(EnvelopeData, CarriedBlocksComeBeforeTheDataDirectory) {

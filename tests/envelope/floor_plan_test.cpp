@@ -1,9 +1,10 @@
-// Floor-plan model: snapping, drag direction, lengths, compass, element texts, the plan file and the
-// outline of the drawn room.
+// Floor-plan model: snapping, dragging, lengths, compass, element texts, the plan file and the outline.
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <tuple>
 
 #include "../app/temp_data_dir.h"
 #include "envelope/floor_plan.h"
@@ -13,71 +14,60 @@ namespace veskaro {
 namespace {
 
 TEST(FloorPlan, SnapsToGridLinesOrQuarterSteps) {
-    struct Row {
-        double pointer, step;
-        int tool;
-        double snapped;
-    };
-    const Row rows[] = {
+    // pointer, grid step, tool, snapped
+    const std::tuple<double, double, int, double> rows[] = {
         {89, 60, kPlanWallKind, 60},  {90, 60, kPlanWallKind, 120}, // nearest line, halves up
         {29.9, 60, kPlanWallKind, 0}, {150, 60, kPlanWallKind, 180},
         {89, 60, kArrowTool, 90},     {82.4, 60, kArrowTool, 75}, // quarter steps of 15
         {-40, 60, kPlanWallKind, 0},  {1e10, 60, kPlanWallKind, kMaxPlanCoordinate},
         {NAN, 60, kPlanWallKind, 0},  {100, 0, kPlanWallKind, 0},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message() << r.pointer << " step " << r.step << " tool " << r.tool);
-        EXPECT_DOUBLE_EQ(SnapToGrid(r.pointer, r.step, r.tool), r.snapped);
+    for (const auto& [pointer, step, tool, snapped] : rows) {
+        SCOPED_TRACE(::testing::Message() << pointer << " step " << step << " tool " << tool);
+        EXPECT_DOUBLE_EQ(SnapToGrid(pointer, step, tool), snapped);
     }
 }
 
 TEST(FloorPlan, DragFollowsTheLargerMovement) {
-    struct Row {
-        PlanPoint start, pointer, end;
-    };
-    const Row rows[] = {
+    // start, pointer, end
+    const std::tuple<PlanPoint, PlanPoint, PlanPoint> rows[] = {
         {{120, 120}, {300, 180}, {300, 120}}, // across: horizontal
         {{120, 120}, {180, 360}, {120, 360}}, // down: vertical
         {{120, 120}, {180, 180}, {120, 180}}, // equal: vertical
         {{300, 300}, {0, 240}, {0, 300}},     // leftwards
         {{300, 300}, {240, 0}, {300, 0}},     // upwards
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message() << r.pointer.x << "," << r.pointer.y);
-        EXPECT_EQ(DragEnd(r.start, r.pointer), r.end);
+    for (const auto& [start, pointer, end] : rows) {
+        SCOPED_TRACE(::testing::Message() << pointer.x << "," << pointer.y);
+        EXPECT_EQ(DragEnd(start, pointer), end);
     }
 }
 
 TEST(FloorPlan, WallLengthsAndLabels) {
-    struct Row {
-        PlanSegment wall;
-        double grid_m, length_m;
-        const char* label;
-    };
-    const Row rows[] = {
+    // wall, grid m, length m, label
+    const std::tuple<PlanSegment, double, double, const char*> rows[] = {
         {{0, 0, 0, 600}, 0.5, 5.0, " 5 m"}, // vertical, 10 steps of half a metre
         {{600, 0, 0, 0}, 0.5, 5.0, " 5 m"}, // horizontal, drawn leftwards
         {{0, 0, 90, 0}, 0.5, 0.75, " .75 m"}, {{0, 0, 0, 60}, 1.237, 1.237, " 1.23 m"}, // cut, not rounded
         {{0, 0, 0, 0}, 0.5, 0.0, " 0 m"},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.label);
+    for (const auto& [wall, grid_m, length_m, label] : rows) {
+        SCOPED_TRACE(label);
         PlanSettings settings;
-        settings.gridDistance_m = r.grid_m;
-        const double length = WallLength_m(r.wall, settings);
-        EXPECT_NEAR(length, r.length_m, 1e-12);
-        EXPECT_EQ(LengthLabel(length), r.label);
+        settings.gridDistance_m = grid_m;
+        const double length = WallLength_m(wall, settings);
+        EXPECT_NEAR(length, length_m, 1e-12);
+        EXPECT_EQ(LengthLabel(length), label);
     }
 }
 
 TEST(FloorPlan, CompassTurnsWithNorth) {
-    struct Row {
-        int position, north, caption; // caption 0 = N .. 7 = NW
-    };
-    const Row rows[] = {{2, 2, 0}, {1, 2, 7}, {3, 2, 1}, {0, 2, 6}, {0, 0, 0}, {7, 0, 7}, {0, 7, 1}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message() << "position " << r.position << " north " << r.north);
-        EXPECT_EQ(CompassCaptionIndex(r.position, r.north), r.caption);
+    // position, north, caption (0 = N .. 7 = NW)
+    const std::array<int, 3> rows[] = {{2, 2, 0}, {1, 2, 7}, {3, 2, 1}, {0, 2, 6},
+                                       {0, 0, 0}, {7, 0, 7}, {0, 7, 1}};
+    for (const auto& [position, north, caption] : rows) {
+        SCOPED_TRACE(::testing::Message() << "position " << position << " north " << north);
+        EXPECT_EQ(CompassCaptionIndex(position, north), caption);
     }
 }
 
@@ -127,12 +117,9 @@ TEST(FloorPlan, PlanFileRoundTripsAndHostileFilesAreBounded) {
 
     // Broken settings and 35 element records among which bad coordinates.
     std::string hostile = "\"x\",\"-3\",\"-9\",\"\",\"\",\"-800\",\"\",\"\",\"\",\"\"\r\n";
+    const char* const x1[] = {" 60", " 1e10", "nan", " 60", " 60"};
     for (int i = 0; i < 35; ++i)
-        hostile += "\" 2§$" +
-                   std::string(i % 5 == 1   ? " 1e10"
-                               : i % 5 == 2 ? "nan"
-                                            : " 60") +
-                   "§$ 0§$ 0§$ 0§$§$ 0§$\"\r\n";
+        hostile += "\" 2§$" + std::string(x1[i % 5]) + "§$ 0§$ 0§$ 0§$§$ 0§$\"\r\n";
     dir.write("CR_GP.dat", hostile);
     const FloorPlan bounded = ReadFloorPlan(ctx, 800);
     EXPECT_DOUBLE_EQ(bounded.settings.gridDistance_m, kDefaultGridDistance_m);
@@ -151,25 +138,20 @@ TEST(PlanOutline, LShapeClosesWithAreaAndPerimeter) {
     std::vector<PlanSegment> walls = {{0, 0, 600, 0},       {600, 0, 600, 300}, {600, 300, 300, 300},
                                       {300, 300, 300, 600}, {0, 600, 300, 600}, {0, 0, 0, 600}};
     const PlanSettings settings;
-    struct Row {
-        const char* name;
-        std::vector<PlanSegment> walls;
-        bool closed;
-        double area_m2;
-    };
     std::vector<PlanSegment> shuffled = {walls[3], walls[0], walls[5], walls[1], walls[4], walls[2]};
     std::vector<PlanSegment> open(walls.begin(), walls.end() - 1);
     std::vector<PlanSegment> branch = walls;
     branch.push_back({600, 0, 900, 0});
-    const Row rows[] = {{"drawn in order", walls, true, 18.75},
-                        {"any order and direction", shuffled, true, 18.75},
-                        {"last wall missing", open, false, 0.0},
-                        {"a wall sticking out", branch, false, 0.0}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        const PlanOutline outline = ChainOutline(r.walls);
-        EXPECT_EQ(outline.closed, r.closed);
-        EXPECT_NEAR(OutlineArea_m2(outline, settings), r.area_m2, 1e-9);
+    const std::tuple<const char*, std::vector<PlanSegment>, bool, double> rows[] = {
+        {"drawn in order", walls, true, 18.75},
+        {"any order and direction", shuffled, true, 18.75},
+        {"last wall missing", open, false, 0.0},
+        {"a wall sticking out", branch, false, 0.0}};
+    for (const auto& [name, chain, closed, area_m2] : rows) {
+        SCOPED_TRACE(name);
+        const PlanOutline outline = ChainOutline(chain);
+        EXPECT_EQ(outline.closed, closed);
+        EXPECT_NEAR(OutlineArea_m2(outline, settings), area_m2, 1e-9);
     }
     EXPECT_NEAR(Perimeter_m(walls, settings), 20.0, 1e-12);
     const PlanOutline gap = ChainOutline(open);

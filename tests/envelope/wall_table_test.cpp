@@ -1,7 +1,8 @@
-// The wall table: wall areas, the five column checks, CR_WALL.dat as the load calculation reads it, hostile
-// files, the window-type list and the printed table.
+// The wall table: areas, column checks, CR_WALL.dat, hostile files, window types and the printed table.
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "../app/temp_data_dir.h"
 #include "../room/sample_room.h"
@@ -16,25 +17,17 @@ namespace {
 using testing::EnglishContext;
 using testing::TempDataDir;
 
-TEST(WallTable, WallAreaIsCutToTwoDecimals) {
-    struct Row {
-        double length_m, height_m;
-        const char* area; // cell text
-    };
-    const Row rows[] = {
-        {2.5, 1.01, "2.52"}, // 2.525 cut, not rounded up
-        {4.0, 3.5, "14"},    {3.333, 3.0, "9.99"}, {0.0, 3.0, "0"}, {6.0, 2.999, "17.99"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.area);
+TEST(WallTable, AreasAreCutToTwoDecimalsAndEighteenWallsFillRowsThreeToTwenty) {
+    // length m, height m, area cell; 2.5 x 1.01 = 2.525 is cut, not rounded up
+    const std::tuple<double, double, const char*> rows[] = {
+        {2.5, 1.01, "2.52"}, {4.0, 3.5, "14"}, {3.333, 3.0, "9.99"}, {0.0, 3.0, "0"}, {6.0, 2.999, "17.99"}};
+    for (const auto& [length_m, height_m, area] : rows) {
+        SCOPED_TRACE(area);
         WallTable table;
-        table.setWallLength(4, row.length_m, row.height_m);
-        EXPECT_EQ(table.cell(WallRow(4), kColArea), row.area);
-        EXPECT_DOUBLE_EQ(NumFromText(table.cell(WallRow(4), kColLength)), row.length_m);
+        table.setWallLength(4, length_m, height_m);
+        EXPECT_EQ(table.cell(WallRow(4), kColArea), area);
+        EXPECT_DOUBLE_EQ(NumFromText(table.cell(WallRow(4), kColLength)), length_m);
     }
-}
-
-TEST(WallTable, EighteenWallsFillRowsThreeToTwentyAndNoMore) {
     WallTable table;
     for (int wall = 1; wall <= 19; ++wall)
         table.setWallLength(wall, wall, 2.0);
@@ -68,12 +61,9 @@ void FillRow(WallTable& t, int row, const char* name) {
 
 TEST(WallTable, ChecksListRowsWithDesignationAndBlankOrZeroValue) {
     const AppContext ctx = EnglishContext();
-    struct Row {
-        const char* what;
-        std::vector<std::tuple<int, int, const char*>> edits; // row, column, text
-        std::vector<std::pair<int, std::vector<int>>> found;  // column, rows
-    };
-    const std::vector<Row> rows = {
+    using Edits = std::vector<std::tuple<int, int, const char*>>;   // row, column, text
+    using Problems = std::vector<std::pair<int, std::vector<int>>>; // column, rows
+    const std::tuple<const char*, Edits, Problems> rows[] = {
         {"complete table", {}, {}},
         {"blank rows without designation are never listed",
          {{9, kColU, ""}, {10, kColDesignation, "  "}},
@@ -87,24 +77,19 @@ TEST(WallTable, ChecksListRowsWithDesignationAndBlankOrZeroValue) {
           {20, kColDensityClass, ""}},
          {{kColLength, {3}}, {kColArea, {1}}, {kColTemperature, {5}}, {kColDensityClass, {20}}}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const auto& [what, edits, found] : rows) {
+        SCOPED_TRACE(what);
         WallTable table;
-        for (int r = 1; r <= 8; ++r)
+        for (const int r : {1, 2, 3, 4, 5, 6, 7, 8, 20})
             FillRow(table, r, r <= 2 ? "Slab" : "Wall");
-        table.setCell(20, kColDesignation, "Door wall");
-        table.setCell(20, kColLength, "1");
-        table.setCell(20, kColArea, "3");
-        table.setCell(20, kColU, "1");
-        table.setCell(20, kColTemperature, "-2");
-        table.setCell(20, kColDensityClass, "1");
-        for (const auto& [r, c, text] : row.edits)
+        table.setCell(20, kColTemperature, "-2"); // below zero is a value
+        for (const auto& [r, c, text] : edits)
             table.setCell(r, c, text);
         const auto problems = CheckWallTable(table, ctx.captions);
-        ASSERT_EQ(problems.size(), row.found.size());
+        ASSERT_EQ(problems.size(), found.size());
         for (std::size_t i = 0; i < problems.size(); ++i) {
-            EXPECT_EQ(problems[i].column, row.found[i].first);
-            EXPECT_EQ(problems[i].rows, row.found[i].second);
+            EXPECT_EQ(problems[i].column, found[i].first);
+            EXPECT_EQ(problems[i].rows, found[i].second);
         }
     }
     WallTable two;
@@ -140,12 +125,28 @@ TEST(WallTable, FileRoundTripIsWhatTheLoadCalculationReads) {
     const Envelope env = ReadFloorPlanEnvelope(OpenInput(ctx, "CR_WALL.dat"));
     EXPECT_EQ(env.wallCount, 6);
     EXPECT_DOUBLE_EQ(env.floorArea_m2, 31.5);
+    EXPECT_DOUBLE_EQ(env.floorU_Wm2K, 0.3);
+    EXPECT_DOUBLE_EQ(env.ceilingT_C, 25.0);
     EXPECT_DOUBLE_EQ(env.perimeter_m, 22.0);
+    EXPECT_EQ(env.walls[0].designation, "Wall 'x'");
     for (int wall = 1; wall <= 6; ++wall) {
         EXPECT_DOUBLE_EQ(env.walls[wall - 1].length_m, lengths[wall - 1]);
         EXPECT_DOUBLE_EQ(env.walls[wall - 1].U_Wm2K, 0.2 + wall / 100.0);
         EXPECT_DOUBLE_EQ(env.walls[wall - 1].tBeyond_C, 25.0);
     }
+    // The outline ends at the first wall without length, U-value and temperature; a wall with its length
+    // alone still counts. All eighteen walls are read; an empty file has none.
+    WallTable cut = table;
+    for (const int column : {kColLength, kColU, kColTemperature})
+        cut.setCell(WallRow(4), column, "");
+    cut.setCell(WallRow(3), kColU, "");
+    cut.setCell(WallRow(3), kColTemperature, "0");
+    EXPECT_DOUBLE_EQ(ReadFloorPlanEnvelope(RecordReader(WallTableRecords(cut).text())).perimeter_m, 11.5);
+    WallTable full;
+    for (int wall = 1; wall <= kMaxTableWalls; ++wall)
+        FillRow(full, WallRow(wall), "W");
+    EXPECT_EQ(ReadFloorPlanEnvelope(RecordReader(WallTableRecords(full).text())).wallCount, kMaxTableWalls);
+    EXPECT_EQ(ReadFloorPlanEnvelope(RecordReader()).wallCount, 0);
 
     ctx.programCode = "AC";
     ASSERT_TRUE(SaveWallTable(ctx, WallTable{}));
@@ -157,22 +158,18 @@ TEST(WallTable, ShortHostileAndOverlongFilesReadWhatFits) {
     std::string over;
     for (int i = 1; i <= 400; ++i)
         over += "\"" + std::to_string(i) + "\"\r\n";
-    struct Row {
-        const char* what;
-        std::string text;
-        std::string cell_1_1, cell_20_15;
-    };
-    const Row rows[] = {
+    // what, file text, the start of cell 1,1 and cell 20,15
+    const std::tuple<const char*, std::string, std::string, std::string> rows[] = {
         {"empty", "", "", ""},
         {"short", "\"a\",\"b\"", "a", ""},
         {"more than 300 records", over, "1", "300"},
         {"unterminated quote and binary", std::string("\"x,\x01\xff\0", 6), "x,", ""},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        const WallTable t = ReadWallTable(RecordReader(row.text));
-        EXPECT_EQ(t.cell(1, 1).substr(0, row.cell_1_1.size()), row.cell_1_1);
-        EXPECT_EQ(t.cell(20, 15), row.cell_20_15);
+    for (const auto& [what, text, cell_1_1, cell_20_15] : rows) {
+        SCOPED_TRACE(what);
+        const WallTable t = ReadWallTable(RecordReader(text));
+        EXPECT_EQ(t.cell(1, 1).substr(0, cell_1_1.size()), cell_1_1);
+        EXPECT_EQ(t.cell(20, 15), cell_20_15);
     }
 }
 
@@ -210,19 +207,19 @@ TEST(WallTable, ReportListsDesignatedRowsUnderTheDate) {
     FillRow(table, kFloorRow, "Slab");
     FillRow(table, 5, "East wall");
     table.setCell(5, kColWindowType, "Triple glazing 50%");
-    const auto joined = [](const std::vector<std::string>& lines) {
+    const auto joined = [&] {
         std::string all;
-        for (const std::string& l : lines)
+        for (const std::string& l : WallTableReportLines(table, ctx, {6, 3, 2026}))
             all += l + "\n";
         return all;
     };
-    const std::string plain = joined(WallTableReportLines(table, ctx, {6, 3, 2026}));
+    const std::string plain = joined();
     EXPECT_NE(plain.find("06.03.2026"), std::string::npos);
     EXPECT_NE(plain.find("East wall"), std::string::npos);
     EXPECT_NE(plain.find("Triple glazing 50%"), std::string::npos);
     EXPECT_EQ(plain.find("-Y/N"), std::string::npos);
     ctx.programCode = "AC";
-    EXPECT_NE(joined(WallTableReportLines(table, ctx, {6, 3, 2026})).find("-Y/N"), std::string::npos);
+    EXPECT_NE(joined().find("-Y/N"), std::string::npos);
 }
 
 } // namespace

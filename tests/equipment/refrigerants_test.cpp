@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -13,11 +13,7 @@
 namespace veskaro {
 namespace {
 
-AppContext SeedContext() {
-    AppContext ctx;
-    ctx.dataDir = VESKARO_SEED_DIR;
-    return ctx;
-}
+using testing::SeedContext;
 
 const SaturationTable& Table(SaturationTables& tables, const char* name) {
     TableStatus status{};
@@ -78,40 +74,23 @@ TEST(SaturationTables, AgreeWithPublishedValues) {
                      ")");
         const SaturationPoint s = Table(tables, row.refrigerant).lookup(row.t_C);
         EXPECT_FALSE(s.clamped);
-        const struct {
-            double ours, published, tolerance;
-        } checks[] = {{s.pBubble_bar, row.pBubble, 0.005},
-                      {s.pDew_bar, row.pDew, 0.005},
-                      {s.rhoLiquid_kgm3, row.rhoL, 0.01},
-                      {s.rhoVapour_kgm3, row.rhoV, 0.01},
-                      {s.latentHeat_kJkg(), row.latent, 0.015}};
-        for (const auto& c : checks) {
-            if (c.published > 0) {
-                EXPECT_NEAR(c.ours / c.published, 1.0, c.tolerance) << c.ours << " vs " << c.published;
+        const std::array<double, 3> checks[] = {
+            {s.pBubble_bar, row.pBubble, 0.005}, // ours, published, tolerance
+            {s.pDew_bar, row.pDew, 0.005},
+            {s.rhoLiquid_kgm3, row.rhoL, 0.01},
+            {s.rhoVapour_kgm3, row.rhoV, 0.01},
+            {s.latentHeat_kJkg(), row.latent, 0.015}};
+        for (const auto& [ours, published, tolerance] : checks) {
+            if (published > 0) {
+                EXPECT_NEAR(ours / published, 1.0, tolerance) << ours << " vs " << published;
             }
         }
     }
 }
 
-// Every shipped table is on the IIR reference (200 kJ/kg liquid at 0 °C) and reaches freezer rooms; its
-// correlations are checked point by point below.
-TEST(SaturationTables, EveryShippedRefrigerantHasATableOnTheIirReference) {
+TEST(SaturationTables, AlternativeNamesReadTheSameTableAndNamesWithoutDataSaySo) {
     SaturationTables tables;
-    for (const std::string& name : ShippedRefrigerantNames()) {
-        SCOPED_TRACE(name);
-        const SaturationTable& t = Table(tables, name.c_str());
-        ASSERT_GE(t.size(), 10u);
-        EXPECT_LE(t.tMin_C(), -45.0);
-        if (t.tMax_C() > 0.0 && t.tMin_C() < 0.0) {
-            EXPECT_NEAR(t.lookup(0.0).hLiquid_kJkg, 200.0, 0.01);
-        }
-        const SaturationPoint cold = t.lookup(t.tMin_C());
-        EXPECT_GE(cold.pBubble_bar, cold.pDew_bar * 0.999); // a blend boils above its dew pressure
-    }
-}
-
-TEST(SaturationTables, AlternativeNamesReadTheSameTable) {
-    SaturationTables tables;
+    // Two spellings of one refrigerant; names known without data, or not at all.
     const std::pair<const char*, const char*> pairs[] = {{"R290", "PROPAN"},
                                                          {"R717", "AMMONIAK"},
                                                          {"R744", "CO2"},
@@ -126,10 +105,7 @@ TEST(SaturationTables, AlternativeNamesReadTheSameTable) {
     EXPECT_EQ(FindRefrigerant("R403B"), FindRefrigerant("ISC_69L"));
     EXPECT_EQ(FindRefrigerant("ISC_49"), FindRefrigerant("R413A"));
     EXPECT_EQ(FindRefrigerant("ac9000")->file, "Ac9000.DAT");
-}
 
-TEST(SaturationTables, NamesWithoutDataSaySo) {
-    SaturationTables tables;
     const std::pair<const char*, TableStatus> rows[] = {{"R723", TableStatus::NoData},
                                                         {"R402A", TableStatus::NoData},
                                                         {"ISC_89", TableStatus::NoData},
@@ -145,15 +121,12 @@ TEST(SaturationTables, NamesWithoutDataSaySo) {
     TableStatus missing{};
     EXPECT_EQ(SaturationTables{}.find(empty.context(), "R22", missing), nullptr);
     EXPECT_EQ(missing, TableStatus::FileMissing);
-    TableStatus status{};
-    tables.find(SeedContext(), "R723", status);
-    EXPECT_EQ(TableStatusText(status), "no property data for this refrigerant");
 }
 
-TEST(SaturationLookup, InterpolatesPressureLogarithmicallyAndClampsOutside) {
+TEST(SaturationLookup, InterpolatesLogarithmicallyClampsOutsideAndKeepsTheValidPartOfAHostileTable) {
+    const std::string good = "-10,1,1.2,1000,5,100,300\r\n-9,4,4.8,990,7,102,301\r\n";
     TableStatus status{};
-    const SaturationTable t =
-        SaturationTable::fromText("-10,1,1.2,1000,5,100,300\r\n-9,4,4.8,990,7,102,301\r\n", status);
+    const SaturationTable t = SaturationTable::fromText(good, status);
     ASSERT_EQ(status, TableStatus::Ok);
     const SaturationPoint mid = t.lookup(-9.5);
     EXPECT_NEAR(mid.pBubble_bar, 2.0, 1e-12); // geometric mean of 1 and 4
@@ -167,10 +140,6 @@ TEST(SaturationLookup, InterpolatesPressureLogarithmicallyAndClampsOutside) {
         EXPECT_TRUE(p.clamped);
         EXPECT_TRUE(std::isfinite(p.pDew_bar) && std::isfinite(p.hVapour_kJkg) && std::isfinite(p.t_C));
     }
-}
-
-TEST(SaturationLookup, HostileTablesKeepTheirValidPartOrNothing) {
-    const std::string good = "-10,1,1,1000,5,100,300\r\n-9,1.1,1.1,990,6,102,301\r\n";
     const std::pair<std::string, std::pair<TableStatus, std::size_t>> rows[] = {
         {"", {TableStatus::FileDamaged, 0}},
         {"abc,def", {TableStatus::FileDamaged, 0}},
@@ -178,25 +147,30 @@ TEST(SaturationLookup, HostileTablesKeepTheirValidPartOrNothing) {
         {good + "-12,1.2,1.2,980,7,104,302\r\n", {TableStatus::PartlyDamaged, 2}}, // temperature falls
         {good + "-8,1e999,1,980,7,104,302\r\n", {TableStatus::PartlyDamaged, 2}},
         {good + "-8,1.2", {TableStatus::PartlyDamaged, 2}}, // record cut short
-        {good, {TableStatus::Ok, 2}},
     };
     for (const auto& [text, expected] : rows) {
         SCOPED_TRACE(text);
-        TableStatus status{};
-        const SaturationTable t = SaturationTable::fromText(text, status);
-        EXPECT_EQ(status, expected.first);
-        EXPECT_EQ(t.size(), expected.second);
+        TableStatus damaged{};
+        EXPECT_EQ(SaturationTable::fromText(text, damaged).size(), expected.second);
+        EXPECT_EQ(damaged, expected.first);
     }
 }
 
-// The fitted correlations must reproduce the shipped tables within 0.5 % over each table's whole range
-// (enthalpies against the latent heat, their zero point being arbitrary; the pressure slope against the
-// slope of ln p between the neighbouring records).
-TEST(RefrigerantCorrelations, ReproduceTheTablesWithinHalfAPercentOverTheirRange) {
+// Every shipped table is on the IIR reference (200 kJ/kg liquid at 0 °C) and reaches freezer rooms, and the
+// fitted correlations reproduce it within 0.5 % over its whole range (enthalpies against the latent heat,
+// their zero point being arbitrary; the pressure slope against the slope of ln p between the records).
+TEST(RefrigerantCorrelations, EveryShippedTableIsOnTheIirReferenceAndTheCorrelationsReproduceIt) {
     SaturationTables tables;
     for (const std::string& name : ShippedRefrigerantNames()) {
         SCOPED_TRACE(name);
         const SaturationTable& t = Table(tables, name.c_str());
+        ASSERT_GE(t.size(), 10u);
+        EXPECT_LE(t.tMin_C(), -45.0);
+        if (t.tMax_C() > 0.0 && t.tMin_C() < 0.0) {
+            EXPECT_NEAR(t.lookup(0.0).hLiquid_kJkg, 200.0, 0.01);
+        }
+        const SaturationPoint cold = t.lookup(t.tMin_C());
+        EXPECT_GE(cold.pBubble_bar, cold.pDew_bar * 0.999); // a blend boils above its dew pressure
         for (double tc = t.tMin_C(); tc <= t.tMax_C(); tc += 1.0) {
             const SaturationPoint s = t.lookup(tc);
             const CorrelationResults c = RefrigerantCorrelations(name, tc + 273.15);

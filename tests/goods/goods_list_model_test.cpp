@@ -1,10 +1,10 @@
-// The goods list of the goods dialog: inserts with their checks and messages, the proposed amount, the
-// 50-entry limit, clearing, the dialog's reader, Akt_Kgut.dat as the main window writes and reads it,
-// and which fields a goods row of the main window needs for the temperatures it runs through.
+// The goods list: inserts and their messages, the 50-entry limit, Akt_Kgut.dat, the fields a row needs.
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../app/temp_data_dir.h"
@@ -61,8 +61,8 @@ TEST(GoodsInsert, ProductEntryTakesCatalogueColumnsTwoToNine) {
 
 TEST(GoodsInsert, BadInputGivesItsMessageAndAppendsNothing) {
     const AppContext ctx = testing::EnglishContext();
-    // clang-format off
-    const struct { InsertInput input; std::string text; InsertField focus; } cases[] = {
+    const std::tuple<InsertInput, std::string, InsertField> cases[] = {
+        // input, message, field focused
         {{"-5", "20", "2"}, "Amount = 0 !", InsertField::Amount},
         {{"0", "20", "2"}, "Amount = 0 !", InsertField::Amount},
         {{"1e999", "20", "2"}, "Amount = 0 !", InsertField::Amount},
@@ -71,17 +71,16 @@ TEST(GoodsInsert, BadInputGivesItsMessageAndAppendsNothing) {
         {{"100", "-300", "2"}, "Entry temperature of Product = 0 !", InsertField::EntryTemperature},
         {{"100", "20", "abc"}, "End temperature of Product = 0 !", InsertField::EndTemperature},
     };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input.amount + " / " + c.input.entryTemp + " / " + c.input.endTemp);
+    for (const auto& [input, text, focus] : cases) {
+        SCOPED_TRACE(input.amount + " / " + input.entryTemp + " / " + input.endTemp);
         GoodsListModel list;
         for (const bool group : {false, true}) {
-            const InsertResult r = group ? list.insertGroup(ctx.captions, "Meat", c.input)
-                                         : list.insertProduct(Product("Apples"), c.input);
+            const InsertResult r = group ? list.insertGroup(ctx.captions, "Meat", input)
+                                         : list.insertProduct(Product("Apples"), input);
             EXPECT_FALSE(r.appended);
             ASSERT_TRUE(r.message.has_value());
-            EXPECT_EQ(r.message->focus, c.focus);
-            EXPECT_EQ(ComposeMessage(*r.message, ctx.captions).text, c.text);
+            EXPECT_EQ(r.message->focus, focus);
+            EXPECT_EQ(ComposeMessage(*r.message, ctx.captions).text, text);
         }
         EXPECT_EQ(list.nextFreeRow(), 1);
         EXPECT_EQ(list.grid()[1][kGoodsName], "");
@@ -104,17 +103,16 @@ TEST(GoodsInsert, TheFiftyFirstInsertIsRefused) {
 }
 
 TEST(GoodsInsert, ProposedAmountIsDensityTimesVolumeTimesTurnover) {
-    // clang-format off
-    const struct { const char* density; const char* volume; const char* turnover; const char* expected; } cases[] = {
-        {"200", "50", "2.5%", " 250"}, {"150", "168", "1.5%", " 378"},
-        {"200", "50", "", " 0"},          // no turnover
-        {"-200", "50", "10%", " 0"},      // nothing negative is proposed
-        {"1e300", "1e300", "10%", " 0"},  // overflow
+    const std::array<const char*, 4> cases[] = {
+        // density, volume, turnover; the amount proposed
+        {"200", "50", "2.5%", " 250"},   {"150", "168", "1.5%", " 378"},
+        {"200", "50", "", " 0"},         // no turnover
+        {"-200", "50", "10%", " 0"},     // nothing negative is proposed
+        {"1e300", "1e300", "10%", " 0"}, // overflow
     };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.density) + " " + c.volume + " " + c.turnover);
-        EXPECT_EQ(ProposedAmount(c.density, c.volume, c.turnover), c.expected);
+    for (const auto& [density, volume, turnover, expected] : cases) {
+        SCOPED_TRACE(std::string(density) + " " + volume + " " + turnover);
+        EXPECT_EQ(ProposedAmount(density, volume, turnover), expected);
     }
 }
 
@@ -148,25 +146,23 @@ GoodsRow Entry(const std::string& name) {
 }
 
 TEST(GoodsListFile, WritesUpToTheFirstBlankName) {
-    const struct {
-        std::vector<std::string> names;
-        int entriesWritten;
-    } cases[] = {
+    const std::pair<std::vector<std::string>, int> cases[] = {
+        // names, entries written
         {{"Apples", "Milk, yoghurt", " Cheese 2 °C"}, 3},
         {{"Apples", "   ", "Pears"}, 1}, // a blank name ends the list: Pears is lost
         {{"", "Pears"}, 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.names.at(1));
+    for (const auto& [names, entriesWritten] : cases) {
+        SCOPED_TRACE(names.at(1));
         testing::TempDataDir dir;
         const AppContext ctx = dir.context();
         RoomRecord room;
-        for (std::size_t i = 0; i < c.names.size(); ++i)
-            room.goods[i + 1] = Entry(c.names[i]);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            room.goods[i + 1] = Entry(names[i]);
         ASSERT_TRUE(WriteGoodsList(ctx, room.goods));
 
         RecordWriter expected;
-        for (int r = 1; r <= c.entriesWritten; ++r)
+        for (int r = 1; r <= entriesWritten; ++r)
             for (int f = 1; f <= kGoodsEntryFields; ++f)
                 expected.line(room.goods[static_cast<std::size_t>(r)][static_cast<std::size_t>(f)]);
         EXPECT_EQ(dir.read("Akt_Kgut.dat"), Utf8ToCp1252(expected.text())); // empty list: length 0
@@ -177,11 +173,7 @@ TEST(GoodsListFile, WritesUpToTheFirstBlankName) {
         ReadGoodsList(ctx, back.goods);
         for (int r = 1; r <= kGoodsGridRows; ++r) {
             const auto i = static_cast<std::size_t>(r);
-            const GoodsRow expectedRow = r <= c.entriesWritten ? room.goods[i] : GoodsRow{};
-            for (int f = 1; f <= kGoodsEntryFields; ++f) {
-                const auto k = static_cast<std::size_t>(f);
-                EXPECT_EQ(back.goods[i][k], expectedRow[k]) << "row " << r << " field " << f;
-            }
+            EXPECT_EQ(back.goods[i], r <= entriesWritten ? room.goods[i] : GoodsRow{}) << "row " << r;
         }
     }
 }

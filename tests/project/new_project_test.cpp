@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <array>
 
 #include "../app/temp_data_dir.h"
 #include "../room/sample_room.h"
@@ -15,34 +15,29 @@ namespace {
 using testing::TempDataDir;
 
 TEST(NewProjectDimensions, CutToTheDecimalsOfTheirMagnitude) {
-    // Expected values worked by hand: perimeter 2(L+B), area L·B, volume L·B·H, each cut (never rounded up)
-    // to 2 decimals up to 10, 1 decimal up to 100, whole units above.
-    const struct {
-        const char *l, *b, *h, *perimeter, *area, *volume;
-    } rows[] = {
+    // L, B, H; perimeter 2(L+B), area L·B, volume L·B·H worked by hand, each cut (never rounded up) to 2
+    // decimals up to 10, 1 decimal up to 100, whole units above.
+    const std::array<const char*, 6> rows[] = {
         {"12,5", "8", "4", " 41", " 100", " 400"},            // decimal comma
         {"3.333", "3.333", "3.333", " 13.3", " 11.1", " 37"}, // 13.332, 11.108889, 37.0259
         {"2.345", "1.111", "1", " 6.91", " 2.6", " 2.6"},     // 6.912, 2.605295 (not 2.61)
         {"150.7", "1", "1", " 303", " 150", " 150"},          // 303.4, 150.7
         {"abc", "8", "4", " 16", " 0", " 0"},                 // text reads as 0
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.l) + " x " + r.b + " x " + r.h);
-        const DimensionTexts d = NewProjectDimensions(r.l, r.b, r.h);
-        EXPECT_EQ(d.perimeter, r.perimeter);
-        EXPECT_EQ(d.area, r.area);
-        EXPECT_EQ(d.volume, r.volume);
+    for (const auto& [l, b, h, perimeter, area, volume] : rows) {
+        SCOPED_TRACE(std::string(l) + " x " + b + " x " + h);
+        const DimensionTexts d = NewProjectDimensions(l, b, h);
+        EXPECT_EQ(d.perimeter, perimeter);
+        EXPECT_EQ(d.area, area);
+        EXPECT_EQ(d.volume, volume);
     }
 }
 
 TEST(NewProjectChecks, ZeroDimensionStopsWithItsMessageOtherBadValuesAreMarked) {
     const AppContext ctx = testing::EnglishContext();
     const std::string title = "Veskaro: " + ctx.captions[Cap::NewProjectMsgTitle];
-    const struct {
-        const char *l, *b, *h, *humidity;
-        const char* message;    // "" when the dimensions pass
-        const char* outOfRange; // the first field marked, "" for none
-    } rows[] = {
+    // length, width, height, humidity; the message ("" when the dimensions pass), the first field marked
+    const std::array<const char*, 6> rows[] = {
         {"abc", "8", "4", "85", "Max. Length = 0 !!", ""},
         {"12", "0", "4", "85", "Max. Width = 0 !!", ""},
         {"12", "8", "", "85", "Height = 0 !!", ""},
@@ -52,20 +47,20 @@ TEST(NewProjectChecks, ZeroDimensionStopsWithItsMessageOtherBadValuesAreMarked) 
         {"12", "8", "4", "120", "", "RaumFeuchte"},
         {"12,5", "8", "4", "100", "", ""},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.l) + " " + r.b + " " + r.h + " " + r.humidity);
+    for (const auto& [l, b, h, humidity, message, outOfRange] : rows) {
+        SCOPED_TRACE(std::string(l) + " " + b + " " + h + " " + humidity);
         RoomRecord entry;
-        entry.RaumL = r.l;
-        entry.RaumB = r.b;
-        entry.RaumH = r.h;
-        entry.RaumFeuchte = r.humidity;
+        entry.RaumL = l;
+        entry.RaumB = b;
+        entry.RaumH = h;
+        entry.RaumFeuchte = humidity;
         const std::optional<Message> zero = CheckNewProjectDimensions(ctx, entry);
-        EXPECT_EQ(zero ? zero->text : "", r.message);
+        EXPECT_EQ(zero ? zero->text : "", message);
         if (zero) {
             EXPECT_EQ(zero->title, title);
         }
         const RangeWarnings warnings = CheckNewProjectRanges(entry);
-        EXPECT_EQ(warnings.empty() ? "" : warnings.front().name, r.outOfRange);
+        EXPECT_EQ(warnings.empty() ? "" : warnings.front().name, outOfRange);
     }
 }
 

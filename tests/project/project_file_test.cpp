@@ -17,43 +17,29 @@ namespace fs = std::filesystem;
 class ProjectFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::create_directories(m_data);
-        fs::create_directories(m_projects);
-        ctx.dataDir = m_data.string();
-        ctx.savedWorkingDir = m_root.str();
+        ctx.dataDir = data.str();
+        ctx.savedWorkingDir = projects.str();
     }
-    static void Put(const fs::path& path, const std::string& bytes) {
-        ASSERT_TRUE(WriteFileAtomic(path.string(), bytes));
-    }
-    static std::string Bytes(const fs::path& path) {
-        std::string bytes;
-        ReadFileBytes(path.string(), bytes);
-        return bytes;
-    }
-    fs::path Data(const std::string& name) const { return m_data / name; }
-    fs::path Project(const std::string& name) const { return m_projects / name; }
 
-    TempDataDir m_root;
-    fs::path m_data = m_root.path() / "data", m_projects = m_root.path() / "projects";
-    std::string folder = m_projects.string() + "/";
+    TempDataDir data, projects;
+    std::string folder = projects.str() + "/";
     AppContext ctx;
 };
 
 TEST_F(ProjectFileTest, BodyQuotesEveryItemOnItsOwnLine) {
-    Put(Data("KelvoL.dat"), "12.5,\"a, b\",,-3\r\n\"x\"\r\n");
+    data.write("KelvoL.dat", "12.5,\"a, b\",,-3\r\n\"x\"\r\n");
     ctx.projectName = "Hall 3, freezer";
     ctx.projectDescription = "Ice cream, pallets";
     ctx.projectFileName = "p.prj";
     ASSERT_TRUE(SaveProject(ctx, "CR", folder));
-    EXPECT_EQ(Bytes(Project("p.prj")), "\"Hall 3, freezer\",\"Ice cream, pallets\",\"\",\"CR\"\r\n"
-                                       "\"12.5\"\r\n\"a, b\"\r\n\"\"\r\n\"-3\"\r\n\"x\"\r\n");
-    Put(Data("KelvoL.dat"), "\"another room\"\r\n");
+    EXPECT_EQ(projects.read("p.prj"), "\"Hall 3, freezer\",\"Ice cream, pallets\",\"\",\"CR\"\r\n"
+                                      "\"12.5\"\r\n\"a, b\"\r\n\"\"\r\n\"-3\"\r\n\"x\"\r\n");
+    data.write("KelvoL.dat", "\"another room\"\r\n");
     ctx.projectName.clear();
-    ASSERT_TRUE(OpenProject(ctx, m_projects.string() + "\\", "CR")); // either separator ends a folder
-    EXPECT_EQ(ctx.dialogMode, DialogMode::Opened);
+    ASSERT_TRUE(OpenProject(ctx, projects.str() + "\\", "CR")); // either separator ends a folder
     EXPECT_EQ(ctx.currentProjectFile, "p.prj");
     EXPECT_EQ(ctx.projectName, "Hall 3, freezer");
-    EXPECT_EQ(Bytes(Data("KelvoL.dat")), "\"12.5\"\r\n\"a, b\"\r\n\"\"\r\n\"-3\"\r\n\"x\"\r\n");
+    EXPECT_EQ(data.read("KelvoL.dat"), "\"12.5\"\r\n\"a, b\"\r\n\"\"\r\n\"-3\"\r\n\"x\"\r\n");
 }
 
 TEST_F(ProjectFileTest, SaveNamesTheFileByTheNameRulesAndSaveAsProposesTheShortStem) {
@@ -70,7 +56,7 @@ TEST_F(ProjectFileTest, SaveNamesTheFileByTheNameRulesAndSaveAsProposesTheShortS
         {"ab", "ignored", "ab.PRJ", "ab.prj"},
         {"abcd", "ignored", "abcd.PRJ", "abcd.prj"},
     };
-    Put(Data("KelvoL.dat"), "\"1\"\r\n");
+    data.write("KelvoL.dat", "\"1\"\r\n");
     for (const auto& [fileName, projectName, written, proposed] : rows) {
         SCOPED_TRACE(fileName);
         ctx.projectName = projectName;
@@ -81,7 +67,7 @@ TEST_F(ProjectFileTest, SaveNamesTheFileByTheNameRulesAndSaveAsProposesTheShortS
         }
         EXPECT_TRUE(SaveProject(ctx, "CR", folder));
         EXPECT_EQ(ctx.currentProjectFile, written);
-        EXPECT_TRUE(fs::exists(Project(written)));
+        EXPECT_TRUE(fs::exists(projects.path() / written));
     }
 }
 
@@ -104,7 +90,7 @@ TEST_F(ProjectFileTest, EveryTextFieldSurvivesAnyTypedText) {
         ctx.projectName = ctx.projectDescription = typed;
         ctx.projectFileName = "typed.prj";
         ASSERT_TRUE(SaveProject(ctx, "CR", folder));
-        Put(Data("KelvoL.dat"), "");
+        data.write("KelvoL.dat", "");
         ASSERT_TRUE(OpenProject(ctx, folder, "CR"));
         RoomRecord loaded;
         ASSERT_TRUE(LoadRoomFile(ctx, "KelvoL.dat", loaded));
@@ -130,119 +116,100 @@ TEST_F(ProjectFileTest, EveryTextFieldSurvivesAnyTypedText) {
         ASSERT_EQ(walls->items.size(), 4u);
         EXPECT_EQ(walls->items[0].find('"'), std::string::npos);
         EXPECT_EQ(walls->items[2], "-20,5");
-        EXPECT_EQ(loaded.defrostFlag, room.defrostFlag);
-        EXPECT_EQ(loaded.operatingBasis, room.operatingBasis);
     }
 }
 
 TEST_F(ProjectFileTest, FailedSaveLeavesTheExistingProjectAndSaysWhy) {
     const std::string good = "\"Old\",\"\",\"\",\"CR\"\r\n\"7\"\r\n";
-    Put(Project("old.prj"), good);
+    projects.write("old.prj", good);
     ctx.projectFileName = "old.prj";
-    const std::string missing = (m_root.path() / "missing" / "deeper").string() + "/";
+    const std::string missing = (projects.path() / "missing" / "deeper").string() + "/";
     const WriteStatus failed = SaveProject(ctx, "CR", missing);
     EXPECT_FALSE(failed);
     EXPECT_EQ(failed.path, missing + "old.prj");
-    EXPECT_EQ(WriteFailureMessage(failed), "Could not save old.prj: " + failed.reason);
     EXPECT_NE(failed.reason, "");
     EXPECT_EQ(ctx.currentProjectFile, "old.prj");
-    EXPECT_EQ(Bytes(Project("old.prj")), good);
+    EXPECT_EQ(projects.read("old.prj"), good);
 
     // Without a room record to carry the project holds its header alone.
     ctx.projectName = "Hall";
     EXPECT_TRUE(SaveProject(ctx, "CR", folder));
-    EXPECT_EQ(Bytes(Project("old.prj")), "\"Hall\",\"\",\"\",\"CR\"\r\n");
+    EXPECT_EQ(projects.read("old.prj"), "\"Hall\",\"\",\"\",\"CR\"\r\n");
 }
 
-TEST_F(ProjectFileTest, UnreadableProjectLeavesTheRoomFileAlone) {
-    const std::string room = "\"12\"\r\n\"8\"\r\n";
-    Put(Data("KelvoL.dat"), room);
-    const std::tuple<const char*, std::string> rows[] = {
-        {"empty", ""},
-        {"header cut after three strings", "\"Hall\",\"desc\",\"\","},
-        {"header cut inside the code", "\"Hall\",\"desc\",\"\",\"C"},
-        {"three strings", "\"Hall\",\"desc\",\"CR\"\r\n\"1\"\r\n"},
-        {"unquoted header", "Hall,desc,,CR\r\n\"1\"\r\n"},
-        {"a room record", room},
-        {"binary", std::string("\"a\",\"b\",\"\",\"CR\"\r\n\x00\x01", 19)},
-        {"unknown code", "\"Hall\",\"desc\",\"\",\"XY\"\r\n\"1\"\r\n"},
+// Opening restores the file of the stored program code; a file that is no project changes nothing.
+TEST_F(ProjectFileTest, OpenRestoresTheFileOfTheStoredCodeAndNothingFromAnUnreadableProject) {
+    const std::string room = "\"12\"\r\n\"8\"\r\n", body = "\"21\"\r\n\"x, y\"\r\n";
+    // what, project file, the file restored (nullptr: none) and its bytes
+    const std::tuple<const char*, std::string, const char*, std::string> rows[] = {
+        {"empty", "", nullptr, ""},
+        {"header cut after three strings", "\"Hall\",\"desc\",\"\",", nullptr, ""},
+        {"header cut inside the code", "\"Hall\",\"desc\",\"\",\"C", nullptr, ""},
+        {"three strings", "\"Hall\",\"desc\",\"CR\"\r\n\"1\"\r\n", nullptr, ""},
+        {"unquoted header", "Hall,desc,,CR\r\n\"1\"\r\n", nullptr, ""},
+        {"a room record", room, nullptr, ""},
+        {"binary", std::string("\"a\",\"b\",\"\",\"CR\"\r\n\x00\x01", 19), nullptr, ""},
+        {"unknown code", "\"Hall\",\"desc\",\"\",\"XY\"\r\n\"1\"\r\n", nullptr, ""},
+        {"cr", "\"S\",\"\",\"\",\"cr\"\r\n" + body, "KelvoL.dat", body},
+        {"header only", "\"N\",\"D\",\"third\",\"CR\"", "KelvoL.dat", ""},
+        {"line feeds and blanks", " \"N\" , \"D\",\"\",\"CR\"\n\"1\"\n\"2\"\n", "KelvoL.dat",
+         "\"1\"\r\n\"2\"\r\n"},
+        {"AC", "\"S\",\"\",\"\",\"AC\"\r\n" + body, "KlimaL.dat", body},
+        {"hx", "\"S\",\"\",\"\",\"hx\"\r\n" + body, "HX_ACT.dat", body},
     };
-    for (const auto& [what, bytes] : rows) {
+    for (const auto& [what, bytes, restored, restoredBytes] : rows) {
         SCOPED_TRACE(what);
-        Put(Project("bad.prj"), bytes);
-        ctx.projectFileName = "bad.prj";
+        data.write("KelvoL.dat", room);
+        projects.write("p.prj", bytes);
+        ctx.projectFileName = "p.prj";
         ctx.dialogMode = DialogMode::None;
-        EXPECT_FALSE(OpenProject(ctx, folder, "CR"));
-        EXPECT_EQ(ctx.dialogMode, DialogMode::None);
-        EXPECT_EQ(Bytes(Data("KelvoL.dat")), room);
+        EXPECT_EQ(OpenProject(ctx, folder, "CR"), restored != nullptr);
+        EXPECT_EQ(ctx.dialogMode, restored ? DialogMode::Opened : DialogMode::None);
+        if (restored) {
+            EXPECT_EQ(data.read(restored), restoredBytes);
+            fs::remove(data.path() / restored);
+        }
+        if (restored == nullptr || std::string(restored) != "KelvoL.dat") {
+            EXPECT_EQ(data.read("KelvoL.dat"), room);
+        }
     }
     ctx.projectFileName = "missing.prj";
     EXPECT_FALSE(OpenProject(ctx, folder, "CR"));
-    EXPECT_EQ(ctx.currentProjectFile, "");
-    EXPECT_EQ(Bytes(Data("KelvoL.dat")), room);
-}
-
-TEST_F(ProjectFileTest, StoredCodeChoosesTheRestoredFile) {
-    const std::string room = "\"12\"\r\n";
-    const std::tuple<const char*, const char*> rows[] = {
-        {"AC", "KlimaL.dat"}, {"hx", "HX_ACT.dat"}, {"cr", "KelvoL.dat"}};
-    for (const auto& [code, restored] : rows) {
-        SCOPED_TRACE(code);
-        Put(Data("KelvoL.dat"), room);
-        Put(Project("s.prj"), std::string("\"S\",\"\",\"\",\"") + code + "\"\r\n\"21\"\r\n\"x, y\"\r\n");
-        ctx.projectFileName = "s.prj";
-        ctx.dialogMode = DialogMode::None;
-        EXPECT_TRUE(OpenProject(ctx, folder, "CR"));
-        EXPECT_EQ(ctx.dialogMode, DialogMode::Opened);
-        EXPECT_EQ(Bytes(Data(restored)), "\"21\"\r\n\"x, y\"\r\n");
-        if (std::string(restored) != "KelvoL.dat") {
-            EXPECT_EQ(Bytes(Data("KelvoL.dat")), room);
-        }
-        fs::remove(Data(restored));
-    }
-}
-
-TEST_F(ProjectFileTest, HeaderOnlyAndLineFeedFilesAreProjects) {
-    const auto bare = ParseProjectText("\"N\",\"D\",\"third\",\"CR\"");
-    ASSERT_TRUE(bare);
-    EXPECT_TRUE(bare->items.empty());
-    EXPECT_EQ(bare->header.reserved, "third");
-    const auto unix = ParseProjectText(" \"N\" , \"D\",\"\",\"CR\"\n\"1\"\n\"2\"\n");
-    ASSERT_TRUE(unix);
-    EXPECT_EQ(unix->items, (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(ctx.currentProjectFile, "p.prj"); // the last project opened stays the current one
+    EXPECT_EQ(data.read("KelvoL.dat"), room);
 }
 
 TEST_F(ProjectFileTest, RestoreRoomFilePutsThePreviousRoomBack) {
-    Put(Data("KelvoL.dat"), "\"new\"\r\n");
-    Put(Data("CRRestor.dat"), "\"previous\"\r\n");
+    data.write("KelvoL.dat", "\"new\"\r\n");
+    data.write("CRRestor.dat", "\"previous\"\r\n");
     ctx.activationState = ActivationState::Active;
     EXPECT_TRUE(RestoreRoomFile(ctx).empty());
-    EXPECT_EQ(Bytes(Data("KelvoL.dat")), "\"previous\"\r\n");
-    EXPECT_FALSE(fs::exists(Data("CRRestor.dat")));
+    EXPECT_EQ(data.read("KelvoL.dat"), "\"previous\"\r\n");
+    EXPECT_FALSE(fs::exists(data.path() / "CRRestor.dat"));
     EXPECT_EQ(ctx.activationState, ActivationState::NeverActivated);
 
     // Without a restore copy the room file goes, so the next activation loads the defaults.
     ctx.activationState = ActivationState::Active;
     RestoreRoomFile(ctx);
-    EXPECT_FALSE(fs::exists(Data("KelvoL.dat")));
+    EXPECT_FALSE(fs::exists(data.path() / "KelvoL.dat"));
     EXPECT_EQ(ctx.activationState, ActivationState::NeverActivated);
 
-    Put(Data("KelvoL.dat"), "\"kept\"\r\n");
+    data.write("KelvoL.dat", "\"kept\"\r\n");
     ctx.programCode = "HX";
     ctx.activationState = ActivationState::Active;
     RestoreRoomFile(ctx);
-    EXPECT_EQ(Bytes(Data("KelvoL.dat")), "\"kept\"\r\n");
+    EXPECT_EQ(data.read("KelvoL.dat"), "\"kept\"\r\n");
     EXPECT_EQ(ctx.activationState, ActivationState::Active);
 }
 
 TEST_F(ProjectFileTest, StartupRequestOpensByNameOrPath) {
-    Put(Project("Hall.prj"), "\"Hall\",\"\",\"\",\"CR\"\r\n\"5\"\r\n");
-    for (const std::string& request : {std::string("Hall.prj"), Project("Hall.prj").string()}) {
+    projects.write("Hall.prj", "\"Hall\",\"\",\"\",\"CR\"\r\n\"5\"\r\n");
+    for (const std::string& request : {std::string("Hall.prj"), (projects.path() / "Hall.prj").string()}) {
         SCOPED_TRACE(request);
-        Put(Data("KelvoL.dat"), "\"0\"\r\n");
+        data.write("KelvoL.dat", "\"0\"\r\n");
         ctx.projectDir = folder;
         EXPECT_TRUE(OpenStartupProject(ctx, request));
-        EXPECT_EQ(Bytes(Data("KelvoL.dat")), "\"5\"\r\n");
+        EXPECT_EQ(data.read("KelvoL.dat"), "\"5\"\r\n");
         EXPECT_EQ(ctx.dialogMode, DialogMode::None);
         EXPECT_EQ(ctx.roomFileName, "KelvoL.dat");
         EXPECT_EQ(ctx.currentProjectFile, "Hall.prj");
