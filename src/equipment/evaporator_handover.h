@@ -27,7 +27,6 @@ struct Handover {
     double t0_C = 0.0, T0_K = 0.0;
     double Qe_kW = 0.0; // capacity per evaporator, Q / n
     double defrostShare_kW = 0.0;
-    int engineMode = 44; // selection for a cold room
 };
 
 // Forms the hand-over. `defrost_kW` is the defrost power of the load calculation, `dayBasis_h` its day

@@ -36,9 +36,9 @@ constexpr double kMaxVapourShare = 0.99;
 // Range of the saturation-pressure correlations (ice branch from -100 °C, water branch to 200 °C).
 constexpr double kMinSaturationTemperature_C = -100.0;
 
-// Hyland-Wexler saturation pressure over ice, -100 to 0 °C: ln p_ws = C1/T + C2 + C3 T + C4 T² + C5 T³ + C6
-// T⁴
-// + C7 ln T, p_ws in Pa, T in K. ASHRAE Fundamentals 2017 ch. 1, eq. 5.
+// Hyland-Wexler saturation pressure over ice, -100 to 0 °C:
+// ln p_ws = C1/T + C2 + C3 T + C4 T² + C5 T³ + C6 T⁴ + C7 ln T, p_ws in Pa, T in K.
+// ASHRAE Fundamentals 2017 ch. 1, eq. 5.
 constexpr double kC1 = -5.6745359e3;   // K
 constexpr double kC2 = 6.3925247;      // -
 constexpr double kC3 = -9.6778430e-3;  // 1/K

@@ -81,6 +81,7 @@ TEST(AirState, ClampsAreWrittenBackAndResultsStayFinite) {
         EXPECT_DOUBLE_EQ(p, pOut_bar);
         EXPECT_TRUE(std::isfinite(s.h_kJkg) && std::isfinite(s.rho_kgm3) && std::isfinite(s.x_gkg) &&
                     s.x_gkg > 0);
+        // The same hostile numbers as temperature, humidity ratio (g/kg) and pressure.
         const double rh = DegreeOfSaturation_pct(t0, phi0, p0);
         EXPECT_TRUE(rh >= 0.0 && rh <= 100.0) << rh;
     }
