@@ -267,6 +267,12 @@ void WallDialog::closeWritingSummary() {
     accept();
 }
 
+void WallDialog::showGoOn() {
+    if (m_planWall > 0) return;
+    m_Okbutt->hide();
+    m_weiterbutt->show();
+}
+
 // --- Messages ---------------------------------------------------------------------------------------
 
 void WallDialog::showMessage(const Message& message) {
@@ -305,8 +311,9 @@ void WallDialog::showEvent(QShowEvent* event) {
 
 // --- Entry points -----------------------------------------------------------------------------------
 
-int RunWallDialog(AppContext& ctx, const std::string& outsideTemperatureText, QWidget* parent) {
+int RunWallDialog(AppContext& ctx, const std::string& outsideTemperatureText, QWidget* parent, bool goOn) {
     WallDialog dialog(ctx, outsideTemperatureText, parent);
+    if (goOn) dialog.showGoOn();
     return dialog.exec();
 }
 

@@ -71,7 +71,9 @@ class WallDialog final : public QDialog {
     void saveStandard();
     void loadStandard();
     void cancel();
-    void closeWritingSummary(); // Okbutt
+    void closeWritingSummary(); // Okbutt, or weiterbutt in the new-project sequence
+    // In the new-project sequence the dialog goes on to the next step: weiterbutt stands in for Okbutt.
+    void showGoOn();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -128,6 +130,7 @@ class WallDialog final : public QDialog {
     ui::PictureButton* m_BDbutt = nullptr;
     ui::PictureButton* m_DSbutt = nullptr;
     ui::PictureButton* m_Okbutt = nullptr;
+    ui::PictureButton* m_weiterbutt = nullptr;
     QLabel* m_BauSnote = nullptr;
     QLabel* m_Daemmnote = nullptr;
 };
@@ -136,8 +139,10 @@ class WallDialog final : public QDialog {
 QString SurfaceName(const CaptionTable& captions, int surface);
 
 // Opens K_wand modally for a rectangular room; returns the dialog's result code (Accepted after Close,
-// which wrote the envelope summary and set the activation state to DialogChangedData).
-int RunWallDialog(AppContext& ctx, const std::string& outsideTemperatureText, QWidget* parent);
+// which wrote the envelope summary and set the activation state to DialogChangedData). Within the
+// new-project sequence (`goOn`) its closing button is the go-on button of the sequence.
+int RunWallDialog(AppContext& ctx, const std::string& outsideTemperatureText, QWidget* parent,
+                  bool goOn = false);
 // Opens K_wand for one floor-plan wall (1-18): the construction editor at once; O.K. hands the U-value and
 // temperature texts back without writing any construction file.
 WallDialogResult RunWallDialogForPlanWall(AppContext& ctx, QWidget* parent, int wallNumber,

@@ -249,9 +249,13 @@ QLayout* WallDialog::buildCommands() {
     ui::PictureButton* cancelButton = command("Command3D4", "abcap.bmp", Q(c[Cap::CancelCaption]));
     m_Okbutt = command("Okbutt", "btcap.bmp", Q(c[Cap::CloseCaption]));
     connect(cancelButton, &ui::PictureButton::triggered, this, &WallDialog::cancel);
+    m_weiterbutt = command("weiterbutt", "okcap.bmp", Q(c[Cap::ContinueCaption]));
+    m_weiterbutt->hide();
     connect(m_Okbutt, &ui::PictureButton::triggered, this, &WallDialog::closeWritingSummary);
+    connect(m_weiterbutt, &ui::PictureButton::triggered, this, &WallDialog::closeWritingSummary);
     row->addWidget(cancelButton);
     row->addWidget(m_Okbutt);
+    row->addWidget(m_weiterbutt);
     return row;
 }
 

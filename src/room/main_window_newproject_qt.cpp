@@ -83,7 +83,8 @@ void StartWindow::newProject() {
     if (dialog.roomKind() == NewRoomKind::FloorPlan) {
         envelopeAccepted = RunGroundPlanDialog(m_ctx, this) == PlanDialogOutcome::Accepted;
     } else {
-        envelopeAccepted = RunWallDialog(m_ctx, m_controller.room().AussenTemp, this) == QDialog::Accepted;
+        envelopeAccepted =
+            RunWallDialog(m_ctx, m_controller.room().AussenTemp, this, true) == QDialog::Accepted;
     }
     if (!envelopeAccepted) return endNewProject(false);
     if (m_ctx.activationState == ActivationState::DialogChangedData) activate();

@@ -41,7 +41,9 @@ class NewProjectSequenceTest : public testing::DataDirTest {
                 testing::OnModal<GroundPlanDialog>([](GroundPlanDialog& plan) { Press(plan, "Command3D1"); });
             } else {
                 testing::OnModal<WallDialog>([last](WallDialog& walls) {
-                    Press(walls, last == Step::Walls ? "Command3D4" : "Okbutt");
+                    // Within the sequence the dialog goes on instead of closing.
+                    EXPECT_FALSE(testing::Child<QWidget>(walls, "Okbutt")->isVisibleTo(&walls));
+                    Press(walls, last == Step::Walls ? "Command3D4" : "weiterbutt");
                 });
             }
             Press(dialog, "weiterbutt");
