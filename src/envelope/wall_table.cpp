@@ -3,6 +3,7 @@
 #include "envelope/wall_table.h"
 
 #include "app/app_context.h"
+#include "app/languages.h"
 #include "app/number_text.h"
 
 namespace veskaro {
@@ -194,7 +195,8 @@ std::vector<WindowType> ReadWindowTypes(RecordReader in) {
 }
 
 std::vector<WindowType> LoadWindowTypes(const AppContext& ctx) {
-    return ReadWindowTypes(OpenInput(ctx, "Fenst." + ctx.languageCode));
+    const std::string english = "Fenst." + std::string(kEnglish);
+    return ReadWindowTypes(OpenInput(ctx, LanguageFileForReading(ctx, "Fenst." + ctx.languageCode, english)));
 }
 
 std::array<std::string, kCompassPoints> OrientationCaptions(const CaptionTable& captions) {

@@ -119,6 +119,7 @@ struct WindowType {
 inline constexpr int kMaxWindowTypes = 20;
 // Reads up to 20 records; reading stops at the first record without a name.
 std::vector<WindowType> ReadWindowTypes(RecordReader in);
+// The list of the language in use, or the English one when that language has none of its own.
 std::vector<WindowType> LoadWindowTypes(const AppContext& ctx);
 
 inline constexpr int kCompassPoints = 8;

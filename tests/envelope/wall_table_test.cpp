@@ -199,6 +199,21 @@ TEST(WallTable, WindowTypeEntriesAndTheShippedList) {
         EXPECT_GE(g, 0.0);
         EXPECT_LE(g, 90.0);
     }
+    // Every language lists the same types with the same numbers, only the names translated; a language
+    // without its own list reads the English one.
+    for (const char* code : {"DEU", "FRA", "ITA", "ESP", "POR"}) {
+        SCOPED_TRACE(code);
+        AppContext translated = ctx;
+        translated.languageCode = code;
+        const auto types = LoadWindowTypes(translated);
+        ASSERT_EQ(types.size(), shipped.size());
+        for (std::size_t i = 0; i < types.size(); ++i) {
+            EXPECT_EQ(types[i].name == shipped[i].name, std::string(code) == "POR") << types[i].name;
+            EXPECT_EQ(types[i].solarGainText, shipped[i].solarGainText);
+            EXPECT_EQ(std::tuple(types[i].Uw_Wm2K, types[i].Ug_Wm2K, types[i].Uf_Wm2K),
+                      std::tuple(shipped[i].Uw_Wm2K, shipped[i].Ug_Wm2K, shipped[i].Uf_Wm2K));
+        }
+    }
 }
 
 TEST(WallTable, ReportListsDesignatedRowsUnderTheDate) {
