@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QPrinter>
 
 #include "envelope/wall_table_panel_qt.h"
 #include "gui_fixture.h"
+#include "report/print_settings_dialog.h"
 
 namespace veskaro {
 namespace {
@@ -104,6 +106,40 @@ TEST_F(WallTablePanelTest, ChecksShowOneCriticalMessagePerColumnAndSaveWritesThe
     ASSERT_TRUE(panel->save());
     EXPECT_EQ(LoadWallTable(ctx), panel->table());
     EXPECT_EQ(LoadWallTable(ctx).cell(WallRow(1), kColArea), "12");
+}
+
+TEST_F(WallTablePanelTest, PrintSavesTheTableAndPrintsItsRowsUnlessTheSettingsAreCancelled) {
+    for (const char* command : {"Abbutt", "Okbutt"}) {
+        SCOPED_TRACE(command);
+        const bool printing = std::string(command) == "Okbutt";
+        auto panel = OpenPanel();
+        panel->setWallLength(1, 4.0);
+        panel->selectWall(1);
+        testing::Type(*panel, "Text3", QStringLiteral("Loading bay wall"));
+        const std::filesystem::path pdf = m_root / (std::string(command) + ".pdf");
+        testing::OnModal<PrintSettingsDialog>([&pdf, command](PrintSettingsDialog& settings) {
+            settings.setPrinterDialogRunner([&pdf](QPrinter& printer, QWidget*) {
+                printer.setOutputFileName(QString::fromStdString(pdf.string()));
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                return 1;
+            });
+            Press(settings, command);
+        });
+        panel->printReport();
+        EXPECT_EQ(ctx.dialogMode, DialogMode::None);
+        EXPECT_EQ(LoadWallTable(ctx).cell(WallRow(1), kColDesignation), printing ? "Loading bay wall" : "");
+        if (!printing) {
+            EXPECT_FALSE(std::filesystem::exists(pdf));
+            continue;
+        }
+        EXPECT_EQ(testing::PdfPages(QString::fromStdString(pdf.string())), 1);
+        const std::filesystem::path txt = m_root / "table.txt";
+        const std::string cmd = "pdftotext " + pdf.string() + " " + txt.string();
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << "pdftotext (poppler-utils) is needed";
+        std::string text;
+        ASSERT_TRUE(ReadFileBytes(txt.string(), text));
+        EXPECT_NE(text.find("Loading bay wall"), std::string::npos) << text;
+    }
 }
 
 } // namespace
