@@ -161,8 +161,8 @@ struct RecalcResult : LoadResult, RoomDisplay {
 
 // Stage 1: the room record's texts as typed values with the defaults applied, goods rows included.
 RoomInputs ParseRoom(const RoomRecord& room);
-// Stage 1 in parts: the room fields alone, and the goods grid rows 1..20 alone (a caller whose goods did
-// not change keeps them parsed).
+// Stage 1 in parts: the room fields alone, and the goods grid rows 1..20 alone (a caller whose goods and
+// room temperature did not change keeps them parsed: the fields a row needs depend on the room temperature).
 RoomInputs ParseRoomFields(const RoomRecord& room);
 GoodsInputs ParseGoods(const RoomRecord& room);
 // Stage 2: every component of the load; no text, no files, no context. The warnings of the room fields

@@ -174,6 +174,10 @@ void StartWindow::showRangeWarnings() {
     }
     QStringList texts;
     for (const RangeWarning& warning : warnings) {
+        if (warning.missing) { // a goods cell: named by row and column
+            texts << Q(warning.text());
+            continue;
+        }
         QString name = Q(warning.name);
         if (warning.field) {
             const std::optional<FieldRange> range = RoomFieldRange(*warning.field);

@@ -148,6 +148,7 @@ std::string FieldRangeText(const FieldRange& range) {
 }
 
 std::string RangeWarning::text() const {
+    if (missing) return name + " is missing";
     return name + " = " + NumberWithoutBlank(value) + " is outside " + NumberWithoutBlank(min) + " to " +
            NumberWithoutBlank(max);
 }
@@ -157,6 +158,10 @@ namespace {
 // NumFromText never gives a non-finite value; the check still refuses one from any other source.
 bool InRange(double value, const FieldRange& range) {
     return std::isfinite(value) && range.contains(value);
+}
+
+std::string GoodsCellName(int row, int column) {
+    return "goods row " + std::to_string(row) + " column " + std::to_string(column);
 }
 
 } // namespace
@@ -186,9 +191,14 @@ RangeWarnings CheckRoomRanges(const RoomRecord& room) {
 void CheckGoodsCell(int row, int column, double value, RangeWarnings& warnings) {
     const std::optional<FieldRange> range = GoodsColumnRange(column);
     if (!range || InRange(value, *range)) return;
-    warnings.push_back({std::nullopt, row, column,
-                        "goods row " + std::to_string(row) + " column " + std::to_string(column), value,
-                        range->min, range->max});
+    warnings.push_back(
+        {std::nullopt, row, column, GoodsCellName(row, column), value, range->min, range->max});
+}
+
+RangeWarning MissingGoodsCell(int row, int column) {
+    RangeWarning warning{std::nullopt, row, column, GoodsCellName(row, column)};
+    warning.missing = true;
+    return warning;
 }
 
 std::span<const RoomTextItem> StoredRoomTextItems() {

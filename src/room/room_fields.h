@@ -78,7 +78,8 @@ struct RangeWarning {
     double value = 0.0;
     double min = 0.0;
     double max = 0.0;
-    std::string text() const; // "RaumTemp = 120 is outside -60 to 80"
+    bool missing = false;     // a goods field the row needs is blank or no usable number
+    std::string text() const; // "RaumTemp = 120 is outside -60 to 80", "goods row 3 column 4 is missing"
 };
 using RangeWarnings = std::vector<RangeWarning>;
 
@@ -90,6 +91,8 @@ RangeWarnings CheckRoomRanges(const RoomFieldValues& values);
 RangeWarnings CheckRoomRanges(const RoomRecord& room);
 // Adds a warning when the value of goods cell (row, column) lies outside the column's range.
 void CheckGoodsCell(int row, int column, double value, RangeWarnings& warnings);
+// The warning that goods cell (row, column) holds no usable value although the row needs one.
+RangeWarning MissingGoodsCell(int row, int column);
 
 // One text item of the room record file: its name and where the record keeps it. Fields the window edits
 // and labels it only shows (the chosen evaporator `VerdNam`) alike.

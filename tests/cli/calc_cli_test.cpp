@@ -213,6 +213,7 @@ TEST_F(CalcCli, OutOfRangeInputsAreWarnedAndGiveNoResult) {
     } rows[] = {
         {"\"8\"\r\n\"6\"", "\"1e305\"\r\n\"6\"", "RaumL = 1E+305 is outside .01 to 1000"},
         {"\"40\"\r\n\" .72\"", "\"150\"\r\n\" .72\"", "AussenFeuchte = 150 is outside 0 to 100"},
+        {"\"18#2\"", "\"18#\"", "goods row 1 column 4 is missing"}, // an end temperature left blank
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.warning);

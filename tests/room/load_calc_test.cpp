@@ -53,15 +53,20 @@ TEST(ParseRoom, ValuesOutsideTheirRangeAreFlagged) {
         }
         EXPECT_EQ(ComputeLoads(in, Envelope{}).trusted(), !flagged);
     }
-    // A counted goods row is checked cell by cell; an incomplete one is not.
+    // A counted goods row is checked cell by cell; a row still lacking its end temperature is left out of
+    // the goods heat but flagged, and so is a counted row without a specific heat it needs.
     RoomRecord room = QuietRoom("2");
     SetGoods(room, 2, "Hot", {"100", "150", "2", "-2", "3", "1.6", "210", "0"});
     SetGoods(room, 3, "Typed", {"100", "150", "", "-2", "3", "1.6", "210", "0"});
+    SetGoods(room, 4, "No cp", {"100", "20", "2", "-2", "", "1.6", "210", "0"});
     const GoodsInputs goods = ParseGoods(room);
-    ASSERT_EQ(goods.warnings.size(), 1u);
-    EXPECT_EQ(goods.warnings[0].goodsRow, 2);
-    EXPECT_EQ(goods.warnings[0].goodsColumn, kGoodsEntryTemp);
+    ASSERT_EQ(goods.rows.size(), 2u);
+    ASSERT_EQ(goods.warnings.size(), 3u);
     EXPECT_EQ(goods.warnings[0].text(), "goods row 2 column 3 = 150 is outside -60 to 100");
+    EXPECT_EQ(goods.warnings[1].text(), "goods row 3 column 4 is missing");
+    EXPECT_EQ(
+        std::tuple(goods.warnings[2].goodsRow, goods.warnings[2].goodsColumn, goods.warnings[2].missing),
+        std::tuple(4, int{kGoodsCpAbove}, true));
     EXPECT_FALSE(ComputeLoads(ParseRoomFields(room), Envelope{}, goods).trusted());
 }
 
