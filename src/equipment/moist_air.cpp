@@ -135,8 +135,8 @@ double DegreeOfSaturation_pct(double t_C, double x_gkg, double p_bar) {
     const double xs_gkg = AirState(saturated, t_C, p_bar).x_gkg; // the same for every trial
 
     // Bisection on the degree of saturation phi = x / x_s: the first correction is +-0.25, each further
-    // one half the last. The loop tests the trial before last, so phi moves once more after the trial that
-    // met the tolerance; a first trial that meets it returns that trial (50 %), not a quarter off.
+    // one half the last. The trial that meets the tolerance is the result: one more halving after it could
+    // move phi a quarter of saturation away when an early trial happens to meet it.
     double phi = 0.5;
     double step = 0.5;
     double xTrial_gkg = kSaturationBisectionStart_gkg;
@@ -144,7 +144,7 @@ double DegreeOfSaturation_pct(double t_C, double x_gkg, double p_bar) {
                     std::fabs(xTrial_gkg - x_gkg) > kSaturationBisectionTolerance_gkg;
          ++n) {
         xTrial_gkg = phi * xs_gkg;
-        if (n == 1 && std::fabs(xTrial_gkg - x_gkg) <= kSaturationBisectionTolerance_gkg) break;
+        if (std::fabs(xTrial_gkg - x_gkg) <= kSaturationBisectionTolerance_gkg) break;
         if (xTrial_gkg > x_gkg) {
             phi -= step / 2.0;
         } else if (xTrial_gkg < x_gkg) {

@@ -109,16 +109,15 @@ TEST(DegreeOfSaturation, RecoversDegreeOfSaturationOverGrid) {
     }
 }
 
-// The bisection moves phi once more after the trial that met the tolerance (so that the latent and sensible
-// lines agree to the last digit); only a first trial that meets it returns 50 %.
+// The bisection returns the trial that met the tolerance, so the result is always within 0.005 g/kg; one
+// more halving after such a trial would move it a quarter or an eighth of saturation away.
 TEST(DegreeOfSaturation, LimitsOfTheBisectionAndTheTrialThatMetTheTolerance) {
     double one = 1.0, t = 20.0, p = 1.013;
     const double xs_gkg = AirState(one, t, p).x_gkg;
-    EXPECT_DOUBLE_EQ(DegreeOfSaturation_pct(20.0, 0.5 * xs_gkg + 0.004, 1.013), 50.0);
-    // 50 % too high -> 25 %, which meets the tolerance but is still high -> 12.5 %.
-    EXPECT_DOUBLE_EQ(DegreeOfSaturation_pct(20.0, 0.25 * xs_gkg - 0.004, 1.013), 12.5);
-    // 50 % too low -> 75 %, which meets the tolerance but is still low -> 87.5 %.
-    EXPECT_DOUBLE_EQ(DegreeOfSaturation_pct(20.0, 0.75 * xs_gkg + 0.004, 1.013), 87.5);
+    const std::pair<double, double> rows[] = {
+        {0.5 * xs_gkg + 0.004, 50.0}, {0.25 * xs_gkg - 0.004, 25.0}, {0.75 * xs_gkg + 0.004, 75.0}};
+    for (const auto& [x_gkg, expected_pct] : rows)
+        EXPECT_DOUBLE_EQ(DegreeOfSaturation_pct(20.0, x_gkg, 1.013), expected_pct) << x_gkg;
     EXPECT_NEAR(DegreeOfSaturation_pct(20.0, xs_gkg, 1.013), 100.0, 0.05);
     EXPECT_NEAR(DegreeOfSaturation_pct(20.0, 2.0 * xs_gkg, 1.013), 100.0,
                 1e-6); // supersaturated: at most 100
