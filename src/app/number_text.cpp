@@ -244,9 +244,13 @@ std::string RealItemText(double value, int significantDigits) {
 }
 
 double TruncateDecimals(double value, int decimals) {
-    // Int(value * 10^k) / 10^k, evaluated exactly in this order so results match the family's programs.
+    // Int(value * 10^k) / 10^k. Decimal inputs are not exact in binary: (2 - 4.4) * 10 is
+    // -24.000000000000004, whose Int is -25. A slack of 1e-12 of the scaled value (thousands of units in
+    // the last place, far below any displayed digit) lets such a value truncate to the digit it stands for.
+    constexpr double kRepresentationSlack = 1e-12;
     const double scale = std::pow(10.0, std::clamp(decimals, -300, 300));
-    const double result = IntFloor(value * scale) / scale;
+    const double scaled = value * scale;
+    const double result = IntFloor(scaled + std::fabs(scaled) * kRepresentationSlack) / scale;
     return std::isfinite(result) ? result : IntFloor(value);
 }
 

@@ -90,11 +90,15 @@ TEST(RealItemText, DoubleAndSingleForms) {
     }
 }
 
-TEST(TruncateDecimals, FloorOfTheScaledValueWithoutEpsilon) {
+// Floor of the scaled value; a decimal value that binary cannot hold exactly keeps the digits it stands for.
+TEST(TruncateDecimals, FloorOfTheScaledValueKeepsTheDigitsADecimalStandsFor) {
     EXPECT_EQ(TruncateDecimals(1.99, 1), 1.9);
     EXPECT_EQ(TruncateDecimals(-1.21, 1), -1.3);
     EXPECT_EQ(TruncateDecimals(1234.5, -2), 1200.0);
-    EXPECT_EQ(TruncateDecimals(0.29, 2), 0.28); // 0.29 * 100 = 28.999999999999996
+    EXPECT_EQ(TruncateDecimals(0.29, 2), 0.29);      // 0.29 * 100 = 28.999999999999996
+    EXPECT_EQ(TruncateDecimals(2.0 - 4.4, 1), -2.4); // room 2 °C, dt 4.4 K: -24.000000000000004 scaled
+    EXPECT_EQ(TruncateDecimals(4.0 - 5.2, 1), -1.2);
+    EXPECT_EQ(TruncateDecimals(-2.4000001, 1), -2.5); // a real excess still truncates downwards
     EXPECT_TRUE(std::isfinite(TruncateDecimals(DBL_MAX, 3)));
     EXPECT_EQ(IntFloor(-2.1), -3.0);
     EXPECT_EQ(IntFloor(std::nan("")), 0.0);
