@@ -9,6 +9,7 @@
 
 #include "app/app_context.h"
 #include "app/number_text.h"
+#include "app/ui_texts.h"
 #include "envelope/plan_canvas_qt.h"
 #include "envelope/plan_outline.h"
 #include "envelope/wall_table_panel_qt.h"
@@ -196,8 +197,8 @@ void GroundPlanDialog::accept() {
     if (!m_panel->checkTable()) return;
     const PlanOutline& outline = m_canvas->outline();
     if (!outline.closed && !outline.corners.empty()) {
-        const std::string keep =
-            m_ctx.captions[Cap::FloorPlanTitle] + ":\rThe outline is not closed. Keep it?";
+        const std::string keep = m_ctx.captions[Cap::FloorPlanTitle] + ":\r" +
+                                 std::string(UiText(UiTextId::OutlineNotClosed, m_ctx.languageCode));
         if (!showMessage({MessageKind::Question, "", keep})) return;
     }
     if (!save()) return;

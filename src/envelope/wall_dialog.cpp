@@ -148,9 +148,7 @@ void WallDialog::markLayers(const UValueResult& u) {
                 m_DaemmS->setItem(r - 1, col - 1, cell);
             }
             cell->setBackground(skipped ? QBrush(kSkippedShade) : QBrush());
-            cell->setToolTip(skipped ? QStringLiteral("Thickness and λ must both be above 0: this layer does "
-                                                      "not count in the U-value")
-                                     : QString());
+            cell->setToolTip(skipped ? ui::QText(UiTextId::LayerNotCounted, m_ctx.languageCode) : QString());
         }
     }
 }

@@ -176,8 +176,9 @@ QGroupBox* WallDialog::buildEditor() {
     ui::PictureButton* calc = command("Rechbutt", "brcap.bmp", Q(c[Cap::CalculateButton]));
     ui::PictureButton* print = command("kwertprintbutt", "prcap.bmp", Q(c[Cap::PrintUValueButton]));
     ui::PictureButton* ok = command("Command3D1", "okcap.bmp", Q(c[Cap::OkCaption]));
-    ui::PictureButton* apply = command("Command3D2", "okcap.bmp", QStringLiteral("Apply"));
-    apply->setHint(QStringLiteral("Apply the construction without saving the catalogues"));
+    ui::PictureButton* apply =
+        command("Command3D2", "okcap.bmp", ui::QText(UiTextId::ApplyConstruction, m_ctx.languageCode));
+    apply->setHint(ui::QText(UiTextId::ApplyConstructionHint, m_ctx.languageCode));
     for (ui::PictureButton* b : {calc, print, ok, apply})
         commands->addWidget(b);
     commands->addStretch(1);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
 
 #include "app/app_context.h"
 #include "app/caption_slots.h"
@@ -23,6 +24,7 @@
 namespace veskaro {
 
 using ui::Q;
+using ui::QText;
 
 namespace {
 
@@ -32,19 +34,19 @@ constexpr double kSecondsPerHour = 3600.0;
 
 // Column headers and widths (twips) of the cooler list.
 struct ColumnSpec {
-    const char* header;
+    std::optional<UiTextId> header; // none: the row number column
     int twips;
 };
 constexpr ColumnSpec kColumns[kCoolerColumns] = {
-    {"", 500},
-    {"Cooler", 2200},
-    {"Capacity\nkW", 1200},
-    {"Reserve\n%", 1100},
-    {"Fans\nn × W", 1300},
-    {"Air flow\nm³/h", 1300},
-    {"Air throw\nm", 1100},
-    {"Defrost heater\nW", 1600},
-    {"Fin spacing\nmm", 1300},
+    {{}, 500},
+    {UiTextId::CoolerColumnCooler, 2200},
+    {UiTextId::CoolerColumnCapacity, 1200},
+    {UiTextId::CoolerColumnReserve, 1100},
+    {UiTextId::CoolerColumnFans, 1300},
+    {UiTextId::CoolerColumnAirFlow, 1300},
+    {UiTextId::CoolerColumnThrow, 1100},
+    {UiTextId::CoolerColumnHeater, 1600},
+    {UiTextId::CoolerColumnFins, 1300},
 };
 
 QString Number(double value, int decimals) {
@@ -75,8 +77,7 @@ CoolerDialog::CoolerDialog(AppContext& ctx, const Handover& handover, QWidget* p
     };
 
     auto* column = new QVBoxLayout(this);
-    auto* note = new QLabel(QStringLiteral("Generic sizing catalogue for a first choice of air cooler, not a "
-                                           "manufacturer's data: confirm the unit with your supplier."));
+    auto* note = new QLabel(QText(UiTextId::CoolerCatalogueNote, ctx.languageCode));
     note->setObjectName(QStringLiteral("CatalogueNote"));
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("font-style: italic;"));
@@ -109,18 +110,20 @@ QWidget* CoolerDialog::buildConditions() {
     m_Kaeltemittel->setObjectName(QStringLiteral("Kaeltemittel"));
     for (const std::string& name : ShippedRefrigerantNames())
         m_Kaeltemittel->addItem(Q(name));
-    left->addRow(QStringLiteral("Refrigerant"), m_Kaeltemittel);
-    left->addRow(Q(m_ctx.captions[Cap::RequiredCapacityLabel]) + QStringLiteral(" Qe per evaporator"),
-                 ValueLabel("QePN", Number(m_handover.Qe_kW, 3) + QStringLiteral(" kW")));
+    const std::string_view language = m_ctx.languageCode;
+    left->addRow(QText(UiTextId::CoolerRefrigerant, language), m_Kaeltemittel);
+    left->addRow(
+        QText(UiTextId::CoolerQePerEvaporator, language).arg(Q(m_ctx.captions[Cap::RequiredCapacityLabel])),
+        ValueLabel("QePN", Number(m_handover.Qe_kW, 3) + QStringLiteral(" kW")));
     left->addRow(Q(m_ctx.captions[Cap::TempDifferenceLabel]),
                  ValueLabel("dT1PN", Number(m_handover.deltaT_K, 2) + QStringLiteral(" K")));
     auto* right = new QFormLayout;
     right->addRow(Q(m_ctx.captions[Cap::EvaporatingTemperatureLabel]) + QStringLiteral(" t0"),
                   ValueLabel("t0PN", Number(m_handover.t0_C, 2) + QStringLiteral(" °C")));
     m_p0 = ValueLabel("p0PN", QString());
-    right->addRow(QStringLiteral("Evaporating pressure p0"), m_p0);
+    right->addRow(QText(UiTextId::CoolerPressure, language), m_p0);
     m_massFlow = ValueLabel("MassFlowPN", QString());
-    right->addRow(QStringLiteral("Refrigerant mass flow (liquid at 30 °C)"), m_massFlow);
+    right->addRow(QText(UiTextId::CoolerMassFlow, language), m_massFlow);
     row->addLayout(left, 1);
     row->addSpacing(24);
     row->addLayout(right, 1);
@@ -131,7 +134,8 @@ QWidget* CoolerDialog::buildList() {
     m_list = new ui::GridWidget(2, kCoolerColumns);
     m_list->setObjectName(QStringLiteral("CoolerList"));
     for (int c = 0; c < kCoolerColumns; ++c) {
-        m_list->setCellText(0, c, QString::fromUtf8(kColumns[c].header));
+        m_list->setCellText(0, c,
+                            kColumns[c].header ? QText(*kColumns[c].header, m_ctx.languageCode) : QString());
         m_list->setColumnWidthTwips(c, kColumns[c].twips);
         m_list->setColumnEditable(c, false);
     }
@@ -214,9 +218,10 @@ void CoolerDialog::showMessages() {
     for (const std::string& message : m_view.messages)
         lines << Q(message);
     if (m_view.candidates.empty())
-        lines << (m_catalogue.models.empty() ? QStringLiteral("no cooler catalogue to choose from")
-                                             : QStringLiteral("no cooler of the catalogue meets %1 kW")
-                                                   .arg(Number(m_handover.Qe_kW, 3)));
+        lines
+            << (m_catalogue.models.empty()
+                    ? QText(UiTextId::CoolerNoCatalogue, m_ctx.languageCode)
+                    : QText(UiTextId::CoolerNoneMeets, m_ctx.languageCode).arg(Number(m_handover.Qe_kW, 3)));
     m_notes->setText(lines.join(QLatin1Char('\n')));
     m_notes->setVisible(!lines.isEmpty());
 }

@@ -9,6 +9,7 @@
 #include "app/app_context.h"
 #include "app/number_text.h"
 #include "app/record_file.h"
+#include "app/ui_texts.h"
 
 namespace veskaro {
 
@@ -183,8 +184,7 @@ SelectionView BuildSelectionView(const AppContext& ctx, SaturationTables& tables
     if (view.operatingPoint.status != TableStatus::Ok)
         view.messages.emplace_back(TableStatusText(view.operatingPoint.status));
     if (view.operatingPoint.clamped)
-        view.messages.emplace_back(
-            "evaporating temperature outside the refrigerant table: values at its end");
+        view.messages.emplace_back(UiText(UiTextId::CoolerBeyondTable, ctx.languageCode));
     return view;
 }
 

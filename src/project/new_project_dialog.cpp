@@ -258,7 +258,7 @@ bool NewProjectDialog::goOn() {
     if (!warnings.empty()) {
         std::string text;
         for (const RangeWarning& warning : warnings)
-            text += (text.empty() ? "" : "\r") + warning.text();
+            text += (text.empty() ? "" : "\r") + warning.text(m_ctx.languageCode);
         showMessage({MessageKind::Exclamation, "Veskaro: " + m_ctx.captions[Cap::NewProjectMsgTitle], text});
         return false;
     }
@@ -292,7 +292,8 @@ void NewProjectDialog::markRanges(const RangeWarnings& warnings) {
         const std::optional<FieldRange> range = warning.field ? RoomFieldRange(*warning.field) : std::nullopt;
         if (!range) continue;
         if (auto found = m_fields.find(*warning.field); found != m_fields.end())
-            found->second->setRangeWarning(QStringLiteral("Valid range: ") + Q(FieldRangeText(*range)));
+            found->second->setRangeWarning(ui::QText(UiTextId::ValidRange, m_ctx.languageCode)
+                                               .arg(Q(FieldRangeText(*range, m_ctx.languageCode))));
     }
 }
 

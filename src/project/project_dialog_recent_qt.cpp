@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/app_context.h"
 #include "project/project_dialog.h"
+#include "ui/text.h"
 
 namespace veskaro {
 
@@ -19,7 +21,7 @@ void ProjectDialog::offerRecentProjects(const QStringList& paths) {
         const QFileInfo info(path);
         recent->addItem(info.fileName() + QStringLiteral("  (") + info.path() + u')', path);
     }
-    auto* caption = new QLabel(QStringLiteral("&Recent projects:"), this);
+    auto* caption = new QLabel(ui::QText(UiTextId::RecentProjectsLabel, m_ctx.languageCode), this);
     caption->setBuddy(recent);
     auto* row = new QHBoxLayout;
     row->addWidget(caption);

@@ -2,81 +2,77 @@
 
 #include <array>
 
+#include "app/ui_texts.h"
 #include "goods/goods_grid.h"
 
 namespace veskaro {
 
 namespace {
 
-struct Hint {
-    const char* meaning;
-    const char* unit; // "" for a count or free text
-};
-
 // In the order of RoomField.
-constexpr std::array<Hint, kRoomFieldCount> kFieldHints = {{
-    {"Room length", "m"},
-    {"Room width", "m"},
-    {"Room height", "m"},
-    {"Room air temperature", "°C"},
-    {"Relative humidity of the room air", "%"},
-    {"Temperature difference room air to evaporating temperature", "K"},
-    {"Temperature difference of the air cooler (air inlet to evaporating)", "K"},
-    {"Evaporating temperature", "°C"},
-    {"Outside air temperature", "°C"},
-    {"Relative humidity of the outside air", "%"},
-    {"Daily operating time of the refrigeration", "h"},
-    {"Presence of persons in the room", "person-hours per day"},
-    {"Lighting power per floor area", "W/m²"},
-    {"Other electrical power in the room", "W"},
-    {"Door openings per day", ""},
-    {"Air change rate of the room", "1/h"},
-    {"Air change through the door", "1/h"},
-    {"Door width", "m"},
-    {"Door height", "m"},
-    {"Time the door stands open per day", "h"},
-    {"Door air change computed from the door", "1/h"},
-    {"Number of evaporators (0 counts as 1)", ""},
-    {"Fan power per evaporator", "W"},
-    {"Defrost heater power per evaporator", "W"},
-    {"Defrost time share", "%"},
-    {"Project name", ""},
-    {"Project description", ""},
+constexpr std::array<UiTextId, kRoomFieldCount> kFieldHints = {{
+    UiTextId::HintRoomLength,
+    UiTextId::HintRoomWidth,
+    UiTextId::HintRoomHeight,
+    UiTextId::HintRoomTemperature,
+    UiTextId::HintRoomHumidity,
+    UiTextId::HintRoomToEvaporating,
+    UiTextId::HintCoolerDifference,
+    UiTextId::HintEvaporatingTemperature,
+    UiTextId::HintOutsideTemperature,
+    UiTextId::HintOutsideHumidity,
+    UiTextId::HintOperatingTime,
+    UiTextId::HintPersons,
+    UiTextId::HintLighting,
+    UiTextId::HintOtherPower,
+    UiTextId::HintDoorOpenings,
+    UiTextId::HintAirChange,
+    UiTextId::HintDoorAirChange,
+    UiTextId::HintDoorWidth,
+    UiTextId::HintDoorHeight,
+    UiTextId::HintDoorOpenTime,
+    UiTextId::HintDoorAirChangeComputed,
+    UiTextId::HintEvaporatorCount,
+    UiTextId::HintFanPower,
+    UiTextId::HintDefrostPower,
+    UiTextId::HintDefrostShare,
+    UiTextId::HintProjectName,
+    UiTextId::HintProjectDescription,
 }};
 
-constexpr std::array<Hint, kGoodsRespiration + 1> kGoodsHints = {{
-    {"", ""},
-    {"Product or product group", ""},
-    {"Amount brought in per day", "kg/day"},
-    {"Entry temperature of the goods", "°C"},
-    {"Final temperature of the goods", "°C"},
-    {"Storage temperature", "°C"},
-    {"Storage humidity", "%"},
-    {"Storage life", ""},
-    {"Freezing temperature", "°C"},
-    {"Specific heat above freezing", "kJ/(kg K)"},
-    {"Specific heat below freezing", "kJ/(kg K)"},
-    {"Latent heat of freezing", "kJ/kg"},
-    {"Respiration heat", "kJ/(kg day)"},
+// Goods grid columns 1 to 12.
+constexpr std::array<UiTextId, kGoodsRespiration> kGoodsHints = {{
+    UiTextId::HintGoodsName,
+    UiTextId::HintGoodsAmount,
+    UiTextId::HintGoodsEntryTemperature,
+    UiTextId::HintGoodsFinalTemperature,
+    UiTextId::HintGoodsStorageTemperature,
+    UiTextId::HintGoodsStorageHumidity,
+    UiTextId::HintGoodsStorageLife,
+    UiTextId::HintGoodsFreezingTemperature,
+    UiTextId::HintGoodsHeatAbove,
+    UiTextId::HintGoodsHeatBelow,
+    UiTextId::HintGoodsLatentHeat,
+    UiTextId::HintGoodsRespiration,
 }};
 
-std::string Compose(const Hint& hint, const std::optional<FieldRange>& range) {
-    std::string text = hint.meaning;
-    if (*hint.unit != '\0') text += std::string(", ") + hint.unit;
-    if (range) text += ". Range: " + FieldRangeText(*range);
-    return text;
+std::string Compose(UiTextId hint, const std::optional<FieldRange>& range, std::string_view languageCode) {
+    const std::string_view meaning = UiText(hint, languageCode);
+    if (!range) return std::string(meaning);
+    return UiText(UiTextId::HintWithRange, languageCode, {meaning, FieldRangeText(*range, languageCode)});
 }
 
 } // namespace
 
-std::string RoomFieldHint(RoomField field) {
+std::string RoomFieldHint(RoomField field, std::string_view languageCode) {
     const auto index = static_cast<std::size_t>(field);
-    return index < kFieldHints.size() ? Compose(kFieldHints[index], RoomFieldRange(field)) : std::string();
+    return index < kFieldHints.size() ? Compose(kFieldHints[index], RoomFieldRange(field), languageCode)
+                                      : std::string();
 }
 
-std::string GoodsColumnHint(int column) {
+std::string GoodsColumnHint(int column, std::string_view languageCode) {
     if (column < kGoodsName || column > kGoodsRespiration) return {};
-    return Compose(kGoodsHints[static_cast<std::size_t>(column)], GoodsColumnRange(column));
+    return Compose(kGoodsHints[static_cast<std::size_t>(column - 1)], GoodsColumnRange(column), languageCode);
 }
 
 } // namespace veskaro

@@ -35,6 +35,7 @@
 namespace veskaro {
 
 using ui::Q;
+using ui::QText;
 
 namespace {
 
@@ -75,7 +76,7 @@ StartWindow::StartWindow(AppContext& ctx, QWidget* parent)
         m_ctx.displayMode = DisplayMode::RoomResult;
         const QString printedTo = Select_Action(m_ctx, SketchOfRoom(m_controller.room(), m_ctx), this,
                                                 ComputeLoadShares(m_controller.result()));
-        if (!printedTo.isEmpty()) say(QStringLiteral("Report printed to ") + printedTo);
+        if (!printedTo.isEmpty()) say(QText(UiTextId::ReportPrinted, m_ctx.languageCode).arg(printedTo));
     };
     m_form->onFieldEdited = [this](RoomField field) { onFieldEdited(field); };
     m_form->onFieldCommitted = [this](RoomField field) { onFieldCommitted(field); };
@@ -175,21 +176,22 @@ void StartWindow::showRangeWarnings() {
     QStringList texts;
     for (const RangeWarning& warning : warnings) {
         if (warning.missing) { // a goods cell: named by row and column
-            texts << Q(warning.text());
+            texts << Q(warning.text(m_ctx.languageCode));
             continue;
         }
-        QString name = Q(warning.name);
+        QString name = Q(warning.shownName(m_ctx.languageCode));
         if (warning.field) {
             const std::optional<FieldRange> range = RoomFieldRange(*warning.field);
             if (auto* field = m_form->field(*warning.field); field && range)
-                field->setRangeWarning(QStringLiteral("Valid range: ") + Q(FieldRangeText(*range)));
+                field->setRangeWarning(QText(UiTextId::ValidRange, m_ctx.languageCode)
+                                           .arg(Q(FieldRangeText(*range, m_ctx.languageCode))));
             const auto* caption = findChild<QLabel*>(name + QStringLiteral("_l"));
             if (caption != nullptr && !caption->text().isEmpty())
                 name = caption->text() + QStringLiteral(" (") + name + u')';
         }
-        texts << name + QStringLiteral(" = ") + Q(DisplayText(warning.value)).trimmed() +
-                     QStringLiteral(" is outside ") + Q(DisplayText(warning.min)).trimmed() +
-                     QStringLiteral(" to ") + Q(DisplayText(warning.max)).trimmed();
+        texts << QText(UiTextId::ValueOutsideRange, m_ctx.languageCode)
+                     .arg(name, Q(DisplayText(warning.value)).trimmed(),
+                          Q(DisplayText(warning.min)).trimmed(), Q(DisplayText(warning.max)).trimmed());
     }
     m_result->setCapacityWarning(texts.join(QLatin1Char('\n')));
 }
@@ -295,7 +297,8 @@ void StartWindow::onSaveRoom() {
     const WriteStatus status = m_controller.saveRoom(kDefaultRoomFile);
     showFailures(FailureMessages(status));
     if (status) markSaved();
-    if (status) say(QStringLiteral("Room saved to ") + Q(ResolveDataPath(m_ctx, kDefaultRoomFile)));
+    if (status)
+        say(QText(UiTextId::RoomSaved, m_ctx.languageCode).arg(Q(ResolveDataPath(m_ctx, kDefaultRoomFile))));
 }
 
 void StartWindow::onRestoreRoom() {
@@ -304,7 +307,7 @@ void StartWindow::onRestoreRoom() {
     run([this] { return m_controller.loadRoom(kDefaultRoomFile); });
     showGoods();
     markSaved();
-    say(QStringLiteral("Room restored from ") + Q(ResolveDataPath(m_ctx, kDefaultRoomFile)));
+    say(QText(UiTextId::RoomRestored, m_ctx.languageCode).arg(Q(ResolveDataPath(m_ctx, kDefaultRoomFile))));
 }
 
 void StartWindow::showProjectFile() {
@@ -320,7 +323,7 @@ void StartWindow::onOpenProject() {
     run([this] { return m_controller.loadRoom(kDefaultRoomFile); });
     showGoods();
     showProjectFile();
-    rememberProject(QStringLiteral("Project opened: "));
+    rememberProject(QText(UiTextId::ProjectOpened, m_ctx.languageCode));
 }
 
 void StartWindow::onSaveProject(bool askForName) {
@@ -335,7 +338,7 @@ void StartWindow::onSaveProject(bool askForName) {
                                   : SaveProjectInteractive(m_ctx, this, &failure);
     if (!failure.empty()) showFailures({{MessageKind::Critical, "", failure}});
     showProjectFile();
-    if (saved) rememberProject(QStringLiteral("Project saved to "));
+    if (saved) rememberProject(QText(UiTextId::ProjectSaved, m_ctx.languageCode));
 }
 
 void StartWindow::openDoorPanel() {

@@ -166,7 +166,7 @@ class StartWindow final : public QMainWindow {
     bool confirmRestore(); // "Room – Restore to Default" asks before it replaces the fields
     void onSessionCommit(QSessionManager& manager);
     void say(const QString& status);
-    // Adds the current project file to the recent projects and says `status` with its path.
+    // Adds the current project file to the recent projects and says `status` with its path as "%1".
     void rememberProject(const QString& status);
 
     AppContext& m_ctx;

@@ -34,6 +34,7 @@
 namespace veskaro {
 
 using ui::Q;
+using ui::QText;
 
 namespace {
 
@@ -48,47 +49,45 @@ bool SameInputs(const RoomRecord& a, const RoomRecord& b) {
 }
 
 // The undo menu's words for a step: the field the engineer changed, else the goods or the room.
-QString StepText(const RoomRecord& before, const RoomRecord& after) {
+QString StepText(const RoomRecord& before, const RoomRecord& after, std::string_view language) {
     for (int i = 0; i < kRoomFieldCount; ++i) {
         const auto field = static_cast<RoomField>(i);
         if (FieldText(before, field) != FieldText(after, field))
-            return QStringLiteral("change of ") + QString::fromLatin1(RoomFieldName(field));
+            return QText(UiTextId::StepFieldChange, language).arg(QString::fromLatin1(RoomFieldName(field)));
     }
-    return before.goods != after.goods ? QStringLiteral("goods edit") : QStringLiteral("room change");
+    return QText(before.goods != after.goods ? UiTextId::StepGoodsEdit : UiTextId::StepRoomChange, language);
 }
 
 // What a command does and, when it is disabled, what it needs. Menu entries and buttons of one command
 // share the row.
 struct CommandHint {
     std::initializer_list<const char*> names;
-    const char* does;
-    const char* needs;
+    UiTextId does;
+    std::optional<UiTextId> needs;
 };
 
 const CommandHint kCommandHints[] = {
-    {{"NeuPro", "NeuPButt"}, "Starts a new project", "Not available in this program"},
-    {{"ladP", "ladPButt"}, "Opens a project file (Ctrl+O)", ""},
-    {{"Psich", "PsichButt"}, "Saves the room into the open project file (Ctrl+S)", ""},
-    {{"PsichA"}, "Saves the room as a new project file", ""},
-    {{"Pri", "PriButt"}, "Prints the report of the room (Ctrl+P)", ""},
-    {{"ksich", "Command3D4"}, "Writes the room record KelvoL.dat", ""},
-    {{"klad", "Command3D5"}, "Replaces the fields by the room record KelvoL.dat (asks first)", ""},
-    {{"kgeinf", "KelvoGutButt"}, "Opens the goods list: products brought into the room each day", ""},
-    {{"WDbearb", "wandbutt"},
-     "Opens the wall dialog: constructions and U-values of walls, floor and ceiling",
-     "Needs a rectangular room"},
-    {{"vddesign", "VerdampButt"}, "Selects an air cooler for the required capacity", ""},
-    {{"vddelete", "delEvap"}, "Clears the chosen evaporator and recalculates", ""},
-    {{"Rechmenu", "Rechbutt"}, "Recalculates the room (F9)", ""},
-    {{"Ergmenu", "Command3D3"}, "Writes the result files and shows the report", ""},
-    {{"Tuermenu", "doorbutt"}, "Opens the door panel: door size, openings and air curtain", ""},
-    {{"Pend", "Command3D2"}, "Saves the room record and ends the program", ""},
-    {{"PendOhne", "Command3D1"}, "Ends the program without saving the room record", ""},
+    {{"NeuPro", "NeuPButt"}, UiTextId::DoesNewProject, UiTextId::NeedsOtherProgram},
+    {{"ladP", "ladPButt"}, UiTextId::DoesOpenProject, {}},
+    {{"Psich", "PsichButt"}, UiTextId::DoesSaveProject, {}},
+    {{"PsichA"}, UiTextId::DoesSaveProjectAs, {}},
+    {{"Pri", "PriButt"}, UiTextId::DoesPrint, {}},
+    {{"ksich", "Command3D4"}, UiTextId::DoesSaveRoom, {}},
+    {{"klad", "Command3D5"}, UiTextId::DoesRestoreRoom, {}},
+    {{"kgeinf", "KelvoGutButt"}, UiTextId::DoesGoods, {}},
+    {{"WDbearb", "wandbutt"}, UiTextId::DoesWalls, UiTextId::NeedsRectangularRoom},
+    {{"vddesign", "VerdampButt"}, UiTextId::DoesCoolerDesign, {}},
+    {{"vddelete", "delEvap"}, UiTextId::DoesCoolerDelete, {}},
+    {{"Rechmenu", "Rechbutt"}, UiTextId::DoesCalculate, {}},
+    {{"Ergmenu", "Command3D3"}, UiTextId::DoesResult, {}},
+    {{"Tuermenu", "doorbutt"}, UiTextId::DoesDoor, {}},
+    {{"Pend", "Command3D2"}, UiTextId::DoesExit, {}},
+    {{"PendOhne", "Command3D1"}, UiTextId::DoesExitWithoutSaving, {}},
 };
 
-QString HintText(const CommandHint& hint, bool enabled) {
-    QString text = QString::fromUtf8(hint.does);
-    if (!enabled && *hint.needs != '\0') text += QStringLiteral(" — ") + QString::fromUtf8(hint.needs);
+QString HintText(const CommandHint& hint, bool enabled, std::string_view language) {
+    QString text = QText(hint.does, language);
+    if (!enabled && hint.needs) text += QStringLiteral(" — ") + QText(*hint.needs, language);
     return text;
 }
 
@@ -96,28 +95,30 @@ QString HintText(const CommandHint& hint, bool enabled) {
 class HintFollower final : public QObject {
   public:
     // Follows `button` once; the hint is set again when the captions (and the button's own hint) change.
-    static void follow(ui::PictureButton* button, const CommandHint& hint) {
+    static void follow(ui::PictureButton* button, const CommandHint& hint, std::string_view language) {
         if (button->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly) == nullptr)
-            new HintFollower(button, hint);
-        button->setHint(HintText(hint, button->isEnabled()));
+            new HintFollower(button, hint, language);
+        button->setHint(HintText(hint, button->isEnabled(), language));
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::EnabledChange) {
             auto* button = static_cast<ui::PictureButton*>(watched);
-            button->setHint(HintText(m_hint, button->isEnabled()));
+            button->setHint(HintText(m_hint, button->isEnabled(), m_language));
         }
         return false;
     }
 
   private:
-    HintFollower(ui::PictureButton* button, const CommandHint& hint) : QObject(button), m_hint(hint) {
+    HintFollower(ui::PictureButton* button, const CommandHint& hint, std::string_view language)
+        : QObject(button), m_hint(hint), m_language(language) {
         setObjectName(kName);
         button->installEventFilter(this);
     }
     static inline const QString kName = QStringLiteral("hintFollower");
     const CommandHint& m_hint;
+    std::string m_language; // the run's language does not change while the window is open
 };
 
 // Gives every entry a keyboard mnemonic: the first letter of its text not taken by an earlier entry.
@@ -146,8 +147,8 @@ void AddMnemonics(const QList<QAction*>& actions) {
 // One committed change of the room: the room before and after it.
 class RoomStep final : public QUndoCommand {
   public:
-    RoomStep(StartWindow& window, RoomRecord before, RoomRecord after)
-        : QUndoCommand(StepText(before, after)), m_window(window), m_before(std::move(before)),
+    RoomStep(StartWindow& window, RoomRecord before, RoomRecord after, std::string_view language)
+        : QUndoCommand(StepText(before, after, language)), m_window(window), m_before(std::move(before)),
           m_after(std::move(after)) {}
     void undo() override { m_window.showSnapshot(m_before); }
     void redo() override {
@@ -167,7 +168,7 @@ void StartWindow::setUpDesktop() {
     m_undo = new QUndoStack(this);
     connect(m_undo, &QUndoStack::cleanChanged, this, &StartWindow::updateTitle);
     buildEditMenu();
-    m_recentMenu = new QMenu(QStringLiteral("Recent projects"), this);
+    m_recentMenu = new QMenu(QText(UiTextId::RecentProjectsMenu, m_ctx.languageCode), this);
     m_recentMenu->setObjectName(QStringLiteral("recentProjects"));
     if (auto* print = findChild<QAction*>(QStringLiteral("Pri")))
         menuBar()->actions().front()->menu()->insertMenu(print, m_recentMenu);
@@ -194,16 +195,16 @@ void StartWindow::setUpDesktop() {
 }
 
 void StartWindow::buildEditMenu() {
-    auto* edit = new QMenu(QStringLiteral("&Edit"), this);
+    auto* edit = new QMenu(QText(UiTextId::EditMenu, m_ctx.languageCode), this);
     edit->setObjectName(QStringLiteral("editMenu"));
-    QAction* undo = m_undo->createUndoAction(this, QStringLiteral("Undo"));
-    QAction* redo = m_undo->createRedoAction(this, QStringLiteral("Redo"));
+    QAction* undo = m_undo->createUndoAction(this, QText(UiTextId::UndoEntry, m_ctx.languageCode));
+    QAction* redo = m_undo->createRedoAction(this, QText(UiTextId::RedoEntry, m_ctx.languageCode));
     undo->setObjectName(QStringLiteral("undo"));
     redo->setObjectName(QStringLiteral("redo"));
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(undo, &QAction::triggered, this, [this] { say(QStringLiteral("Undone")); });
-    connect(redo, &QAction::triggered, this, [this] { say(QStringLiteral("Redone")); });
+    connect(undo, &QAction::triggered, this, [this] { say(QText(UiTextId::Undone, m_ctx.languageCode)); });
+    connect(redo, &QAction::triggered, this, [this] { say(QText(UiTextId::Redone, m_ctx.languageCode)); });
     edit->addAction(undo);
     edit->addAction(redo);
     const QList<QAction*> menus = menuBar()->actions();
@@ -225,29 +226,30 @@ void StartWindow::fillRecentMenu() {
 }
 
 void StartWindow::applyHints() {
+    const std::string_view language = m_ctx.languageCode;
     for (int i = 0; i < kRoomFieldCount; ++i) {
         const auto field = static_cast<RoomField>(i);
-        if (ui::InputField* input = m_form->field(field)) input->setHint(Q(RoomFieldHint(field)));
+        if (ui::InputField* input = m_form->field(field)) input->setHint(Q(RoomFieldHint(field, language)));
     }
     ui::GridWidget* goods = m_inputs->goods()->grid();
     for (int c = 1; c < goods->gridColumns(); ++c) {
         if (QTableWidgetItem* header = goods->horizontalHeaderItem(c - 1))
-            header->setToolTip(Q(GoodsColumnHint(c)));
+            header->setToolTip(Q(GoodsColumnHint(c, language)));
     }
     for (const CommandHint& hint : kCommandHints) {
         for (const char* name : hint.names) {
             const QString objectName = QString::fromLatin1(name);
             if (auto* action = findChild<QAction*>(objectName)) {
-                action->setStatusTip(HintText(hint, true));
-                const auto follow = [action, &hint] {
-                    action->setToolTip(HintText(hint, action->isEnabled()));
+                action->setStatusTip(HintText(hint, true, language));
+                const auto follow = [action, &hint, language = m_ctx.languageCode] {
+                    action->setToolTip(HintText(hint, action->isEnabled(), language));
                 };
                 follow();
                 connect(action, &QAction::changed, this, follow);
             }
             if (auto* face = findChild<ui::PictureFace*>(objectName)) {
                 if (auto* button = qobject_cast<ui::PictureButton*>(face->parentWidget()))
-                    HintFollower::follow(button, hint);
+                    HintFollower::follow(button, hint, language);
             }
         }
     }
@@ -262,7 +264,7 @@ bool StartWindow::modified() const {
 void StartWindow::recordChange() {
     if (m_replaying || SameInputs(m_controller.room(), m_committed)) return;
     m_closeAnswered = false;
-    m_undo->push(new RoomStep(*this, m_committed, m_controller.room()));
+    m_undo->push(new RoomStep(*this, m_committed, m_controller.room(), m_ctx.languageCode));
     m_committed = m_controller.room();
 }
 
@@ -300,8 +302,7 @@ void StartWindow::updateTitle() {
 
 int StartWindow::askToSave() {
     if (!modified()) return QMessageBox::Discard;
-    QMessageBox box(QMessageBox::Warning, m_baseTitle,
-                    QStringLiteral("The room has changes that are not saved.\nSave them before closing?"),
+    QMessageBox box(QMessageBox::Warning, m_baseTitle, QText(UiTextId::SaveBeforeClose, m_ctx.languageCode),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("closePrompt"));
     box.setDefaultButton(QMessageBox::Save);
@@ -344,7 +345,7 @@ void StartWindow::onSessionCommit(QSessionManager& manager) {
 
 bool StartWindow::confirmRestore() {
     QMessageBox box(QMessageBox::Question, m_baseTitle,
-                    QStringLiteral("Replace the fields by the room record saved in KelvoL.dat?"),
+                    QText(UiTextId::ReplaceByRoomRecord, m_ctx.languageCode),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("restorePrompt"));
     box.setDefaultButton(QMessageBox::No);
@@ -356,7 +357,7 @@ bool StartWindow::confirmRestore() {
 void StartWindow::openRecentProject(const QString& path) {
     if (m_busy != 0) return;
     if (!OpenStartupProject(m_ctx, path.toStdString())) {
-        say(QStringLiteral("The project could not be opened: ") + path);
+        say(QText(UiTextId::ProjectNotOpened, m_ctx.languageCode).arg(path));
         return;
     }
     // Saving writes back into the project's own folder.
@@ -365,7 +366,7 @@ void StartWindow::openRecentProject(const QString& path) {
     showGoods();
     showProjectFile();
     markSaved();
-    rememberProject(QStringLiteral("Project opened: "));
+    rememberProject(QText(UiTextId::ProjectOpened, m_ctx.languageCode));
 }
 
 void StartWindow::rememberProject(const QString& status) {
@@ -375,7 +376,7 @@ void StartWindow::rememberProject(const QString& status) {
     ui::RememberSettings(m_ctx);
     fillRecentMenu();
     markSaved();
-    say(status + path);
+    say(QString(status).arg(path));
 }
 
 void StartWindow::say(const QString& status) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/number_text.h"
+#include "app/ui_texts.h"
 #include "room/room_record.h"
 
 namespace veskaro {
@@ -142,15 +143,23 @@ std::optional<FieldRange> GoodsColumnRange(int column) {
     }
 }
 
-std::string FieldRangeText(const FieldRange& range) {
-    const std::string span = NumberWithoutBlank(range.min) + " to " + NumberWithoutBlank(range.max);
-    return range.zeroIsNotGiven ? "0 (not given) or " + span : span;
+std::string FieldRangeText(const FieldRange& range, std::string_view languageCode) {
+    const std::string span = UiText(UiTextId::RangeSpan, languageCode,
+                                    {NumberWithoutBlank(range.min), NumberWithoutBlank(range.max)});
+    return range.zeroIsNotGiven ? UiText(UiTextId::RangeZeroNotGiven, languageCode, {span}) : span;
 }
 
-std::string RangeWarning::text() const {
-    if (missing) return name + " is missing";
-    return name + " = " + NumberWithoutBlank(value) + " is outside " + NumberWithoutBlank(min) + " to " +
-           NumberWithoutBlank(max);
+std::string RangeWarning::shownName(std::string_view languageCode) const {
+    if (field || goodsRow == 0) return name;
+    return UiText(UiTextId::GoodsCellName, languageCode,
+                  {std::to_string(goodsRow), std::to_string(goodsColumn)});
+}
+
+std::string RangeWarning::text(std::string_view languageCode) const {
+    if (missing) return UiText(UiTextId::ValueMissing, languageCode, {shownName(languageCode)});
+    return UiText(UiTextId::ValueOutsideRange, languageCode,
+                  {shownName(languageCode), NumberWithoutBlank(value), NumberWithoutBlank(min),
+                   NumberWithoutBlank(max)});
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace veskaro {
@@ -66,8 +67,9 @@ struct FieldRange {
 std::optional<FieldRange> RoomFieldRange(RoomField field);
 // The range of goods grid column 2..12 (see GoodsColumn); nothing for the name and the storage life.
 std::optional<FieldRange> GoodsColumnRange(int column);
-// The range as a tool tip or warning states it: "-60 to 80", "0 (not given) or 0.1 to 24".
-std::string FieldRangeText(const FieldRange& range);
+// The range as a tool tip or warning states it in the language `languageCode`: "-60 to 80",
+// "0 (not given) or 0.1 to 24".
+std::string FieldRangeText(const FieldRange& range, std::string_view languageCode = "ENG");
 
 // A value outside its range: the room field, or goods row and column (field empty then).
 struct RangeWarning {
@@ -78,8 +80,11 @@ struct RangeWarning {
     double value = 0.0;
     double min = 0.0;
     double max = 0.0;
-    bool missing = false;     // a goods field the row needs is blank or no usable number
-    std::string text() const; // "RaumTemp = 120 is outside -60 to 80", "goods row 3 column 4 is missing"
+    bool missing = false; // a goods field the row needs is blank or no usable number
+    // The value named by its field, or "goods row 3 column 4" in the language `languageCode`.
+    std::string shownName(std::string_view languageCode = "ENG") const;
+    // "RaumTemp = 120 is outside -60 to 80", "goods row 3 column 4 is missing"
+    std::string text(std::string_view languageCode = "ENG") const;
 };
 using RangeWarnings = std::vector<RangeWarning>;
 

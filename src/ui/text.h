@@ -5,6 +5,9 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
+
+#include "app/ui_texts.h"
 
 namespace veskaro::ui {
 
@@ -14,6 +17,12 @@ inline QString Q(const std::string& text) {
 
 inline std::string S(const QString& text) {
     return text.toStdString();
+}
+
+// A desktop text (UiText) in the language `languageCode`; fill its markers with QString::arg.
+inline QString QText(UiTextId id, std::string_view languageCode) {
+    const std::string_view text = UiText(id, languageCode);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Hourglass pointer for the lifetime of the guard.

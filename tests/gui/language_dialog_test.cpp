@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QStatusBar>
 
 #include "gui_fixture.h"
 #include "ui/language_dialog.h"
@@ -55,6 +57,28 @@ TEST_F(LanguageSettings, MenuEntryKeepsTheChoiceForTheNextStart) {
     });
     entry->trigger();
     EXPECT_EQ(ui::KeptLanguage(), "ITA");
+}
+
+// A German run speaks German beyond its captions: the status bar, the tool tips and the question at close.
+TEST_F(LanguageSettings, GermanRunSaysItsStatusAndAsksInGerman) {
+    ctx = StartUp({(m_root / "data").string(), VESKARO_SEED_DIR, "DEU"});
+    OpenWindow();
+    window->findChild<QAction*>(QStringLiteral("ksich"))->trigger();
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("Raum gespeichert in /")))
+        << window->statusBar()->currentMessage().toStdString();
+    EXPECT_TRUE(Field("RaumL")->toolTip().startsWith(QStringLiteral("Raumlänge, m. Bereich: ")));
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("ladP"))->statusTip(),
+              QStringLiteral("Öffnet eine Projektdatei (Strg+O)"));
+
+    Enter("RaumL", "11");
+    QString asked;
+    OnModal<QMessageBox>([&asked](QMessageBox& box) {
+        asked = box.text();
+        box.button(QMessageBox::Cancel)->click();
+    });
+    window->close();
+    EXPECT_EQ(asked, QStringLiteral("Der Raum hat ungespeicherte Änderungen.\nVor dem Schließen speichern?"));
+    EXPECT_TRUE(window->isVisible()); // Cancel keeps the window open
 }
 
 } // namespace

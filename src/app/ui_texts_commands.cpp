@@ -1,0 +1,100 @@
+// Texts of the desktop windows: what each command does (tool tip and status tip) and, while it is
+// disabled, what it needs.
+
+#include "app/ui_text_rows.h"
+
+namespace veskaro {
+
+namespace {
+
+constexpr UiTextRow kCommandRows[] = {
+    {UiTextId::DoesNewProject,
+     {"Starts a new project", "Beginnt ein neues Projekt", "Commence un nouveau projet",
+      "Avvia un nuovo progetto", "Inicia un proyecto nuevo"}},
+    {UiTextId::DoesOpenProject,
+     {"Opens a project file (Ctrl+O)", "Öffnet eine Projektdatei (Strg+O)",
+      "Ouvre un fichier de projet (Ctrl+O)", "Apre un file di progetto (Ctrl+O)",
+      "Abre un archivo de proyecto (Ctrl+O)"}},
+    {UiTextId::DoesSaveProject,
+     {"Saves the room into the open project file (Ctrl+S)",
+      "Speichert den Raum in die geöffnete Projektdatei (Strg+S)",
+      "Enregistre la chambre dans le fichier de projet ouvert (Ctrl+S)",
+      "Salva la cella nel file di progetto aperto (Ctrl+S)",
+      "Guarda la cámara en el archivo de proyecto abierto (Ctrl+S)"}},
+    {UiTextId::DoesSaveProjectAs,
+     {"Saves the room as a new project file", "Speichert den Raum als neue Projektdatei",
+      "Enregistre la chambre dans un nouveau fichier de projet",
+      "Salva la cella in un nuovo file di progetto", "Guarda la cámara como un archivo de proyecto nuevo"}},
+    {UiTextId::DoesPrint,
+     {"Prints the report of the room (Ctrl+P)", "Druckt den Bericht des Raums (Strg+P)",
+      "Imprime le rapport de la chambre (Ctrl+P)", "Stampa la relazione della cella (Ctrl+P)",
+      "Imprime el informe de la cámara (Ctrl+P)"}},
+    {UiTextId::DoesSaveRoom,
+     {"Writes the room record KelvoL.dat", "Schreibt den Raumdatensatz KelvoL.dat",
+      "Écrit l'enregistrement de chambre KelvoL.dat", "Scrive il record della cella KelvoL.dat",
+      "Escribe el registro de cámara KelvoL.dat"}},
+    {UiTextId::DoesRestoreRoom,
+     {"Replaces the fields by the room record KelvoL.dat (asks first)",
+      "Ersetzt die Felder durch den Raumdatensatz KelvoL.dat (fragt vorher)",
+      "Remplace les champs par l'enregistrement de chambre KelvoL.dat (demande d'abord)",
+      "Sostituisce i campi con il record della cella KelvoL.dat (chiede prima)",
+      "Sustituye los campos por el registro de cámara KelvoL.dat (pregunta antes)"}},
+    {UiTextId::DoesGoods,
+     {"Opens the goods list: products brought into the room each day",
+      "Öffnet die Warenliste: täglich in den Raum eingebrachte Waren",
+      "Ouvre la liste des marchandises introduites chaque jour dans la chambre",
+      "Apre l'elenco delle merci introdotte ogni giorno nella cella",
+      "Abre la lista de mercancías introducidas cada día en la cámara"}},
+    {UiTextId::DoesWalls,
+     {"Opens the wall dialog: constructions and U-values of walls, floor and ceiling",
+      "Öffnet den Wanddialog: Aufbau und U-Werte von Wänden, Boden und Decke",
+      "Ouvre le dialogue des parois : composition et coefficients U des murs, du sol et du plafond",
+      "Apre il dialogo delle pareti: stratigrafia e valori U di pareti, pavimento e soffitto",
+      "Abre el diálogo de paredes: composición y valores U de paredes, suelo y techo"}},
+    {UiTextId::DoesCoolerDesign,
+     {"Selects an air cooler for the required capacity",
+      "Wählt einen Luftkühler für die erforderliche Leistung",
+      "Choisit un évaporateur pour la puissance requise", "Sceglie un evaporatore per la potenza richiesta",
+      "Elige un evaporador para la potencia requerida"}},
+    {UiTextId::DoesCoolerDelete,
+     {"Clears the chosen evaporator and recalculates", "Löscht den gewählten Verdampfer und rechnet neu",
+      "Efface l'évaporateur choisi et recalcule", "Cancella l'evaporatore scelto e ricalcola",
+      "Borra el evaporador elegido y recalcula"}},
+    {UiTextId::DoesCalculate,
+     {"Recalculates the room (F9)", "Berechnet den Raum neu (F9)", "Recalcule la chambre (F9)",
+      "Ricalcola la cella (F9)", "Recalcula la cámara (F9)"}},
+    {UiTextId::DoesResult,
+     {"Writes the result files and shows the report", "Schreibt die Ergebnisdateien und zeigt den Bericht",
+      "Écrit les fichiers de résultats et affiche le rapport",
+      "Scrive i file dei risultati e mostra la relazione",
+      "Escribe los archivos de resultados y muestra el informe"}},
+    {UiTextId::DoesDoor,
+     {"Opens the door panel: door size, openings and air curtain",
+      "Öffnet den Türbereich: Türgröße, Öffnungen und Luftschleier",
+      "Ouvre le panneau de porte : dimensions, ouvertures et rideau d'air",
+      "Apre il pannello della porta: dimensioni, aperture e lama d'aria",
+      "Abre el panel de puerta: tamaño, aperturas y cortina de aire"}},
+    {UiTextId::DoesExit,
+     {"Saves the room record and ends the program", "Speichert den Raumdatensatz und beendet das Programm",
+      "Enregistre la chambre et quitte le programme", "Salva il record della cella e chiude il programma",
+      "Guarda el registro de cámara y cierra el programa"}},
+    {UiTextId::DoesExitWithoutSaving,
+     {"Ends the program without saving the room record", "Beendet das Programm, ohne den Raum zu speichern",
+      "Quitte le programme sans enregistrer la chambre", "Chiude il programma senza salvare la cella",
+      "Cierra el programa sin guardar la cámara"}},
+    {UiTextId::NeedsOtherProgram,
+     {"Not available in this program", "In diesem Programm nicht verfügbar",
+      "Non disponible dans ce programme", "Non disponibile in questo programma",
+      "No disponible en este programa"}},
+    {UiTextId::NeedsRectangularRoom,
+     {"Needs a rectangular room", "Erfordert einen rechteckigen Raum", "Nécessite une chambre rectangulaire",
+      "Richiede una cella rettangolare", "Requiere una cámara rectangular"}},
+};
+
+} // namespace
+
+std::span<const UiTextRow> CommandHintRows() {
+    return kCommandRows;
+}
+
+} // namespace veskaro
