@@ -76,11 +76,6 @@ RoomUpdate ApplySelection(const Handover& h, const HandoverFields& f, const Sele
         u.abtauAnt = DisplayText(IntFloor(100.0 * needed) / 100.0);
     }
     u.defrostFlag = 1;
-    const double fan_W = NumFromText(std::string_view(u.plueftPN));
-    if (fan_W > 0.0) {
-        u.changesCapacity = true;
-        u.raumLeist = CapacityText(h.Q_kW + fan_W * h.n / 1000.0);
-    }
     return u;
 }
 

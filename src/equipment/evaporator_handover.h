@@ -47,14 +47,14 @@ inline constexpr int kSelectionCancelled = 113;
 struct RoomUpdate {
     std::string plueftPN, verdNam, abtau, abtauAnt, laufzeit;
     int defrostFlag = 0;
-    bool changesFan = false;      // plueftPN and verdNam were set
-    bool changesCapacity = false; // raumLeist was set
-    std::string raumLeist;        // Q' with the fans of all n coolers, truncated to g decimals
+    bool changesFan = false; // plueftPN and verdNam were set
 };
 
 // Applies a returned selection: cancelled keeps the defrost texts of `fields` and clears the flag; a
-// choice sets fan power, name, heater (W per cooler), run time guard, recomputed time share, flag 1 and
-// Q' = Q + fan · n / 1000. `defrost_kW` as for PrepareHandover.
+// choice sets fan power, name, heater (W per cooler), run time guard, recomputed time share and flag 1.
+// The capacity is not patched here: the recalculation that follows counts the new fan power of every
+// cooler once (Q - fan_old + fan_new · n would count n - 1 of the old fans twice). `defrost_kW` as for
+// PrepareHandover.
 RoomUpdate ApplySelection(const Handover& h, const HandoverFields& fields, const SelectionResult& result,
                           double defrost_kW, int dayBasis_h);
 
