@@ -83,29 +83,61 @@ std::optional<double> TemperatureFromText(std::string_view text) {
     return InRange(NumberInText(text), kAbsoluteZero_C, kMaxGoodsTemperature_C);
 }
 
-std::vector<GoodsColumn> MissingGoodsFields(const GoodsRow& goods, double roomTemp_C) {
-    std::vector<GoodsColumn> missing;
+GoodsRowValues ReadGoodsRowValues(const GoodsRow& goods, const GoodsRowNumbers& n) {
+    GoodsRowValues v;
+    // A cell's number counts when its text starts with one and it is finite (overflow reads as DBL_MAX).
+    const auto usable = [&goods](GoodsColumn column, double number) -> std::optional<double> {
+        if (!StartsWithNumber(goods[Index(column)]) || !std::isfinite(number) || std::fabs(number) >= DBL_MAX)
+            return std::nullopt;
+        return number;
+    };
+    const auto amount = usable(kGoodsAmount, n.amount_kgday);
     const bool named = goods[kGoodsName].find_first_not_of(' ') != std::string::npos;
-    if (!named && !Positive(goods, kGoodsAmount)) return missing; // an empty row
-    if (!AmountFromText(goods[kGoodsAmount])) missing.push_back(kGoodsAmount);
-    const auto tIn = TemperatureFromText(goods[kGoodsEntryTemp]);
-    const auto tEnd = TemperatureFromText(goods[kGoodsEndTemp]);
-    if (!tIn) missing.push_back(kGoodsEntryTemp);
-    if (!tEnd) missing.push_back(kGoodsEndTemp);
-    if (!tIn || !tEnd) return missing;
+    v.empty = !named && !(amount && *amount > 0.0);
+    if (v.empty) return v;
+    const auto temperature = [&](GoodsColumn column, double number) {
+        return InRange(usable(column, number), kAbsoluteZero_C, kMaxGoodsTemperature_C);
+    };
+    v.amount_kgday = amount && *amount > 0.0 ? InRange(amount, 0.0, kMaxAmount_kgday) : std::nullopt;
+    v.tIn_C = temperature(kGoodsEntryTemp, n.tIn_C);
+    v.tEnd_C = temperature(kGoodsEndTemp, n.tEnd_C);
+    v.tFreeze_C = temperature(kGoodsFreezingTemp, n.tFreeze_C);
+    v.cpAbove_kJkgK = InRange(usable(kGoodsCpAbove, n.cpAbove_kJkgK), DBL_TRUE_MIN, DBL_MAX);
+    v.cpBelow_kJkgK = InRange(usable(kGoodsCpBelow, n.cpBelow_kJkgK), DBL_TRUE_MIN, DBL_MAX);
+    v.latent_kJkg = InRange(usable(kGoodsLatentHeat, n.latent_kJkg), 0.0, DBL_MAX);
+    return v;
+}
 
-    auto tFreeze = TemperatureFromText(goods[kGoodsFreezingTemp]);
-    const bool freezingMatters = roomTemp_C <= kHighestFreezingPoint_C || *tIn <= kHighestFreezingPoint_C;
-    if (!tFreeze && freezingMatters) {
+GoodsRowValues ReadGoodsRowValues(const GoodsRow& goods) {
+    const auto number = [&goods](GoodsColumn column) { return NumFromText(goods[Index(column)]); };
+    return ReadGoodsRowValues(goods, {number(kGoodsAmount), number(kGoodsEntryTemp), number(kGoodsEndTemp),
+                                      number(kGoodsFreezingTemp), number(kGoodsCpAbove),
+                                      number(kGoodsCpBelow), number(kGoodsLatentHeat)});
+}
+
+std::vector<GoodsColumn> MissingGoodsFields(const GoodsRowValues& v, double roomTemp_C) {
+    std::vector<GoodsColumn> missing;
+    if (v.empty) return missing;
+    if (!v.amount_kgday) missing.push_back(kGoodsAmount);
+    if (!v.tIn_C) missing.push_back(kGoodsEntryTemp);
+    if (!v.tEnd_C) missing.push_back(kGoodsEndTemp);
+    if (!v.tIn_C || !v.tEnd_C) return missing;
+
+    const bool freezingMatters = roomTemp_C <= kHighestFreezingPoint_C || *v.tIn_C <= kHighestFreezingPoint_C;
+    if (!v.tFreeze_C && freezingMatters) {
         missing.push_back(kGoodsFreezingTemp);
         return missing;
     }
-    const Spans spans = GoodsSpans(*tIn, *tEnd, tFreeze.value_or(kHighestFreezingPoint_C), roomTemp_C);
-    if (spans.aboveFreezing_K != 0.0 && !Positive(goods, kGoodsCpAbove)) missing.push_back(kGoodsCpAbove);
-    if (spans.belowFreezing_K != 0.0 && !Positive(goods, kGoodsCpBelow)) missing.push_back(kGoodsCpBelow);
-    const auto latent = Field(goods, kGoodsLatentHeat);
-    if (spans.changesPhase && (!latent || *latent < 0.0)) missing.push_back(kGoodsLatentHeat);
+    const Spans spans =
+        GoodsSpans(*v.tIn_C, *v.tEnd_C, v.tFreeze_C.value_or(kHighestFreezingPoint_C), roomTemp_C);
+    if (spans.aboveFreezing_K != 0.0 && !v.cpAbove_kJkgK) missing.push_back(kGoodsCpAbove);
+    if (spans.belowFreezing_K != 0.0 && !v.cpBelow_kJkgK) missing.push_back(kGoodsCpBelow);
+    if (spans.changesPhase && !v.latent_kJkg) missing.push_back(kGoodsLatentHeat);
     return missing;
+}
+
+std::vector<GoodsColumn> MissingGoodsFields(const GoodsRow& goods, double roomTemp_C) {
+    return MissingGoodsFields(ReadGoodsRowValues(goods), roomTemp_C);
 }
 
 std::vector<GoodsRowCheck> CheckGoodsGrid(const GoodsGrid& goods, double roomTemp_C) {

@@ -30,6 +30,23 @@ struct GoodsRowCheck {
     std::vector<GoodsColumn> missing; // fields the row needs that are blank, not numbers or not physical
 };
 
+// The usable values of a goods row's text (a finite number in the field's physical range, or none): what
+// the check of the needed fields reads, apart from the room temperature.
+struct GoodsRowValues {
+    bool empty = true; // neither a name nor a positive amount: the row needs nothing
+    std::optional<double> amount_kgday, tIn_C, tEnd_C, tFreeze_C;
+    std::optional<double> cpAbove_kJkgK, cpBelow_kJkgK; // only when positive
+    std::optional<double> latent_kJkg;                  // only when not negative
+};
+GoodsRowValues ReadGoodsRowValues(const GoodsRow& goods);
+// The same, with the numbers NumFromText already read from the row's cells (a caller that parsed the row
+// does not read its texts twice).
+struct GoodsRowNumbers {
+    double amount_kgday, tIn_C, tEnd_C, tFreeze_C, cpAbove_kJkgK, cpBelow_kJkgK, latent_kJkg;
+};
+GoodsRowValues ReadGoodsRowValues(const GoodsRow& goods, const GoodsRowNumbers& numbers);
+std::vector<GoodsColumn> MissingGoodsFields(const GoodsRowValues& values, double roomTemp_C);
+
 // The fields row `goods` needs in a room at `roomTemp_C`: amount, entry and end temperature always; the
 // freezing point when the room or the entry is at or below 0 °C; cp above freezing when it is cooled
 // above the freezing point, cp below and latent heat when it is cooled below or through it or thaws.

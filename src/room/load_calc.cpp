@@ -284,10 +284,29 @@ double PersonHeat(double t_C) {
     return kPersonHeat22_W * (1.0 + (kPersonReference_C - t_C) / kPersonSlope_K);
 }
 
+namespace {
+
+// A goods row that lacks a field its temperatures need at the room temperature (blank, no number, not
+// physical) makes the goods heat incomplete: a warning per field, unless the cell is already out of range.
+void FlagMissingGoodsFields(const GoodsInputs& goods, double tRoom_C, RangeWarnings& warnings) {
+    for (const auto& [row, values] : goods.checked) {
+        for (const GoodsColumn column : MissingGoodsFields(values, tRoom_C)) {
+            const bool flagged =
+                std::any_of(goods.warnings.begin(), goods.warnings.end(), [&](const RangeWarning& w) {
+                    return w.goodsRow == row && w.goodsColumn == column;
+                });
+            if (!flagged) warnings.push_back(MissingGoodsCell(row, column));
+        }
+    }
+}
+
+} // namespace
+
 LoadResult ComputeLoads(const RoomInputs& in, const Envelope& env, const GoodsInputs& goods) {
     LoadResult r;
     r.warnings = in.warnings;
     r.warnings.insert(r.warnings.end(), goods.warnings.begin(), goods.warnings.end());
+    FlagMissingGoodsFields(goods, in.tRoom_C, r.warnings);
     r.D_h = in.D_h;
     r.tRun_h = in.tRun_h;
     r.runTimeDefaulted = in.runTimeDefaulted;

@@ -6,9 +6,11 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/message.h"
+#include "goods/goods_check.h"
 #include "room/room_fields.h"
 
 namespace veskaro {
@@ -34,6 +36,9 @@ struct GoodsInput {
 struct GoodsInputs {
     std::vector<GoodsInput> rows;
     RangeWarnings warnings;
+    // Every row 1..20 with a quantity, counted or still being typed: the usable values of its text, for
+    // the check of the fields it needs at the room temperature.
+    std::vector<std::pair<int, GoodsRowValues>> checked;
 };
 
 // The room record as typed SI values, with the defaults of the calculation applied.
@@ -161,8 +166,8 @@ struct RecalcResult : LoadResult, RoomDisplay {
 
 // Stage 1: the room record's texts as typed values with the defaults applied, goods rows included.
 RoomInputs ParseRoom(const RoomRecord& room);
-// Stage 1 in parts: the room fields alone, and the goods grid rows 1..20 alone (a caller whose goods and
-// room temperature did not change keeps them parsed: the fields a row needs depend on the room temperature).
+// Stage 1 in parts: the room fields alone, and the goods grid rows 1..20 alone (a caller whose goods did
+// not change keeps them parsed).
 RoomInputs ParseRoomFields(const RoomRecord& room);
 GoodsInputs ParseGoods(const RoomRecord& room);
 // Stage 2: every component of the load; no text, no files, no context. The warnings of the room fields

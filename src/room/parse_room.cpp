@@ -6,7 +6,6 @@
 
 #include "app/app_context.h"
 #include "app/number_text.h"
-#include "goods/goods_check.h"
 #include "room/load_calc.h"
 #include "room/room_record.h"
 
@@ -135,31 +134,23 @@ RoomInputs ParseRoomFields(const RoomRecord& room) {
     return in;
 }
 
-// A row that lacks a field its temperatures need (blank, no number, not physical) gives an incomplete goods
-// heat: a warning per field, unless the cell is already flagged as out of range.
-void FlagMissingGoodsFields(int row, const GoodsRow& cells, double tRoom_C, RangeWarnings& warnings) {
-    for (const GoodsColumn column : MissingGoodsFields(cells, tRoom_C)) {
-        const bool flagged = std::any_of(warnings.begin(), warnings.end(), [&](const RangeWarning& w) {
-            return w.goodsRow == row && w.goodsColumn == column;
-        });
-        if (!flagged) warnings.push_back(MissingGoodsCell(row, column));
-    }
-}
-
 // Goods grid rows 1 to 20 with a quantity (" -" and empty cells read as 0). A row whose end temperature is
-// still blank is being typed: it is left out until it is complete, and flagged like any incomplete row.
+// still blank is being typed: it is left out until it is complete, and checked like any incomplete row.
 GoodsInputs ParseGoods(const RoomRecord& room) {
     GoodsInputs goods;
     goods.rows.reserve(kGoodsRowsCounted);
-    const double tRoom_C = Num(room.RaumTemp);
     for (int row = 1; row <= kGoodsRowsCounted; ++row) {
         const GoodsRow& cells = room.goods[row];
         if (Num(cells[kGoodsAmount]) == 0.0) continue;
-        if (!IsBlank(cells[kGoodsEndTemp])) {
-            goods.rows.push_back(ParseGoodsRow(cells, row));
-            CheckGoodsRow(goods.rows.back(), cells, goods.warnings);
+        if (IsBlank(cells[kGoodsEndTemp])) {
+            goods.checked.emplace_back(row, ReadGoodsRowValues(cells));
+            continue;
         }
-        FlagMissingGoodsFields(row, cells, tRoom_C, goods.warnings);
+        const GoodsInput& g = goods.rows.emplace_back(ParseGoodsRow(cells, row));
+        CheckGoodsRow(g, cells, goods.warnings);
+        goods.checked.emplace_back(
+            row, ReadGoodsRowValues(cells, {g.m_kgday, g.tIn_C, g.tEnd_C, g.tFreeze_C, g.cpAbove_kJkgK,
+                                            g.cpBelow_kJkgK, g.latent_kJkg}));
     }
     return goods;
 }

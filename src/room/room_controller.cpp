@@ -275,15 +275,13 @@ Messages RoomController::recalculate(int mode) {
 }
 
 // A committed room field leaves the goods as they were: they are parsed again only when a counted row's
-// text or the room temperature (which decides the fields a row needs) differs from the last parse.
+// text differs from the texts of the last parse.
 const GoodsInputs& RoomController::parsedGoods() {
     const auto first = m_room.goods.begin() + 1;
     const auto last = first + kGoodsRowsCounted;
-    if (!m_goodsParsed || m_room.RaumTemp != m_goodsParsedRoomTemp ||
-        !std::equal(first, last, m_goodsParsedFrom.begin() + 1)) {
+    if (!m_goodsParsed || !std::equal(first, last, m_goodsParsedFrom.begin() + 1)) {
         m_goods = ParseGoods(m_room);
         std::copy(first, last, m_goodsParsedFrom.begin() + 1);
-        m_goodsParsedRoomTemp = m_room.RaumTemp;
         m_goodsParsed = true;
     }
     return m_goods;

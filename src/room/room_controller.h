@@ -161,7 +161,6 @@ class RoomController final {
     // The goods rows 1..20 as last parsed, and the texts they were parsed from.
     GoodsInputs m_goods;
     std::array<GoodsRow, kGoodsRowsCounted + 1> m_goodsParsedFrom{};
-    std::string m_goodsParsedRoomTemp;
     bool m_goodsParsed = false;
 };
 

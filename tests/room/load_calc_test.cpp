@@ -54,20 +54,27 @@ TEST(ParseRoom, ValuesOutsideTheirRangeAreFlagged) {
         EXPECT_EQ(ComputeLoads(in, Envelope{}).trusted(), !flagged);
     }
     // A counted goods row is checked cell by cell; a row still lacking its end temperature is left out of
-    // the goods heat but flagged, and so is a counted row without a specific heat it needs.
+    // the goods heat but flagged, and so is a row without a field it needs at the room temperature.
     RoomRecord room = QuietRoom("2");
     SetGoods(room, 2, "Hot", {"100", "150", "2", "-2", "3", "1.6", "210", "0"});
     SetGoods(room, 3, "Typed", {"100", "150", "", "-2", "3", "1.6", "210", "0"});
     SetGoods(room, 4, "No cp", {"100", "20", "2", "-2", "", "1.6", "210", "0"});
+    SetGoods(room, 5, "No freezing point", {"100", "20", "2", "", "3", "1.6", "210", "0"});
     const GoodsInputs goods = ParseGoods(room);
-    ASSERT_EQ(goods.rows.size(), 2u);
-    ASSERT_EQ(goods.warnings.size(), 3u);
-    EXPECT_EQ(goods.warnings[0].text(), "goods row 2 column 3 = 150 is outside -60 to 100");
-    EXPECT_EQ(goods.warnings[1].text(), "goods row 3 column 4 is missing");
-    EXPECT_EQ(
-        std::tuple(goods.warnings[2].goodsRow, goods.warnings[2].goodsColumn, goods.warnings[2].missing),
-        std::tuple(4, int{kGoodsCpAbove}, true));
-    EXPECT_FALSE(ComputeLoads(ParseRoomFields(room), Envelope{}, goods).trusted());
+    EXPECT_EQ(goods.rows.size(), 3u);
+    RoomInputs in = ParseRoomFields(room);
+    const auto warnings = [&](double tRoom_C) {
+        in.tRoom_C = tRoom_C;
+        std::vector<std::string> texts;
+        for (const RangeWarning& w : ComputeLoads(in, Envelope{}, goods).warnings)
+            texts.push_back(w.text());
+        return texts;
+    };
+    EXPECT_EQ(warnings(2.0), (std::vector<std::string>{"goods row 2 column 3 = 150 is outside -60 to 100",
+                                                       "goods row 3 column 4 is missing",
+                                                       "goods row 4 column 9 is missing"}));
+    // Below freezing the same parsed goods need the freezing point of row 5 too.
+    EXPECT_EQ(warnings(-20.0).back(), "goods row 5 column 8 is missing");
 }
 
 TEST(LoadCalcGoods, WorkedExamplesAndFreezingRules) {
