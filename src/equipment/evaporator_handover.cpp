@@ -64,7 +64,7 @@ RoomUpdate ApplySelection(const Handover& h, const HandoverFields& f, const Sele
     u.changesFan = true;
     u.plueftPN = result.fanPowerText;
     u.verdNam = result.name;
-    const double heater_W = IntFloor(1000.0 * result.heater_kW);
+    const double heater_W = TruncateDecimals(1000.0 * result.heater_kW, 0);
     u.abtau = DisplayText(heater_W);
     if (NumFromText(std::string_view(f.laufzeit)) <= 0.0) u.laufzeit = "18";
     // The time share the chosen heater needs to melt the frost of the load calculation.

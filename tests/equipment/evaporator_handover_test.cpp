@@ -54,6 +54,8 @@ TEST(EvaporatorHandover, DefrostShareAndTheChosenOrCancelledCooler) {
     EXPECT_EQ(u.verdNam, "GC 45-2 F4");
     EXPECT_EQ(u.plueftPN, "400");
     EXPECT_EQ(u.abtau, " 3250");
+    // A supplier heater of 1001 W comes back as 1.001 kW (1000.9999999999999 W in binary): still 1001 W.
+    EXPECT_EQ(ApplySelection(h, f, {1, "GC 45-2 F4", "400", 1.001}, 2.0, 24).abtau, " 1001");
     EXPECT_EQ(u.laufzeit, "18");
     EXPECT_EQ(u.defrostFlag, 1);
     // 3 % of the time with 2 kW of melting power over 24 h needs 3·2000/(3250·18·2/24) % with the heater.
