@@ -289,8 +289,9 @@ namespace {
 // A goods row that lacks a field its temperatures need at the room temperature (blank, no number, not
 // physical) makes the goods heat incomplete: a warning per field, unless the cell is already out of range.
 void FlagMissingGoodsFields(const GoodsInputs& goods, double tRoom_C, RangeWarnings& warnings) {
-    for (const auto& [row, values] : goods.checked) {
-        for (const GoodsColumn column : MissingGoodsFields(values, tRoom_C)) {
+    for (const auto& checked : goods.checked) {
+        const int row = checked.first;
+        for (const GoodsColumn column : MissingGoodsFields(checked.second, tRoom_C)) {
             const bool flagged =
                 std::any_of(goods.warnings.begin(), goods.warnings.end(), [&](const RangeWarning& w) {
                     return w.goodsRow == row && w.goodsColumn == column;
